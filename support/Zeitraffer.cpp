@@ -1,0 +1,30 @@
+#include "support/Zeitraffer.h"
+
+#include <cmath>
+
+namespace {
+double AktuellerFaktor = 1.0;
+}
+
+namespace Zeitraffer {
+
+void SetzeFaktor(double Faktor)
+{
+    if (Faktor > 0.0)
+        AktuellerFaktor = Faktor;
+}
+
+double Faktor()
+{
+    return AktuellerFaktor;
+}
+
+int Dauer(int Millisekunden)
+{
+    if (Millisekunden <= 0)
+        return Millisekunden;
+    const double Skaliert = std::round(Millisekunden * AktuellerFaktor);
+    return Skaliert < 1.0 ? 1 : static_cast<int>(Skaliert);
+}
+
+} // namespace Zeitraffer
