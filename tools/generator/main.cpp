@@ -1,0 +1,25 @@
+// vorlix_generator <asset folder> [--kontaktbogen <png>]
+#include "tools/generator/Generator.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication Anwendung(argc, argv);
+    const QStringList Argumente = Anwendung.arguments();
+    if (Argumente.size() < 2) {
+        std::fprintf(stderr, "usage: vorlix_generator <asset folder> [--kontaktbogen <png>]\n");
+        return 2;
+    }
+    const QDir Ziel(Argumente.at(1));
+    Ziel.mkpath(".");
+    Generator::ErzeugeBilder(Ziel);
+    Generator::ErzeugeToene(Ziel);
+    Generator::ErzeugeHilfe(Ziel);
+    const int Bogen = Argumente.indexOf("--kontaktbogen");
+    if (Bogen > 0 && Bogen + 1 < Argumente.size())
+        Generator::ErzeugeKontaktbogen(Ziel, Argumente.at(Bogen + 1));
+    return 0;
+}
