@@ -1,0 +1,74 @@
+#pragma once
+
+#include "support/StException.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QAudioOutput;
+class QMediaPlayer;
+
+// The audio device is missing or refused to open or play a sound.
+class ESoundFehler : public EStException
+{
+public:
+    explicit ESoundFehler(std::string Message) : EStException(CodeSoundFehler, std::move(Message))
+    {}
+    static constexpr int CodeSoundFehler = 31300;
+};
+
+// Where the sounds go: the real audio device or, in tests, a recorder.
+class TSoundAusgabe
+{
+public:
+    virtual ~TSoundAusgabe() = default;
+    virtual bool GeraetVorhanden() const = 0;
+    // Starts the file and returns at once; a sound still playing is cut off.
+    // Throws ESoundFehler when no device is there or the device fails.
+    virtual void Spiele(const QString& Pfad) = 0;
+};
+
+// The audio device of the system through one media player that is reused for every sound. The
+// player is made only for the first sound that finds a device.
+class TMedienSoundAusgabe : public TSoundAusgabe
+{
+public:
+    TMedienSoundAusgabe();
+    ~TMedienSoundAusgabe() override;
+
+    bool GeraetVorhanden() const override;
+    void Spiele(const QString& Pfad) override;
+
+private:
+    void ErzeugeSpieler();
+
+    std::unique_ptr<QAudioOutput> Ausgang;
+    std::unique_ptr<QMediaPlayer> Spieler;
+};
+
+// The machine's comments: short WAV files from the current directory.
+class TSoundSpieler
+{
+public:
+    TSoundSpieler(); // plays through TMedienSoundAusgabe
+    explicit TSoundSpieler(std::unique_ptr<TSoundAusgabe> Ausgabe);
+    ~TSoundSpieler();
+
+    // Name begins with '/' ("/Muenze.WAV"); the file is the current directory at this moment
+    // followed by Name. A missing file is skipped silently. Throws ESoundFehler.
+    void SpieleSound(const QString& Name);
+
+    // As SpieleSound, but only when sounds are switched on; otherwise nothing is touched.
+    void SpieleSoundWennEin(bool KommentarHoeren, const QString& Name);
+
+    // Plays Erster, waits 1000 ms with Pause (milliseconds), then plays Zweiter; nothing at all
+    // when sounds are off. When the first sound throws, the second is not played.
+    void SpieleSoundPaar(bool KommentarHoeren, const QString& Erster, const QString& Zweiter,
+                         const std::function<void(int)>& Pause);
+
+    static constexpr int PaarAbstandMs = 1000;
+
+private:
+    std::unique_ptr<TSoundAusgabe> Ausgabe;
+};
