@@ -1,0 +1,126 @@
+#include "ui/ImageWindow.h"
+
+#include <QBitmap>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QRegion>
+
+TImageWindow::TImageWindow(QWidget* Parent) : QWidget(Parent)
+{
+    resize(150, 150);
+}
+
+void TImageWindow::SetPicture(const QImage& Neu)
+{
+    Bild = Neu.isNull() ? QImage() : Neu.convertToFormat(QImage::Format_RGB888);
+    PictureChanged();
+}
+
+void TImageWindow::PictureChanged()
+{
+    if (AutoSizeEin && Bild.width() > 0 && Bild.height() > 0)
+        resize(Bild.size());
+    AktualisiereDeckend();
+    if (!Zeichnet)
+        update();
+}
+
+void TImageWindow::SetStretch(bool Wert)
+{
+    if (Wert == StretchEin)
+        return;
+    StretchEin = Wert;
+    PictureChanged();
+}
+
+void TImageWindow::SetCenter(bool Wert)
+{
+    if (Wert == CenterEin)
+        return;
+    CenterEin = Wert;
+    PictureChanged();
+}
+
+void TImageWindow::SetTransparent(bool Wert)
+{
+    if (Wert == TransparentEin)
+        return;
+    TransparentEin = Wert;
+    PictureChanged();
+}
+
+void TImageWindow::SetAutoSize(bool Wert)
+{
+    if (Wert == AutoSizeEin)
+        return;
+    AutoSizeEin = Wert;
+    PictureChanged();
+}
+
+void TImageWindow::SetRound(bool Wert)
+{
+    RoundEin = Wert;
+    AktualisiereMaske();
+    update();
+}
+
+QRect TImageWindow::DestRect() const
+{
+    if (StretchEin)
+        return rect();
+    if (CenterEin)
+        return QRect((width() - Bild.width()) / 2, (height() - Bild.height()) / 2, Bild.width(),
+                     Bild.height());
+    return QRect(0, 0, Bild.width(), Bild.height());
+}
+
+void TImageWindow::paintEvent(QPaintEvent*)
+{
+    if (Bild.isNull())
+        return;
+    const bool WarAmZeichnen = Zeichnet;
+    Zeichnet = true;
+    QPainter Maler(this);
+    if (TransparentEin) {
+        // The colour of the bottom-left pixel counts as see-through.
+        QPixmap Durchsichtig = QPixmap::fromImage(Bild);
+        const QRgb Schluesselfarbe = Bild.pixel(0, Bild.height() - 1);
+        Durchsichtig.setMask(
+            QBitmap::fromImage(Bild.createMaskFromColor(Schluesselfarbe, Qt::MaskInColor)));
+        Maler.drawPixmap(DestRect(), Durchsichtig);
+    } else {
+        Maler.drawImage(DestRect(), Bild);
+    }
+    Zeichnet = WarAmZeichnen;
+}
+
+void TImageWindow::resizeEvent(QResizeEvent* Ereignis)
+{
+    QWidget::resizeEvent(Ereignis);
+    AktualisiereMaske();
+    AktualisiereDeckend();
+}
+
+void TImageWindow::mouseReleaseEvent(QMouseEvent* Ereignis)
+{
+    if (Ereignis->button() == Qt::LeftButton && rect().contains(Ereignis->position().toPoint()))
+        emit Click();
+    QWidget::mouseReleaseEvent(Ereignis);
+}
+
+void TImageWindow::AktualisiereMaske()
+{
+    if (RoundEin)
+        setMask(QRegion(rect(), QRegion::Ellipse));
+    else
+        clearMask();
+}
+
+void TImageWindow::AktualisiereDeckend()
+{
+    // Only a picture that covers the whole control without holes may skip the background.
+    const QRect Ziel = DestRect();
+    const bool Deckend = !Bild.isNull() && !TransparentEin && Ziel.contains(rect());
+    setAttribute(Qt::WA_OpaquePaintEvent, Deckend);
+}

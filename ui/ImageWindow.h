@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A picture control with a window of its own. It draws its picture stretched, centred or at the
+// top left, optionally transparent (the colour of the bottom-left pixel is left out), and with
+// Round set it is clipped to the ellipse inscribed in its bounds, so the parent shows in the
+// corners. A new control is 150 x 150.
+class TImageWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TImageWindow(QWidget* Parent = nullptr);
+
+    // The picture, always 24 bits per pixel (QImage::Format_RGB888; mind the padded lines,
+    // use scanLine(y)).
+    const QImage& Picture() const { return Bild; }
+    // Copies Neu (converted to 24 bits) into the control's picture and repaints.
+    void SetPicture(const QImage& Neu);
+    // Direct access for writing frames into the picture; call PictureChanged() afterwards.
+    QImage& PictureBearbeiten() { return Bild; }
+    // To be called after the picture was changed in place: applies AutoSize and repaints.
+    void PictureChanged();
+
+    bool Stretch() const { return StretchEin; }
+    void SetStretch(bool Wert);
+    bool Center() const { return CenterEin; }
+    void SetCenter(bool Wert);
+    bool Transparent() const { return TransparentEin; }
+    void SetTransparent(bool Wert);
+    bool AutoSize() const { return AutoSizeEin; }
+    void SetAutoSize(bool Wert);
+    bool Round() const { return RoundEin; }
+    // Always re-applies the clipping, also when the value does not change.
+    void SetRound(bool Wert);
+
+    // Where the picture is drawn, in control coordinates.
+    QRect DestRect() const;
+
+signals:
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* Ereignis) override;
+    void resizeEvent(QResizeEvent* Ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* Ereignis) override;
+
+private:
+    void AktualisiereMaske();
+    void AktualisiereDeckend();
+
+    QImage Bild;
+    bool StretchEin = false;
+    bool CenterEin = false;
+    bool TransparentEin = false;
+    bool AutoSizeEin = false;
+    bool RoundEin = false;
+    bool Zeichnet = false;
+};
