@@ -1,0 +1,362 @@
+#include "support/Auswertung.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <iconv.h>
+#include <utility>
+
+namespace Auswertung {
+
+namespace {
+
+constexpr int TrennLinienLaenge = 103;
+constexpr int DateiNameMaxBytes = 255;
+const QString Einzahlungszeichen = QString(QChar(0x00B7));
+const QString Auszahlungszeichen = QStringLiteral("---");
+
+void FuegeFuellerAn(QString& Name)
+{
+    const auto Laenge = Name.length();
+    if (Laenge == 15) {
+        Name += u' ';
+    } else if (Laenge > 10 && Laenge < 15) {
+        Name += u' ';
+    } else if (Laenge == 8 || Laenge == 9) {
+        Name += u'\t';
+    } else if (Laenge <= 7) {
+        Name += u'\t';
+    }
+}
+
+// The part of a deposit line after the dot and the TAB that follows it. The last dot is taken:
+// it is the one the machine wrote, even when the player's name holds a dot of its own.
+QString OhneEinzahlungsKopf(const QString& Zeile)
+{
+    const auto Punkt = Zeile.lastIndexOf(Einzahlungszeichen);
+    if (Punkt < 0) {
+        return Zeile;
+    }
+    return Zeile.mid(Punkt + 2).trimmed();
+}
+
+QString BisZumErstenBlank(const QString& Text)
+{
+    const auto Blank = Text.indexOf(u' ');
+    return (Blank < 0 ? Text : Text.left(Blank)).trimmed();
+}
+
+// Adds Betrag when it is a decimal number. Text that is not one comes from a name that imitates
+// the machine's markers; it must not break off the end of the program.
+void AddiereWennZahl(TBcdWert& Summe, const QString& Betrag)
+{
+    if (Betrag.isEmpty()) {
+        return;
+    }
+    TBcdWert Wert;
+    try {
+        Wert = BcdFromText(Betrag.toStdString());
+    } catch (const EStBCDError&) {
+        return;
+    }
+    Summe = BcdPlus(Summe, Wert);
+}
+
+void FuegeTabNachJahrEin(QString& Zeile, QStringView Muster)
+{
+    const auto Punkt = Zeile.indexOf(Muster);
+    if (Punkt < 0) {
+        return;
+    }
+    const auto NachDemJahr = Punkt + 5;
+    if (NachDemJahr > Zeile.length()) {
+        return;
+    }
+    Zeile.insert(NachDemJahr, u'\t');
+}
+
+bool DarfNichtInDateiNamen(QChar Zeichen)
+{
+    static constexpr std::array<char16_t, 9> Verboten = {u'/', u'\\', u'?', u'*', u'"',
+                                                         u'<', u'>',  u'|', u':'};
+    const char16_t Code = Zeichen.unicode();
+    if (Code < 0x20 || Code == 0x7F) {
+        return true;
+    }
+    for (const char16_t V : Verboten) {
+        if (Code == V) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString FuerDateiNamen(QString Text)
+{
+    for (QChar& Zeichen : Text) {
+        if (Zeichen == u'.' || DarfNichtInDateiNamen(Zeichen)) {
+            Zeichen = u'_';
+        }
+    }
+    return Text;
+}
+
+void KuerzeUmEinZeichen(QString& Text)
+{
+    const bool Ersatzpaar = Text.length() >= 2 && Text.back().isLowSurrogate() &&
+                            Text.at(Text.length() - 2).isHighSurrogate();
+    Text.chop(Ersatzpaar ? 2 : 1);
+}
+
+qsizetype Utf8ZeichenLaenge(unsigned char Erstes)
+{
+    if ((Erstes & 0xE0) == 0xC0) {
+        return 2;
+    }
+    if ((Erstes & 0xF0) == 0xE0) {
+        return 3;
+    }
+    if ((Erstes & 0xF8) == 0xF0) {
+        return 4;
+    }
+    return 1;
+}
+
+QByteArray NachWindows1252(const QString& Text)
+{
+    QByteArray Utf8 = Text.toUtf8();
+    const iconv_t Wandler = iconv_open("WINDOWS-1252", "UTF-8");
+    if (Wandler == reinterpret_cast<iconv_t>(-1)) {
+        // Without the code page module the shared Latin-1 range is still right.
+        return Text.toLatin1();
+    }
+    // Every character becomes one byte and takes at least one byte in UTF-8.
+    QByteArray Ergebnis(Utf8.size(), Qt::Uninitialized);
+    char* Ein = Utf8.data();
+    std::size_t EinRest = static_cast<std::size_t>(Utf8.size());
+    char* Aus = Ergebnis.data();
+    std::size_t AusRest = static_cast<std::size_t>(Ergebnis.size());
+    while (EinRest > 0) {
+        if (iconv(Wandler, &Ein, &EinRest, &Aus, &AusRest) != static_cast<std::size_t>(-1)) {
+            break;
+        }
+        if (errno != EILSEQ && errno != EINVAL) {
+            break;
+        }
+        const auto Uebersprungen = std::min<std::size_t>(
+            static_cast<std::size_t>(Utf8ZeichenLaenge(static_cast<unsigned char>(*Ein))), EinRest);
+        Ein += Uebersprungen;
+        EinRest -= Uebersprungen;
+        *Aus++ = '?';
+        --AusRest;
+    }
+    iconv_close(Wandler);
+    Ergebnis.truncate(Aus - Ergebnis.data());
+    return Ergebnis;
+}
+
+} // namespace
+
+QString NameFuerAuswertung(const QString& FeldText)
+{
+    QString Name = FeldText.trimmed();
+    if (Name.isEmpty()) {
+        Name = QStringLiteral("Kein Name");
+    }
+    if (Name.length() > 15) {
+        Name.truncate(15);
+    }
+    FuegeFuellerAn(Name);
+    return Name;
+}
+
+QString DatumText(const QDateTime& Zeitpunkt)
+{
+    return Zeitpunkt.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+QString UhrzeitText(const QDateTime& Zeitpunkt)
+{
+    return Zeitpunkt.toString(QStringLiteral("HH:mm:ss"));
+}
+
+QString TrennLinie()
+{
+    return QString(TrennLinienLaenge, u'_');
+}
+
+QStringList KopfZeilen()
+{
+    return {QStringLiteral("Name\t\tEinzahlung   Uhrzeit\tDatum\t\t\tAuszahlung"), TrennLinie()};
+}
+
+QString BetragsFeld(const QString& Wert)
+{
+    static const std::array<std::pair<const char*, const char*>, 9> Felder = {{
+        {"0,1", "0,1 Euro    "},
+        {"0,2", "0,2 Euro    "},
+        {"0,5", "0,5 Euro    "},
+        {"1", "  1 Euro    "},
+        {"2", "  2 Euro    "},
+        {"5", "  5 Euro    "},
+        {"10", " 10 Euro    "},
+        {"20", " 20 Euro    "},
+        {"50", " 50 Euro    "},
+    }};
+    for (const auto& [Schluessel, Feld] : Felder) {
+        if (Wert == QLatin1String(Schluessel)) {
+            return QString::fromLatin1(Feld);
+        }
+    }
+    return (Wert.rightJustified(3) + QStringLiteral(" Euro")).leftJustified(12);
+}
+
+QString EinzahlungsZeile(const QString& SpielerName, const QString& Wert,
+                         const QString& UhrzeitText, const QString& DatumText,
+                         const QString& AuszahlungText)
+{
+    return SpielerName + Einzahlungszeichen + u'\t' + BetragsFeld(Wert) + UhrzeitText + u'\t' +
+           DatumText + u'\t' + AuszahlungText;
+}
+
+QString UngueltigZeile(const QString& SpielerName, const QString& UhrzeitText,
+                       const QString& DatumText)
+{
+    return SpielerName + QStringLiteral("\t\t\t    ") + UhrzeitText + u'\t' + DatumText +
+           QStringLiteral(" Vorlix wurde deaktiviert! Spiel ist ungültig!");
+}
+
+QString AuszahlungsZeile(const QString& SpielerName, const QString& UhrzeitText,
+                         const QString& DatumText, const QString& AuszahlungText)
+{
+    return SpielerName + QStringLiteral("\t\t\t    ") + UhrzeitText + u'\t' + DatumText +
+           Auszahlungszeichen + u'\t' + AuszahlungText + QStringLiteral(" Euro");
+}
+
+void HaengeEreignisAn(QStringList& Zeilen, const QString& Zeile)
+{
+    Zeilen << Zeile << TrennLinie();
+}
+
+TBcdWert Einzahlungssumme(const QStringList& Zeilen)
+{
+    TBcdWert Summe = BcdFromText("0,0");
+    for (const QString& Zeile : Zeilen) {
+        if (!Zeile.contains(Einzahlungszeichen)) {
+            continue;
+        }
+        const QString Rest = OhneEinzahlungsKopf(Zeile);
+        if (Rest.contains(u' ') && !Rest.contains(Auszahlungszeichen)) {
+            AddiereWennZahl(Summe, BisZumErstenBlank(Rest));
+        }
+    }
+    return Summe;
+}
+
+TBcdWert Auszahlungssumme(const QStringList& Zeilen)
+{
+    TBcdWert Summe = BcdFromText("0,0");
+    for (const QString& Zeile : Zeilen) {
+        const QString Rest = OhneEinzahlungsKopf(Zeile);
+        const auto Marke = Rest.lastIndexOf(Auszahlungszeichen);
+        if (Marke >= 0) {
+            AddiereWennZahl(Summe, BisZumErstenBlank(Rest.mid(Marke + 3).trimmed()));
+        }
+    }
+    return Summe;
+}
+
+QString ZusammenfassungsZeile(const QString& SpielerName, const QString& DatumText,
+                              const QString& UhrzeitText, const QString& Betrag, bool Gewonnen)
+{
+    return SpielerName + QStringLiteral(" hat am ") + DatumText + QStringLiteral(" um ") +
+           UhrzeitText + QStringLiteral(" Uhr") + u'\t' + Betrag +
+           (Gewonnen ? QStringLiteral(" Euro gewonnen!") : QStringLiteral(" Euro verspielt!"));
+}
+
+QStringList AbschlussBlock(const QString& Zusammenfassung)
+{
+    return {QStringLiteral(" "), QStringLiteral(" "), TrennLinie(), Zusammenfassung, TrennLinie()};
+}
+
+void KorrigiereDatumsspalten(QStringList& Zeilen)
+{
+    for (QString& Zeile : Zeilen) {
+        FuegeTabNachJahrEin(Zeile, u".201");
+        FuegeTabNachJahrEin(Zeile, u".202");
+    }
+}
+
+QString SchliesseAuswertung(QStringList& Zeilen, TAbschlussArt Art, const QString& SpielerName,
+                            const QString& DatumText, const QString& UhrzeitText)
+{
+    const TBcdWert Einzahlungen = Einzahlungssumme(Zeilen);
+    QString Betrag;
+    bool Gewonnen = false;
+    if (Art == TAbschlussArt::Auszahlung) {
+        const TBcdWert Bilanz = BcdMinus(Auszahlungssumme(Zeilen), Einzahlungen);
+        Betrag = QString::fromStdString(BcdToFixed(Bilanz, 0, 2));
+        Gewonnen = !Betrag.startsWith(u'-');
+        if (!Gewonnen) {
+            Betrag.remove(0, 1);
+        }
+    } else {
+        Betrag = QString::fromStdString(BcdToFixed(Einzahlungen, 0, 2));
+    }
+    const QString Zusammenfassung =
+        ZusammenfassungsZeile(SpielerName, DatumText, UhrzeitText, Betrag, Gewonnen);
+    Zeilen << AbschlussBlock(Zusammenfassung);
+    KorrigiereDatumsspalten(Zeilen);
+    return Zusammenfassung;
+}
+
+QString LogDateiName(const QString& SpielerName, const QString& DatumText,
+                     const QString& UhrzeitText)
+{
+    QString NamensTeil = FuerDateiNamen(SpielerName.trimmed());
+    const QString Rest =
+        FuerDateiNamen(u' ' + DatumText + u' ' + UhrzeitText) + QStringLiteral(".txt");
+    while (!NamensTeil.isEmpty() && (NamensTeil + Rest).toUtf8().size() > DateiNameMaxBytes) {
+        KuerzeUmEinZeichen(NamensTeil);
+    }
+    return NamensTeil + Rest;
+}
+
+QByteArray LogDateiInhalt(const QStringList& Zeilen)
+{
+    QString Text;
+    for (const QString& Zeile : Zeilen) {
+        Text += Zeile + QStringLiteral("\r\n");
+    }
+    return NachWindows1252(Text);
+}
+
+TSpeicherErgebnis SpeichereAuswertung(const QStringList& Zeilen, const QString& Ordner,
+                                      const QString& SpielerName, const QString& DatumText,
+                                      const QString& UhrzeitText)
+{
+    TSpeicherErgebnis Ergebnis;
+    Ergebnis.Pfad =
+        QDir(Ordner).absoluteFilePath(LogDateiName(SpielerName, DatumText, UhrzeitText));
+    QSaveFile Datei(Ergebnis.Pfad);
+    if (!Datei.open(QIODevice::WriteOnly)) {
+        Ergebnis.Fehler = Datei.errorString();
+        return Ergebnis;
+    }
+    const QByteArray Inhalt = LogDateiInhalt(Zeilen);
+    if (Datei.write(Inhalt) != Inhalt.size()) {
+        Ergebnis.Fehler = Datei.errorString();
+        Datei.cancelWriting();
+        return Ergebnis;
+    }
+    if (!Datei.commit()) {
+        Ergebnis.Fehler = Datei.errorString();
+        return Ergebnis;
+    }
+    Ergebnis.Gespeichert = true;
+    return Ergebnis;
+}
+
+} // namespace Auswertung
