@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Reading and writing single values of an ini file the way the system's private-profile calls
+// do. The file is Windows-1252 text; characters it cannot hold are written as '?'.
+//
+// Sections and keys match without regard to case, and the first match counts. A value read is
+// trimmed of blanks and tabs and loses one pair of enclosing quotes (' or "). Lines starting
+// with ';' are comments.
+namespace PrivateProfil {
+
+// Puts the value of Schluessel in section Abschnitt of the file Datei into Puffer, or Vorgabe
+// (without its trailing blanks) when the file, the section or the key is missing. As the system
+// call with a buffer of Groesse characters, at most Groesse - 1 characters are delivered (Groesse
+// 255 keeps the first 254 characters of a longer value). Returns the number delivered; 0 when
+// Groesse is 0 or less.
+int LiesText(const QString& Abschnitt, const QString& Schluessel, const QString& Vorgabe,
+             QString& Puffer, int Groesse, const QString& Datei);
+
+// Sets Schluessel to Wert: the key's line is replaced in place and every other line is kept. A
+// missing file or section is created (a new section at the end of the file, a new key after the
+// last key of its section). Wert == nullopt deletes the key's line. Line breaks in the texts
+// become blanks, so a value cannot break the file apart. The file is replaced atomically under
+// a lock shared by all programs. Returns false when the file cannot be read or written.
+bool SchreibText(const QString& Abschnitt, const QString& Schluessel,
+                 const std::optional<QString>& Wert, const QString& Datei);
+
+} // namespace PrivateProfil
