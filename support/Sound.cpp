@@ -41,8 +41,9 @@ void TMedienSoundAusgabe::Spiele(const QString& Pfad)
     Ausgang->setDevice(Geraet);
     // Stopping first makes the same file start again from its beginning.
     Spieler->stop();
+    // Right after setSource the player may still show the error of the previous file; play()
+    // clears it, so only what is left after play() belongs to this sound.
     Spieler->setSource(QUrl::fromLocalFile(Pfad));
-    WirfWennFehler(*Spieler);
     Spieler->play();
     WirfWennFehler(*Spieler);
 }
