@@ -17,16 +17,13 @@ constexpr int DateiNameMaxBytes = 255;
 const QString Einzahlungszeichen = QString(QChar(0x00B7));
 const QString Auszahlungszeichen = QStringLiteral("---");
 
+// After the cut a name has at most 15 characters: 11 to 15 get a blank, 10 stay as they are,
+// shorter ones get a TAB.
 void FuegeFuellerAn(QString& Name)
 {
-    const auto Laenge = Name.length();
-    if (Laenge == 15) {
+    if (Name.length() > 10) {
         Name += u' ';
-    } else if (Laenge > 10 && Laenge < 15) {
-        Name += u' ';
-    } else if (Laenge == 8 || Laenge == 9) {
-        Name += u'\t';
-    } else if (Laenge <= 7) {
+    } else if (Name.length() < 10) {
         Name += u'\t';
     }
 }
