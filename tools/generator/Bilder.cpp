@@ -1,6 +1,171 @@
+#include "tools/generator/BilderIntern.h"
 #include "tools/generator/Generator.h"
 
+#include <QFontDatabase>
+#include <QHash>
+#include <QImageWriter>
+#include <QLinearGradient>
+#include <QRadialGradient>
+#include <cstdio>
+#include <stdexcept>
+
+namespace Generator::Bilder {
+
+namespace {
+
+const char* const SchriftOrdner = "/usr/share/fonts/truetype/dejavu/";
+
+QString SchriftDatei(Schnitt Art)
+{
+    switch (Art) {
+    case Schnitt::Normal:
+        return "DejaVuSans.ttf";
+    case Schnitt::Fett:
+        return "DejaVuSans-Bold.ttf";
+    case Schnitt::SerifFett:
+        return "DejaVuSerif-Bold.ttf";
+    case Schnitt::MonoFett:
+        return "DejaVuSansMono-Bold.ttf";
+    }
+    return "DejaVuSans.ttf";
+}
+
+QString Familie(Schnitt Art)
+{
+    static QHash<int, QString> Geladen;
+    const int Schluessel = static_cast<int>(Art);
+    if (!Geladen.contains(Schluessel)) {
+        const QString Pfad = QString(SchriftOrdner) + SchriftDatei(Art);
+        const int Kennung = QFontDatabase::addApplicationFont(Pfad);
+        const QStringList Familien = QFontDatabase::applicationFontFamilies(Kennung);
+        if (Kennung < 0 || Familien.isEmpty())
+            throw std::runtime_error(("font missing: " + Pfad).toStdString());
+        Geladen.insert(Schluessel, Familien.first());
+    }
+    return Geladen.value(Schluessel);
+}
+
+QString Endung(const QString& Datei)
+{
+    return Datei.section('.', -1).toLower();
+}
+
+void Speichere(const QDir& Ordner, const Bild& B)
+{
+    const QString Art = Endung(B.Datei);
+    QImage Inhalt = B.Inhalt;
+    QImageWriter Schreiber(Ordner.filePath(B.Datei));
+    if (Art == "jpg") {
+        Inhalt = Inhalt.convertToFormat(QImage::Format_RGB888);
+        Schreiber.setFormat("jpeg");
+        Schreiber.setQuality(92);
+        Schreiber.setOptimizedWrite(false);
+        Schreiber.setProgressiveScanWrite(false);
+    } else if (Art == "bmp") {
+        Inhalt = Inhalt.convertToFormat(QImage::Format_RGB888);
+        Schreiber.setFormat("bmp");
+    } else {
+        Inhalt = Inhalt.hasAlphaChannel() ? Inhalt.convertToFormat(QImage::Format_ARGB32)
+                                          : Inhalt.convertToFormat(QImage::Format_RGB888);
+        Schreiber.setFormat("png");
+        Schreiber.setCompression(9);
+    }
+    Inhalt.setDotsPerMeterX(3780);
+    Inhalt.setDotsPerMeterY(3780);
+    if (!Schreiber.write(Inhalt))
+        throw std::runtime_error(
+            QString("cannot write %1: %2").arg(B.Datei, Schreiber.errorString()).toStdString());
+}
+
+} // namespace
+
+QImage OpakesBild(int Breite, int Hoehe, const QColor& Grund)
+{
+    QImage Ergebnis(Breite, Hoehe, QImage::Format_RGB32);
+    Ergebnis.fill(Grund);
+    return Ergebnis;
+}
+
+QImage TransparentesBild(int Breite, int Hoehe)
+{
+    QImage Ergebnis(Breite, Hoehe, QImage::Format_ARGB32_Premultiplied);
+    Ergebnis.fill(Qt::transparent);
+    return Ergebnis;
+}
+
+void Vorbereiten(QPainter& Maler)
+{
+    Maler.setRenderHint(QPainter::Antialiasing, true);
+    Maler.setRenderHint(QPainter::TextAntialiasing, true);
+    Maler.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+QFont Schrift(Schnitt Art, double Pixel)
+{
+    QFont Ergebnis(Familie(Art));
+    Ergebnis.setPixelSize(qRound(Pixel));
+    Ergebnis.setBold(Art != Schnitt::Normal);
+    Ergebnis.setHintingPreference(QFont::PreferNoHinting);
+    Ergebnis.setStyleStrategy(QFont::PreferAntialias);
+    return Ergebnis;
+}
+
+QColor AusBgr(quint32 Bgr)
+{
+    return QColor(Bgr & 0xFF, (Bgr >> 8) & 0xFF, (Bgr >> 16) & 0xFF);
+}
+
+QPainterPath TextPfad(const QString& Text, const QFont& Schrift, QPointF Mitte)
+{
+    QPainterPath Pfad;
+    Pfad.addText(0, 0, Schrift, Text);
+    const QRectF Umriss = Pfad.boundingRect();
+    Pfad.translate(Mitte - Umriss.center());
+    return Pfad;
+}
+
+void KonturText(QPainter& Maler, const QString& Text, const QFont& Schrift, QPointF Mitte,
+                const QBrush& Fuellung, const QColor& Kontur, double Konturbreite)
+{
+    const QPainterPath Pfad = TextPfad(Text, Schrift, Mitte);
+    Maler.save();
+    if (Konturbreite > 0) {
+        QPen Stift(Kontur, Konturbreite * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        Maler.strokePath(Pfad, Stift);
+    }
+    Maler.fillPath(Pfad, Fuellung);
+    Maler.restore();
+}
+
+void Glanzlicht(QPainter& Maler, const QRectF& Rechteck, int Deckkraft)
+{
+    const QRectF Glanz(Rechteck.left() + Rechteck.width() * 0.18,
+                       Rechteck.top() + Rechteck.height() * 0.06, Rechteck.width() * 0.64,
+                       Rechteck.height() * 0.42);
+    QLinearGradient Verlauf(Glanz.topLeft(), Glanz.bottomLeft());
+    Verlauf.setColorAt(0, QColor(255, 255, 255, Deckkraft));
+    Verlauf.setColorAt(1, QColor(255, 255, 255, 0));
+    Maler.save();
+    Maler.setPen(Qt::NoPen);
+    Maler.setBrush(Verlauf);
+    Maler.drawEllipse(Glanz);
+    Maler.restore();
+}
+
+} // namespace Generator::Bilder
+
 namespace Generator {
-void ErzeugeBilder(const QDir&) {}
-void ErzeugeKontaktbogen(const QDir&, const QString&) {}
+
+void ErzeugeBilder(const QDir& Ziel)
+{
+    using namespace Bilder;
+    Ziel.mkpath("bilder");
+    const QDir Ordner(Ziel.filePath("bilder"));
+    QList<Bild> Alle;
+    Alle << ScheibenBilder() << GeldBilder() << GehaeuseBilder() << GesichtBilder()
+         << LampenBilder();
+    for (const Bild& B : Alle)
+        Speichere(Ordner, B);
+}
+
 } // namespace Generator

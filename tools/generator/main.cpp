@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <exception>
 
 int main(int argc, char* argv[])
 {
@@ -14,12 +15,17 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir Ziel(Argumente.at(1));
-    Ziel.mkpath(".");
-    Generator::ErzeugeBilder(Ziel);
-    Generator::ErzeugeToene(Ziel);
-    Generator::ErzeugeHilfe(Ziel);
-    const int Bogen = Argumente.indexOf("--kontaktbogen");
-    if (Bogen > 0 && Bogen + 1 < Argumente.size())
-        Generator::ErzeugeKontaktbogen(Ziel, Argumente.at(Bogen + 1));
+    try {
+        Ziel.mkpath(".");
+        Generator::ErzeugeBilder(Ziel);
+        Generator::ErzeugeToene(Ziel);
+        Generator::ErzeugeHilfe(Ziel);
+        const int Bogen = Argumente.indexOf("--kontaktbogen");
+        if (Bogen > 0 && Bogen + 1 < Argumente.size())
+            Generator::ErzeugeKontaktbogen(Ziel, Argumente.at(Bogen + 1));
+    } catch (const std::exception& Fehler) {
+        std::fprintf(stderr, "vorlix_generator: %s\n", Fehler.what());
+        return 1;
+    }
     return 0;
 }

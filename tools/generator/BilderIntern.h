@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+
+// Shared pieces of the picture generator: the list of pictures, fonts, colours and the painters
+// of the four fruits and the four numbers, which the discs and the lamps both show.
+namespace Generator::Bilder {
+
+// One picture of the machine; the file name's ending (.bmp, .png, .jpg) chooses the format.
+struct Bild
+{
+    QString Datei;
+    QImage Inhalt;
+};
+
+// An opaque 24-bit picture filled with a colour, or a fully transparent one with alpha.
+QImage OpakesBild(int Breite, int Hoehe, const QColor& Grund = Qt::black);
+QImage TransparentesBild(int Breite, int Hoehe);
+
+// A painter with antialiasing, ready to draw on Ziel.
+void Vorbereiten(QPainter& Maler);
+
+enum class Schnitt
+{
+    Normal,
+    Fett,
+    SerifFett,
+    MonoFett
+};
+// Fonts come from the DejaVu files shipped with Debian, never from the system's font choice.
+QFont Schrift(Schnitt Art, double Pixel);
+
+// Colours of the window toolkit are written 0xBBGGRR, blue in the high byte.
+QColor AusBgr(quint32 Bgr);
+
+// Text as an outline path centred on Mitte (for fills with gradients and outlines).
+QPainterPath TextPfad(const QString& Text, const QFont& Schrift, QPointF Mitte);
+// Bold lettering: a dark outline behind a filled text.
+void KonturText(QPainter& Maler, const QString& Text, const QFont& Schrift, QPointF Mitte,
+                const QBrush& Fuellung, const QColor& Kontur, double Konturbreite);
+
+// A round glossy highlight in the upper half of Rechteck.
+void Glanzlicht(QPainter& Maler, const QRectF& Rechteck, int Deckkraft = 150);
+
+// The fruits and numbers, upright, fitted into a square. Helligkeit below 1 dims them (unlit
+// lamps).
+void MaleZitrone(QPainter& Maler, const QRectF& Feld, double Helligkeit = 1.0);
+void MaleErdbeere(QPainter& Maler, const QRectF& Feld, double Helligkeit = 1.0);
+void MaleKarotte(QPainter& Maler, const QRectF& Feld, double Helligkeit = 1.0);
+void MaleKirschen(QPainter& Maler, const QRectF& Feld, double Helligkeit = 1.0);
+void MaleZahl(QPainter& Maler, const QRectF& Feld, int Zahl);
+QColor Zahlenfarbe(int Zahl);
+
+// The pictures by concern, each in its own file.
+QList<Bild> ScheibenBilder(); // disc artwork, spin pictures, screw, hubs
+QList<Bild> GeldBilder();     // notes, coins, the overlay, the payout glyph
+QList<Bild> GehaeuseBilder(); // roof, face, strips, panels, triangles, banners, logos, QR code
+QList<Bild> GesichtBilder();  // eyebrows, displays, nose and buttons, slot variants, splash
+QList<Bild> LampenBilder();   // bonus lamps, arrows, risk ladder and its lights
+
+// The design layout of the machine's face: where each picture stands in the window (100 %).
+struct Platz
+{
+    QString Datei;
+    QRect Rechteck;
+};
+QList<Platz> Aufstellung();
+
+} // namespace Generator::Bilder
