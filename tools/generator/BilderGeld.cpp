@@ -247,6 +247,21 @@ QImage Sperre()
     return Bild;
 }
 
+// The glyph of the payout button: a small stack of gold coins.
+QImage Auszahlglyphe()
+{
+    QImage Bild = TransparentesBild(24, 24);
+    QPainter Maler(&Bild);
+    Vorbereiten(Maler);
+    for (int i = 0; i < 4; ++i) {
+        const QRectF Scheibe(3, 15.5 - i * 4.2, 18, 6.5);
+        Maler.setPen(QPen(QColor(0x6A, 0x44, 0x00), 1.0));
+        Maler.setBrush(Metallverlauf(Scheibe.center() - QPointF(4, 2), 14, Metall::Gold));
+        Maler.drawEllipse(Scheibe);
+    }
+    return Bild;
+}
+
 } // namespace
 
 QList<Bild> GeldBilder()
@@ -270,6 +285,7 @@ QList<Bild> GeldBilder()
     for (const Muenze& M : Muenzen)
         Liste.append({M.Datei, Geldmuenze(M)});
     Liste.append({"NichtBedienbarImage.png", Sperre()});
+    Liste.append({"GibMirMeinGeldBtn.png", Auszahlglyphe()});
     return Liste;
 }
 

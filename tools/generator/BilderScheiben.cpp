@@ -48,7 +48,7 @@ constexpr std::array<Sektor, 8> Sektoren = {{
 constexpr std::array<double, 8> Keilgrenzen = {26, 71, 112, 153, 190, 239, 284, 336};
 
 constexpr double MarkerRadius = 14.2;
-constexpr double TrennlinienAb = 6.0;
+constexpr double TrennlinienAb = 8.5;
 
 double WinkelVonOben(double Dx, double Dy)
 {
@@ -73,7 +73,7 @@ bool AufTrennlinie(double Dx, double Dy, double Radius)
         const double Rx = std::sin(Bogen), Ry = -std::cos(Bogen);
         const double Laengs = Dx * Rx + Dy * Ry;
         const double Quer = std::abs(Dx * Ry - Dy * Rx);
-        if (Laengs > 0 && Quer < 0.75)
+        if (Laengs > 0 && Quer < 0.6)
             return true;
     }
     return false;
