@@ -1,11 +1,45 @@
 #include "core/MainForm.h"
+#include "ui/ScalierungsEinstell.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+namespace {
+
+// An error that leaves an event handler is shown to the player, and the machine goes on.
+class TAnwendung : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* Empfaenger, QEvent* Ereignis) override
+    {
+        try {
+            return QApplication::notify(Empfaenger, Ereignis);
+        } catch (const std::exception& Fehler) {
+            QMessageBox::critical(activeWindow(), QStringLiteral("Vorlix"),
+                                  QString::fromLocal8Bit(Fehler.what()));
+            return false;
+        }
+    }
+};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication Anwendung(argc, argv);
-    TMainForm MainForm;
-    MainForm.show();
-    return Anwendung.exec();
+    TAnwendung Anwendung(argc, argv);
+    Anwendung.setApplicationDisplayName(QStringLiteral("Vorlix"));
+    try {
+        TMainForm MainForm;
+        TForm2 Form2(MainForm.GroessenZiel(), &MainForm);
+        MainForm.SetzeGroessenDialog(&Form2);
+        MainForm.show();
+        return Anwendung.exec();
+    } catch (const std::exception& Fehler) {
+        QMessageBox::critical(nullptr, QStringLiteral("Vorlix"),
+                              QString::fromLocal8Bit(Fehler.what()));
+        return EXIT_FAILURE;
+    }
 }

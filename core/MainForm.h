@@ -1,12 +1,327 @@
 #pragma once
 
+#include "core/Umgebung.h"
+#include "core/Zustand.h"
+
+#include <QMessageBox>
 #include <QWidget>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QSlider;
+class QTimer;
+class TBild;
+class TBildKnopf;
+class TBeschriftung;
+class TForm2;
+class TImageWindow;
+class TMachPause;
+class TSoundSpieler;
+class TZahlenAnzeige;
+class IGroessenZiel;
+namespace Skalierung {
+struct TPanelLage;
+}
 
 // The machine's main window. It owns the machine: its controls, its state and its timers.
-class TMainForm : public QWidget
+// The member functions are defined by concern: start-up in core/Start.cpp, stored settings in
+// core/Einstellungen.cpp, quitting in core/Beenden.cpp, the controls in ui/Steuerelemente.cpp,
+// the fit to the monitor in ui/Monitor.cpp, the displays, painting and clock in ui/Anzeigen.cpp,
+// and the places where the game, the discs and the money hook in, in core/Spiel.cpp.
+class TMainForm : public QWidget, public TMaschinenZustand
 {
     Q_OBJECT
 
 public:
-    explicit TMainForm(QWidget* Parent = nullptr);
+    explicit TMainForm(TMainFormUmgebung Umgebung = {}, QWidget* Parent = nullptr);
+    ~TMainForm() override;
+
+    // The size dialog, created hidden after the main window; it speaks to the window through
+    // GroessenZiel().
+    IGroessenZiel& GroessenZiel();
+    void SetzeGroessenDialog(TForm2* Dialog);
+    TForm2* Form2() const { return Groessendialog; }
+
+    // ---- start-up (core/Start.cpp)
+    static double GetCPUSpeed(); // MHz
+    // The registry key of the cash box "KA", below HKEY_CURRENT_USER.
+    static const QString KassenSchluessel;
+    void SchreibAnwendungsPfadINRegistry(const QString& Programmdatei);
+    QString LiesAnwendungsPfadINRegistry();
+
+    // ---- stored settings (core/Einstellungen.cpp)
+    // The value of Schluessel in section "Einstellungen" of IniDatei; nullopt when the key is
+    // missing or empty.
+    std::optional<QString> LiesEinstellung(const QString& Schluessel) const;
+    void SchreibeEinstellung(const QString& Schluessel, const QString& Wert) const;
+    void SchreibeKassenstand(); // "KA" with a blank for the decimal comma
+
+    // ---- quitting (core/Beenden.cpp)
+    // Closes the log, saves it and ends the program without a payout, from whatever loop runs.
+    void Beenden();
+    // Stores "Spieldauer" and "KA"; runs once, at the end of the program.
+    void FormDestroy();
+
+    // ---- window services (ui/Monitor.cpp)
+    void AnMonitorAnpassen();
+    void GroupBoxAnpassenQuerformat();
+    void GroupBoxAnpassenHochformat();
+    void HideTitlebar();
+    void ShowTitlebar();
+    void TaskleisteZeigen();
+    QSize GetTextSizeInPixel(const QWidget* Steuerelement, const QFont& Schrift,
+                             const QString& Text);
+    QMessageBox::StandardButton MessageDlgCtr(const QString& Text, QMessageBox::Icon Art,
+                                              int HilfeKontext,
+                                              QMessageBox::StandardButtons Knoepfe);
+    void FormMouseWheelDown();
+    void FormMouseWheelUp();
+    int VertScrollPosition() const { return ScrollPosition; }
+    void SkaliereFenster(int Zaehler, int Nenner);
+    QSize Bildschirmgroesse() const;
+
+    // ---- displays, painting, clock (ui/Anzeigen.cpp)
+    void AnzeigeLoeschen();
+    void AnzeigeSonderspieleLoeschen();
+    void SchreibeGeldAnzeige(const char* Maske); // SpielGeldSpeicher at GeldTextPos
+    void SchreibeSonderspieleAnzeige();          // SonderSpiele at SonderTextPos
+    TZahlenAnzeige& GeldAnzeige() { return *GeldAnzeigeBild; }
+    TZahlenAnzeige& SonderAnzeige() { return *SonderAnzeigeBild; }
+    void FormPaint();
+
+    // ---- the log
+    QStringList LogZeilen() const;
+    void SetzeLogZeilen(const QStringList& Zeilen);
+    void HaengeLogZeilenAn(const QStringList& Zeilen);
+
+    TSoundSpieler& MediaPlayer1() { return *Tonspieler; }
+
+    // ---- controls: the window
+    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    TBild* LogoImage = nullptr;
+    TBild* QRImage = nullptr;
+    TBild* ImageBanner = nullptr;
+    QSlider* TrackBar1 = nullptr;
+    QCheckBox* AutoStartCheckBox = nullptr;
+    TBildKnopf* EinzahlenButton = nullptr;
+    TBildKnopf* AuszahlenButton = nullptr;
+    TBildKnopf* RotateLinks = nullptr;
+    TBildKnopf* RotateMitte = nullptr;
+    TBildKnopf* RotateRechts = nullptr;
+    TBild* ImageOriginal = nullptr;
+    TBild* ImageDrehscheibe2 = nullptr;
+    TBild* ImageDrehendeScheibe = nullptr;
+    TBild* ImageOriginalSchraube = nullptr;
+    TBild* ImageZitroneNormal = nullptr;
+    TBild* ImageZitroneAktiv = nullptr;
+    TBild* ImageKirscheNormal = nullptr;
+    TBild* ImageKirscheAktiv = nullptr;
+    TBild* ImageErdbeerNormal = nullptr;
+    TBild* ImageErdbeerAktiv = nullptr;
+    TBild* ImageKarotteNormal = nullptr;
+    TBild* ImageKarotteAktiv = nullptr;
+
+    // ---- controls: the face (GroupBox2)
+    TBild* DachImage = nullptr;
+    TBild* ImageGesicht = nullptr;
+    TBild* Image1 = nullptr;
+    TBild* Image2 = nullptr;
+    TBild* Image7 = nullptr;
+    TBild* Image8 = nullptr;
+    TBild* Image3 = nullptr;
+    TBild* ImageDesignUnten = nullptr;
+    TBild* ImageVorlix = nullptr;
+    TImageWindow* ScheibeLinks = nullptr;
+    TImageWindow* ScheibeMitte = nullptr;
+    TImageWindow* ScheibeRechts = nullptr;
+    TBildKnopf* PfeilOben1 = nullptr;
+    TBildKnopf* PfeilOben2 = nullptr;
+    TBildKnopf* PfeilOben3 = nullptr;
+    TBildKnopf* PfeilLinks = nullptr;
+    TBildKnopf* PfeilMitte = nullptr;
+    TBildKnopf* PfeilRechts = nullptr;
+    TBild* PfeilGruen = nullptr;
+    TBild* PfeilRot = nullptr;
+    TBildKnopf* MenueBtn = nullptr;
+    TBildKnopf* StartBtnGruen = nullptr;
+    TBildKnopf* StopBtnGruen = nullptr;
+    TBild* SpielGeldSpeicherAnzeige = nullptr;
+    TBild* SonderSpieleAnzeige = nullptr;
+    TBild* ImageSchraube = nullptr;
+    TBild* Augenbraue_links_Image = nullptr;
+    TBild* Augenbraue_rechts_Image = nullptr;
+    TBild* ImageDreieckLinks = nullptr;
+    TBild* ImageDreieckRechts = nullptr;
+    TBild* ImageSpritzer = nullptr;
+    TBild* Schein_Einzug = nullptr;
+    TBild* Schein_Einzug2 = nullptr;
+    TBild* Scheine_Einz_gewellt1 = nullptr;
+    TBild* ScheinEinzug_Grinz = nullptr;
+    TBild* Schein_Einzug_Baeh = nullptr;
+    TBild* Schein = nullptr;
+    TBeschriftung* Label1 = nullptr;
+    TBeschriftung* Label2 = nullptr;
+    TBeschriftung* Label3 = nullptr;
+    TBeschriftung* Label4 = nullptr;
+    TBeschriftung* LabelBetrag = nullptr;
+    TBeschriftung* BefehleLabel = nullptr;
+    TBild* ImageBonus1_Zitrone = nullptr;
+    TBild* ImageBonus2_Zitrone = nullptr;
+    TBild* ImageBonus3_Zitrone = nullptr;
+    TBild* ImageBonus1_Erdbeere = nullptr;
+    TBild* ImageBonus2_Erdbeere = nullptr;
+    TBild* ImageBonus3_Erdbeere = nullptr;
+    TBild* ImageBonus1_Karotte = nullptr;
+    TBild* ImageBonus2_Karotte = nullptr;
+    TBild* ImageBonus3_Karotte = nullptr;
+    TBild* ImageBonus1_Kirsche = nullptr;
+    TBild* ImageBonus2_Kirsche = nullptr;
+    TBild* ImageBonus3_Kirsche = nullptr;
+    TBild* Image2mal = nullptr;
+    TBild* Image1mal = nullptr;
+    TBild* Image0mal = nullptr;
+    TBild* ImageRisiko = nullptr;
+
+    // ---- controls: the money and control panel (GroupBox1)
+    TBild* Button_50_Euro = nullptr;
+    TBild* Button_20_Euro = nullptr;
+    TBild* Button_10_Euro = nullptr;
+    TBild* Button_5_Euro = nullptr;
+    TBild* Button_2_Euro = nullptr;
+    TBild* Button_1_Euro = nullptr;
+    TBild* Button_50_Cent = nullptr;
+    TBild* Button_20_Cent = nullptr;
+    TBild* Button_10_Cent = nullptr;
+    TBild* NichtBedienbarImage = nullptr;
+    QCheckBox* KommentarHoeren = nullptr;
+    QCheckBox* LogDateiSpeichern = nullptr;
+    TBeschriftung* AutomatenGeldspeicherAnzeige = nullptr;
+    TBeschriftung* LabelEurostand = nullptr;
+    TBeschriftung* AuswertLabel = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    TBildKnopf* ButtonRisiko = nullptr;
+    TBildKnopf* HilfeButton = nullptr;
+    TBildKnopf* GibMirMeinGeldBtn = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QFrame* Bevel2 = nullptr;
+    QFrame* Bevel5 = nullptr;
+
+    // ---- timers and the pause
+    QTimer* TimerSchnellDrehendeScheibe = nullptr;
+    QTimer* TimerSpieldauer = nullptr;
+    QTimer* SchraubenTimer = nullptr;
+    QTimer* UhrzeitTimer = nullptr;
+    QTimer* Timer1 = nullptr;
+    TMachPause* MachPause1 = nullptr;
+
+signals:
+    // The first paint has finished the start-up (settings, log, fit, sound, size dialog).
+    void StartAbgeschlossen();
+    // The window has been drawn for the first time.
+    void ErstmalsGezeichnet();
+
+public slots:
+    // ---- start-up and activation (core/Start.cpp)
+    void AppDeactivate();
+    void ApplicationActivate();
+
+    // ---- settings written by the controls (core/Einstellungen.cpp)
+    void TrackBar1Change();
+    void KommentarHoerenClick();
+    void LogDateiSpeichernClick();
+    void Edit1Change();
+    void Edit1Click();
+
+    // ---- window (ui/Monitor.cpp)
+    void MenueBtnMouseDown(Qt::MouseButton Knopf);
+    void MenueBtnClick();
+
+    // ---- clock (ui/Anzeigen.cpp)
+    void UhrzeitTimerTimer();
+
+    // ---- links (core/Start.cpp)
+    void HilfeButtonClick();
+    void LogoImageClick();
+
+    // ---- the game, the discs and the money (core/Spiel.cpp)
+    void AutoStartClick();
+    void StartBtnGruenClick();
+    void StopBtnGruenClick();
+    void AutoStartCheckBoxClick();
+    void TimerSpieldauerTimer();
+    void SpielUngueltigMachen();
+    void RotateLinksClick();
+    void RotateRechtsClick();
+    void TimerSchnellDrehendeScheibeTimer();
+    void SchraubenTimerTimer();
+    void Timer1Timer();
+    void ButtonRisikoClick();
+    void EinzahlenButtonClick();
+    void AuszahlenButtonClick();
+    void GibMirMeinGeldBtnClick();
+    void Button_50_EuroClick();
+    void Button_20_EuroClick();
+    void Button_10_EuroClick();
+    void Button_5_EuroClick();
+    void Button_2_EuroClick();
+    void Button_1_EuroClick();
+    void Button_50_CentClick();
+    void Button_20_CentClick();
+    void Button_10_CentClick();
+
+protected:
+    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override; // OnAppMsg
+    void keyPressEvent(QKeyEvent* Ereignis) override;             // FormKeyDown
+    void closeEvent(QCloseEvent* Ereignis) override;              // WMSysCommand, close
+    void paintEvent(QPaintEvent* Ereignis) override;
+    void wheelEvent(QWheelEvent* Ereignis) override;
+
+private:
+    // core/Start.cpp
+    void FormCreate();
+    void LadeKassenstand();
+    void MeldeBeschaedigtenKassenstand();
+    // ui/Steuerelemente.cpp
+    void ErzeugeSteuerelemente();
+    void ErzeugeFenster();
+    void ErzeugeGesicht();
+    void ErzeugeGesichtUnten();
+    void ErzeugeBonusLampen();
+    void ErzeugeGeldPanel();
+    void ErzeugeBedienung();
+    void ErzeugeTimer();
+    void VerbindeHandler();
+    // ui/Monitor.cpp
+    void SetzePanelLage(const Skalierung::TPanelLage& Lage);
+    int Bildlaufbereich() const; // pixels the content reaches below the window
+    void ScrolleZu(int Position);
+    // ui/Anzeigen.cpp
+    void ErsteDarstellungAusfuehren();
+    void LiesDarstellungsEinstellungen();
+    void SpieleStartklang();
+    void BeobachteAusrichtung();
+    void DrehscheibeAnScheibeAnpassen();
+    // core/Beenden.cpp
+    void BeendeProzess();
+    [[noreturn]] static void BeendeProzessSofort();
+
+    TMainFormUmgebung Umgebung;
+    std::unique_ptr<TSoundSpieler> Tonspieler;
+    std::unique_ptr<IGroessenZiel> Groessenziel;
+    std::unique_ptr<TZahlenAnzeige> GeldAnzeigeBild;
+    std::unique_ptr<TZahlenAnzeige> SonderAnzeigeBild;
+    TForm2* Groessendialog = nullptr;
+    QString BeschaedigterKassenstand; // the unreadable "KA" text found at start-up
+    int ScrollPosition = 0;
+    bool FormPaintAngefordert = false;
+    bool Gezeichnet = false;
+    bool BeendenLaeuft = false;
+    bool FormDestroyGelaufen = false;
 };

@@ -1,0 +1,89 @@
+// Quitting without a payout: Esc anywhere, the window's close command, and the stores made at
+// the very end of every run.
+
+#include "core/MainForm.h"
+
+#include "support/Auswertung.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QSlider>
+#include <cstdio>
+#include <cstdlib>
+
+void TMainForm::Beenden()
+{
+    if (BeendenLaeuft)
+        return;
+    BeendenLaeuft = true;
+    ProgrammEndet = true;
+
+    QStringList Zeilen = LogZeilen();
+    Auswertung::SchliesseAuswertung(Zeilen, Auswertung::TAbschlussArt::Beenden, SpielerName,
+                                    DatumText, UhrzeitText);
+    SetzeLogZeilen(Zeilen);
+    if (LogDateiSpeichern->isChecked()) {
+        const Auswertung::TSpeicherErgebnis Ergebnis = Auswertung::SpeichereAuswertung(
+            Zeilen, QDir::currentPath(), SpielerName, DatumText, UhrzeitText);
+        if (!Ergebnis.Gespeichert)
+            MessageDlgCtr(QStringLiteral("Die Auswertung konnte nicht gespeichert werden:\n%1\n%2")
+                              .arg(Ergebnis.Pfad, Ergebnis.Fehler),
+                          QMessageBox::Critical, 0, QMessageBox::Ok);
+    }
+    BeendeProzess();
+}
+
+void TMainForm::BeendeProzess()
+{
+    try {
+        FormDestroy();
+    } catch (const std::exception& Fehler) {
+        // The program ends all the same; the player learns what could not be stored.
+        MessageDlgCtr(QString::fromLocal8Bit(Fehler.what()), QMessageBox::Critical, 0,
+                      QMessageBox::Ok);
+    }
+    Umgebung.ProzessEnde();
+}
+
+void TMainForm::BeendeProzessSofort()
+{
+    // Everything that must survive is stored by now, each file replaced atomically. Ending here
+    // leaves every loop that is still running (a pause, a spin, a message box) without
+    // returning into it.
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+void TMainForm::FormDestroy()
+{
+    if (FormDestroyGelaufen)
+        return;
+    FormDestroyGelaufen = true;
+    TaskleisteZeigen();
+    SchreibeEinstellung(QStringLiteral("Spieldauer"), QString::number(TrackBar1->value()));
+    AuszahlListe.clear();
+    ZielbildSchraube = QImage();
+    ZielbildLinks = QImage();
+    ZielbildMitte = QImage();
+    ZielbildRechts = QImage();
+    SchreibeKassenstand();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* Ereignis)
+{
+    if (Ereignis->key() == Qt::Key_Escape || SchliessenAngefordert) {
+        Beenden();
+        return;
+    }
+    QWidget::keyPressEvent(Ereignis);
+}
+
+void TMainForm::closeEvent(QCloseEvent* Ereignis)
+{
+    // Closing the window is quitting by Esc: the log is closed and saved the same way.
+    SchliessenAngefordert = true;
+    Ereignis->ignore();
+    Beenden();
+}

@@ -1,0 +1,104 @@
+// The settings file "Vorlix.ini" and the cash box in the registry, read and written at the
+// moments the machine needs them.
+
+#include "core/MainForm.h"
+
+#include "core/Einstellungswerte.h"
+#include "support/Auswertung.h"
+#include "support/PrivateProfil.h"
+#include "support/STRegIni.h"
+#include "support/Zeitraffer.h"
+#include "ui/Bedienelemente.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+const QString Abschnitt = QStringLiteral("Einstellungen");
+}
+
+std::optional<QString> TMainForm::LiesEinstellung(const QString& Schluessel) const
+{
+    QString Puffer;
+    if (PrivateProfil::LiesText(Abschnitt, Schluessel, QString(), Puffer, 255, IniDatei) == 0)
+        return std::nullopt;
+    return Puffer;
+}
+
+void TMainForm::SchreibeEinstellung(const QString& Schluessel, const QString& Wert) const
+{
+    // As with the system's profile calls, a failed write passes without a word.
+    PrivateProfil::SchreibText(Abschnitt, Schluessel, Wert, IniDatei);
+}
+
+void TMainForm::SchreibeKassenstand()
+{
+    TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+    const QString Elternschluessel = KassenSchluessel.section(QLatin1Char('\\'), 0, -2);
+    Speicher.SetSubKey(Elternschluessel);
+    Speicher.CreateSubKey(KassenSchluessel.section(QLatin1Char('\\'), -1));
+    Speicher.SetSubKey(KassenSchluessel);
+    Speicher.WriteString(QStringLiteral("KA"),
+                         Einstellungswerte::KassenstandFuerSpeicher(
+                             QString::fromStdString(BcdToFixed(Automatenkasse, 0, 2))));
+}
+
+void TMainForm::LiesDarstellungsEinstellungen()
+{
+    if (const auto Dauer = LiesEinstellung(QStringLiteral("Spieldauer")))
+        if (const auto Sekunden = Einstellungswerte::GanzeZahl(*Dauer)) {
+            TrackBar1->setValue(*Sekunden); // the slider keeps it within 1 to 8
+            TimerSpieldauer->setInterval(Zeitraffer::Dauer(TrackBar1->value() * 1000));
+        }
+
+    if (const auto Geschwindigkeit = LiesEinstellung(QStringLiteral("GeschwindigkeitAuszahlung")))
+        if (const auto Millisekunden = Einstellungswerte::GanzeZahl(*Geschwindigkeit)) {
+            GeschwindigkeitAuszahlung = *Millisekunden;
+            if (ProzessorTakt < 2000.0)
+                GeschwindigkeitAuszahlung = 1;
+        }
+
+    const auto Name = LiesEinstellung(QStringLiteral("SpielerName"));
+    Edit1->setText(Name ? *Name : QStringLiteral("Kein Name"));
+    SpielerName = Edit1->text();
+
+    const auto Kasse = LiesEinstellung(QStringLiteral("Automatenkassenstand anzeigen"));
+    const bool KasseZeigen = Kasse && *Kasse == QLatin1String("1");
+    AutomatenGeldspeicherAnzeige->setVisible(KasseZeigen);
+    LabelEurostand->setVisible(KasseZeigen);
+
+    const auto Sound = LiesEinstellung(QStringLiteral("Sound"));
+    KommentarHoeren->setChecked(!Sound || *Sound == QLatin1String("1"));
+    const auto Speichern = LiesEinstellung(QStringLiteral("Auswertung speichern"));
+    LogDateiSpeichern->setChecked(!Speichern || *Speichern == QLatin1String("1"));
+}
+
+void TMainForm::TrackBar1Change()
+{
+    TimerSpieldauer->setInterval(Zeitraffer::Dauer(TrackBar1->value() * 1000));
+}
+
+void TMainForm::KommentarHoerenClick()
+{
+    SchreibeEinstellung(QStringLiteral("Sound"),
+                        KommentarHoeren->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TMainForm::LogDateiSpeichernClick()
+{
+    SchreibeEinstellung(QStringLiteral("Auswertung speichern"),
+                        LogDateiSpeichern->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TMainForm::Edit1Change()
+{
+    SchreibeEinstellung(QStringLiteral("SpielerName"), Edit1->text().trimmed());
+    SpielerName = Auswertung::NameFuerAuswertung(Edit1->text());
+}
+
+void TMainForm::Edit1Click()
+{
+    SpielerName = Auswertung::NameFuerAuswertung(Edit1->text());
+}

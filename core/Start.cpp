@@ -1,0 +1,236 @@
+// Start-up of the machine: the main window's creation, the application-wide Esc key, activation,
+// the program folder, the install location and the cash box carried over from the last run.
+
+#include "core/MainForm.h"
+
+#include "core/Einstellungswerte.h"
+#include "core/Prozessortakt.h"
+#include "support/STRegIni.h"
+#include "ui/Bedienelemente.h"
+#include "ui/Groessenziel.h"
+#include "ui/ImageWindow.h"
+#include "ui/Zahlenanzeige.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace {
+
+const QString InstallSchluessel = QStringLiteral("Software\\Vorlix-Geldspielautomat");
+const QString Dienste = QStringLiteral("System") + QLatin1Char('\\') +
+                        QStringLiteral("CurrentControlSet") + QLatin1Char('\\') +
+                        QStringLiteral("Services");
+
+// The program file in Verzeichnis: a file named "Vorlix" in any case; empty when there is none.
+QString FindeProgrammdatei(const QString& Verzeichnis)
+{
+    const QFileInfoList Dateien = QDir(Verzeichnis).entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo& Datei : Dateien)
+        if (Datei.fileName().compare(QLatin1String("Vorlix"), Qt::CaseInsensitive) == 0)
+            return Datei.absoluteFilePath();
+    return {};
+}
+
+} // namespace
+
+const QString TMainForm::KassenSchluessel =
+    Dienste + QLatin1Char('\\') + QStringLiteral("WinKasse");
+
+TMainForm::TMainForm(TMainFormUmgebung Umgebung, QWidget* Parent)
+    : QWidget(Parent), Umgebung(std::move(Umgebung))
+{
+    if (!this->Umgebung.Meldungen)
+        this->Umgebung.Meldungen = std::make_unique<TDialogMeldungen>();
+    Tonspieler = this->Umgebung.Tonausgabe
+                     ? std::make_unique<TSoundSpieler>(std::move(this->Umgebung.Tonausgabe))
+                     : std::make_unique<TSoundSpieler>();
+    if (!this->Umgebung.Uhr)
+        this->Umgebung.Uhr = [] { return QDateTime::currentDateTime(); };
+    if (!this->Umgebung.Oeffner)
+        this->Umgebung.Oeffner = Verweise::DesktopOeffner();
+    if (!this->Umgebung.ProzessEnde)
+        this->Umgebung.ProzessEnde = &TMainForm::BeendeProzessSofort;
+    Groessenziel = std::make_unique<TGroessenZielFenster>(*this);
+    ErzeugeSteuerelemente();
+    FormCreate();
+}
+
+TMainForm::~TMainForm()
+{
+    qApp->removeEventFilter(this);
+    try {
+        FormDestroy();
+    } catch (const std::exception& Fehler) {
+        qWarning("Vorlix: %s", Fehler.what());
+    }
+}
+
+IGroessenZiel& TMainForm::GroessenZiel()
+{
+    return *Groessenziel;
+}
+
+void TMainForm::SetzeGroessenDialog(TForm2* Dialog)
+{
+    Groessendialog = Dialog;
+}
+
+void TMainForm::FormCreate()
+{
+    // Qt draws every widget through a back buffer already, so nothing flickers.
+    ProzessorTakt = GetCPUSpeed();
+    qApp->installEventFilter(this);
+
+    SpinbildKopie = ImageDrehendeScheibe->Picture().convertToFormat(QImage::Format_RGB888);
+    for (TImageWindow* Scheibe : {ScheibeLinks, ScheibeMitte, ScheibeRechts})
+        Scheibe->SetPicture(ImageOriginal->Picture());
+
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState Zustand) {
+                if (Zustand == Qt::ApplicationActive)
+                    ApplicationActivate();
+                else
+                    AppDeactivate();
+            });
+
+    AuszahlListe.clear();
+    ZielbildSchraube = QImage();
+    ZielbildLinks = QImage();
+    ZielbildMitte = QImage();
+    ZielbildRechts = QImage();
+
+    ScheibenBreite = ImageOriginal->width();
+    ScheibenHoehe = ImageOriginal->height();
+    SchraubenBreite = ImageOriginalSchraube->width();
+    SchraubenHoehe = ImageOriginalSchraube->height();
+
+    setGeometry(1, 1, Bildschirmgroesse().width(), height());
+
+    SymbolLinks = 0;
+    SymbolMitte = 0;
+    SymbolRechts = 0;
+
+    // "Arial", bold, 17 points on a 96 dpi screen: 23 pixels.
+    QFont Anzeigeschrift(QStringLiteral("DejaVu Sans"));
+    Anzeigeschrift.setPixelSize(23);
+    Anzeigeschrift.setBold(true);
+    GeldAnzeigeBild = std::make_unique<TZahlenAnzeige>(*SpielGeldSpeicherAnzeige, GeldTextPos);
+    GeldAnzeigeBild->SetzeSchrift(Anzeigeschrift);
+    SpielGeldSpeicher = BcdFromText("0");
+    SchreibeGeldAnzeige("########0,0");
+    SonderAnzeigeBild = std::make_unique<TZahlenAnzeige>(*SonderSpieleAnzeige, SonderTextPos);
+    SonderAnzeigeBild->SetzeSchrift(Anzeigeschrift);
+    SonderSpiele = BcdFromText("0");
+    SchreibeSonderspieleAnzeige();
+
+    ProgrammVerzeichnis = QDir::currentPath();
+    if (!ProgrammVerzeichnis.endsWith(QLatin1Char('/')))
+        ProgrammVerzeichnis += QLatin1Char('/');
+    IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");
+
+    const QString Programmdatei = FindeProgrammdatei(ProgrammVerzeichnis);
+    if (!Programmdatei.isEmpty()) {
+        SchreibAnwendungsPfadINRegistry(Programmdatei);
+    } else {
+        ProgrammVerzeichnis = LiesAnwendungsPfadINRegistry();
+        IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");
+    }
+
+    LadeKassenstand();
+}
+
+double TMainForm::GetCPUSpeed()
+{
+    return Prozessortakt::Messen();
+}
+
+void TMainForm::SchreibAnwendungsPfadINRegistry(const QString& Programmdatei)
+{
+    TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+    Speicher.SetSubKey(QStringLiteral("Software"));
+    Speicher.CreateSubKey(QStringLiteral("Vorlix-Geldspielautomat"));
+    Speicher.SetSubKey(InstallSchluessel);
+    Speicher.WriteString(QString(), Programmdatei);
+    Speicher.WriteString(QStringLiteral("InstallPfad"), ProgrammVerzeichnis);
+}
+
+QString TMainForm::LiesAnwendungsPfadINRegistry()
+{
+    TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+    Speicher.SetSubKey(InstallSchluessel);
+    return Speicher.ReadString(QStringLiteral("InstallPfad"), QString());
+}
+
+void TMainForm::LadeKassenstand()
+{
+    QString Text;
+    {
+        TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+        Speicher.SetSubKey(KassenSchluessel);
+        Text = Speicher.ReadString(QStringLiteral("KA"), QString());
+    }
+    Text = Einstellungswerte::KassenstandAusSpeicher(Text);
+    try {
+        Automatenkasse = BcdFromText(Text.toStdString());
+        KassenstandText = Text;
+    } catch (const EStBCDError&) {
+        // The damaged value stays in the store beside the new one; the player hears of it once
+        // the window is up.
+        BeschaedigterKassenstand = Text;
+        Automatenkasse = BcdFromText("0,00");
+        KassenstandText = QStringLiteral("0,00");
+        TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+        Speicher.SetSubKey(KassenSchluessel);
+        Speicher.WriteString(QStringLiteral("KA-beschaedigt"), BeschaedigterKassenstand);
+    }
+}
+
+void TMainForm::MeldeBeschaedigtenKassenstand()
+{
+    if (BeschaedigterKassenstand.isNull())
+        return;
+    const QString Text =
+        QStringLiteral("Der gespeicherte Stand der Automatenkasse ist beschädigt: \"%1\".\n"
+                       "Die Automatenkasse beginnt mit 0,00 Euro. Der beschädigte Wert bleibt "
+                       "unter \"KA-beschaedigt\" gespeichert.")
+            .arg(BeschaedigterKassenstand);
+    BeschaedigterKassenstand = QString();
+    MessageDlgCtr(Text, QMessageBox::Warning, 0, QMessageBox::Ok);
+}
+
+bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis)
+{
+    if (Ereignis->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(Ereignis)->key() == Qt::Key_Escape) {
+        Beenden();
+    } else if (Objekt == Edit1 && Ereignis->type() == QEvent::MouseButtonPress) {
+        Edit1Click();
+    }
+    return QWidget::eventFilter(Objekt, Ereignis);
+}
+
+void TMainForm::AppDeactivate()
+{
+    Deaktiviert = true;
+}
+
+void TMainForm::ApplicationActivate()
+{
+    Deaktiviert = false;
+}
+
+void TMainForm::HilfeButtonClick()
+{
+    Verweise::OeffneHilfe(ProgrammVerzeichnis, Umgebung.Oeffner);
+}
+
+void TMainForm::LogoImageClick()
+{
+    if (!Verweise::OeffneHerstellerSeite(Umgebung.Oeffner))
+        MessageDlgCtr(QStringLiteral("Keinen Browser gefunden"), QMessageBox::NoIcon, 0,
+                      QMessageBox::Ok);
+}

@@ -1,0 +1,139 @@
+#include "ui/Bedienelemente.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+QImage TransparentesBild(const QImage& Bild)
+{
+    if (Bild.isNull() || Bild.hasAlphaChannel())
+        return Bild;
+    QImage Ergebnis = Bild.convertToFormat(QImage::Format_ARGB32);
+    const QRgb Schluesselfarbe = Ergebnis.pixel(0, Ergebnis.height() - 1);
+    for (int y = 0; y < Ergebnis.height(); ++y) {
+        auto* Zeile = reinterpret_cast<QRgb*>(Ergebnis.scanLine(y));
+        for (int x = 0; x < Ergebnis.width(); ++x)
+            if (Zeile[x] == Schluesselfarbe)
+                Zeile[x] = qRgba(0, 0, 0, 0);
+    }
+    return Ergebnis;
+}
+
+TBild::TBild(QWidget* Parent) : QWidget(Parent) {}
+
+void TBild::SetPicture(const QImage& Neu)
+{
+    Bild = Neu;
+    PictureChanged();
+}
+
+void TBild::PictureChanged()
+{
+    BereiteVor();
+    update();
+}
+
+void TBild::SetStretch(bool Wert)
+{
+    if (Wert == StretchEin)
+        return;
+    StretchEin = Wert;
+    update();
+}
+
+void TBild::SetTransparent(bool Wert)
+{
+    if (Wert == TransparentEin)
+        return;
+    TransparentEin = Wert;
+    PictureChanged();
+}
+
+void TBild::BereiteVor()
+{
+    Vorbereitet = QPixmap::fromImage(TransparentEin ? TransparentesBild(Bild) : Bild);
+}
+
+void TBild::paintEvent(QPaintEvent*)
+{
+    if (Vorbereitet.isNull())
+        return;
+    QPainter Maler(this);
+    Maler.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (StretchEin)
+        Maler.drawPixmap(rect(), Vorbereitet);
+    else
+        Maler.drawPixmap(0, 0, Vorbereitet);
+}
+
+void TBild::mousePressEvent(QMouseEvent* Ereignis)
+{
+    Gedrueckt = Ereignis->button() == Qt::LeftButton;
+    emit MausGedrueckt(Ereignis->button());
+}
+
+void TBild::mouseReleaseEvent(QMouseEvent* Ereignis)
+{
+    const bool Klick = Gedrueckt && Ereignis->button() == Qt::LeftButton &&
+                       rect().contains(Ereignis->position().toPoint());
+    Gedrueckt = false;
+    if (Klick)
+        emit Click();
+}
+
+TBildKnopf::TBildKnopf(QWidget* Parent) : QPushButton(Parent) {}
+
+void TBildKnopf::SetGlyph(const QImage& Neu)
+{
+    GlyphBild = Neu;
+    setIcon(QIcon(QPixmap::fromImage(TransparentesBild(Neu))));
+    PasseGlyphAn();
+}
+
+void TBildKnopf::PasseGlyphAn()
+{
+    if (GlyphBild.isNull())
+        return;
+    // A glyph keeps its own size unless the button has become too small for it.
+    const QSize Platz = (size() - QSize(4, 4)).expandedTo(QSize(1, 1));
+    const bool Passt = GlyphBild.width() <= Platz.width() && GlyphBild.height() <= Platz.height();
+    setIconSize(Passt ? GlyphBild.size() : GlyphBild.size().scaled(Platz, Qt::KeepAspectRatio));
+}
+
+void TBildKnopf::keyPressEvent(QKeyEvent* Ereignis)
+{
+    if ((Ereignis->key() == Qt::Key_Return || Ereignis->key() == Qt::Key_Enter) &&
+        Ereignis->modifiers() == Qt::NoModifier) {
+        animateClick();
+        return;
+    }
+    QPushButton::keyPressEvent(Ereignis);
+}
+
+void TBildKnopf::mousePressEvent(QMouseEvent* Ereignis)
+{
+    emit MausGedrueckt(Ereignis->button());
+    QPushButton::mousePressEvent(Ereignis);
+}
+
+void TBildKnopf::resizeEvent(QResizeEvent* Ereignis)
+{
+    QPushButton::resizeEvent(Ereignis);
+    PasseGlyphAn();
+}
+
+TBeschriftung::TBeschriftung(QWidget* Parent) : QLabel(Parent) {}
+
+void TBeschriftung::SetCaption(const QString& Text)
+{
+    setText(Text);
+    adjustSize();
+}
+
+void TBeschriftung::changeEvent(QEvent* Ereignis)
+{
+    QLabel::changeEvent(Ereignis);
+    if (Ereignis->type() == QEvent::FontChange)
+        adjustSize();
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+// A picture on the window. It draws its picture stretched over the whole control or at its own
+// size at the top left. A picture with an alpha channel is drawn with it; a picture without one
+// drawn Transparent leaves out every pixel of the colour of its bottom-left pixel, so the
+// parent shows through there.
+class TBild : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TBild(QWidget* Parent = nullptr);
+
+    const QImage& Picture() const { return Bild; }
+    void SetPicture(const QImage& Neu);
+    // Direct access for drawing into the picture; call PictureChanged() afterwards.
+    QImage& PictureBearbeiten() { return Bild; }
+    void PictureChanged();
+
+    bool Stretch() const { return StretchEin; }
+    void SetStretch(bool Wert);
+    bool Transparent() const { return TransparentEin; }
+    void SetTransparent(bool Wert);
+
+signals:
+    void Click();
+    void MausGedrueckt(Qt::MouseButton Knopf);
+
+protected:
+    void paintEvent(QPaintEvent* Ereignis) override;
+    void mousePressEvent(QMouseEvent* Ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* Ereignis) override;
+
+private:
+    void BereiteVor();
+
+    QImage Bild;
+    QPixmap Vorbereitet;
+    bool StretchEin = false;
+    bool TransparentEin = false;
+    bool Gedrueckt = false;
+};
+
+// The picture of Bild as drawn Transparent: without alpha, the colour of the bottom-left pixel
+// becomes fully transparent; with alpha, the picture as it is.
+QImage TransparentesBild(const QImage& Bild);
+
+// A push button, optionally with a picture (glyph) beside its caption. Enter and Return press
+// the focused button just as Space does.
+class TBildKnopf : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit TBildKnopf(QWidget* Parent = nullptr);
+
+    const QImage& Glyph() const { return GlyphBild; }
+    void SetGlyph(const QImage& Neu); // drawn transparent like a TBild
+
+signals:
+    void MausGedrueckt(Qt::MouseButton Knopf);
+
+protected:
+    void keyPressEvent(QKeyEvent* Ereignis) override;
+    void mousePressEvent(QMouseEvent* Ereignis) override;
+    void resizeEvent(QResizeEvent* Ereignis) override;
+
+private:
+    void PasseGlyphAn();
+
+    QImage GlyphBild;
+};
+
+// A label that always takes the size of its text, also after its font changed.
+class TBeschriftung : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit TBeschriftung(QWidget* Parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& Text);
+
+protected:
+    void changeEvent(QEvent* Ereignis) override;
+};

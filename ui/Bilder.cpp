@@ -1,0 +1,50 @@
+#include "ui/Bilder.h"
+
+#include <QFile>
+#include <QPainter>
+
+namespace {
+
+QString Pfad(const QString& Datei)
+{
+    for (const char* Endung : {".png", ".jpg", ".bmp"}) {
+        const QString Kandidat = QStringLiteral(":/bilder/") + Datei + QLatin1String(Endung);
+        if (QFile::exists(Kandidat))
+            return Kandidat;
+    }
+    return {};
+}
+
+QImage Ersatzbild(QSize Groesse, const QString& Beschriftung)
+{
+    QImage Bild(Groesse.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    Bild.fill(QColor(0x40, 0x40, 0x40));
+    QPainter Maler(&Bild);
+    Maler.setPen(QColor(0x90, 0x90, 0x90));
+    Maler.drawRect(Bild.rect().adjusted(0, 0, -1, -1));
+    QFont Schrift(QStringLiteral("DejaVu Sans"));
+    Schrift.setPixelSize(10);
+    Maler.setFont(Schrift);
+    Maler.drawText(Bild.rect(), Qt::AlignCenter | Qt::TextWrapAnywhere, Beschriftung);
+    return Bild;
+}
+
+} // namespace
+
+namespace Bilder {
+
+bool Vorhanden(const QString& Datei)
+{
+    return !Pfad(Datei).isEmpty();
+}
+
+QImage Lade(const QString& Datei, QSize Ersatzgroesse, const QString& Beschriftung)
+{
+    const QString Gefunden = Pfad(Datei);
+    QImage Bild;
+    if (!Gefunden.isEmpty())
+        Bild.load(Gefunden);
+    return Bild.isNull() ? Ersatzbild(Ersatzgroesse, Beschriftung) : Bild;
+}
+
+} // namespace Bilder

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// The machine's pictures, compiled into the program as resources ":/bilder/<name>.<ending>".
+namespace Bilder {
+
+// The picture named Datei (without its ending: .png, .jpg or .bmp are tried in this order).
+// A missing picture is replaced by a grey field of Ersatzgroesse with Beschriftung on it, so
+// the window can be laid out before all artwork exists.
+QImage Lade(const QString& Datei, QSize Ersatzgroesse, const QString& Beschriftung);
+
+// True when the picture exists as a resource.
+bool Vorhanden(const QString& Datei);
+
+} // namespace Bilder

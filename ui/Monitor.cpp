@@ -1,0 +1,227 @@
+// The fit of the main window to the monitor: maximising, the size factor, the landscape and
+// portrait arrangements, the title bar, scrolling, and the small window services.
+
+#include "core/MainForm.h"
+
+#include "core/Einstellungswerte.h"
+#include "ui/Bedienelemente.h"
+#include "ui/ImageWindow.h"
+#include "ui/ScalierungsEinstell.h"
+#include "ui/Skalierung.h"
+#include "ui/Skalierungsmathe.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QScreen>
+#include <QSlider>
+#include <QStyle>
+#include <QWheelEvent>
+
+QSize TMainForm::Bildschirmgroesse() const
+{
+    if (Umgebung.Bildschirm)
+        return Umgebung.Bildschirm();
+    const QScreen* Bildschirm = screen();
+    return Bildschirm ? Bildschirm->size() : QSize(1292, 839);
+}
+
+void TMainForm::AnMonitorAnpassen()
+{
+    setWindowState(windowState() | Qt::WindowMaximized);
+    FormScalierenEin = false;
+    ScaleByWert = 100;
+    const auto Schalter = LiesEinstellung(QStringLiteral("FormScalieren"));
+    if (Schalter && Schalter->startsWith(QLatin1Char('1')))
+        FormScalierenEin = true;
+    const auto Gespeichert = LiesEinstellung(QStringLiteral("ScaleBy"));
+
+    if (FormScalierenEin) {
+        const auto Faktor =
+            Gespeichert ? Einstellungswerte::Groessenfaktor(*Gespeichert) : std::nullopt;
+        if (!Faktor) {
+            ErsterStart = true;
+            ScaleByWert = Skalierung::ErsterStartFaktor(Bildschirmgroesse().height());
+            SchreibeEinstellung(QStringLiteral("ScaleBy"), QString::number(ScaleByWert));
+        } else {
+            ScaleByWert = *Faktor;
+        }
+        SkaliereFenster(ScaleByWert, 100);
+    }
+
+    const QSize Bildschirm = Bildschirmgroesse();
+    Querformat = Bildschirm.width() >= Bildschirm.height();
+    Hochformat = !Querformat;
+    if (Querformat)
+        GroupBoxAnpassenQuerformat();
+    else
+        GroupBoxAnpassenHochformat();
+    DrehscheibeAnScheibeAnpassen();
+    HideTitlebar();
+}
+
+void TMainForm::SkaliereFenster(int Zaehler, int Nenner)
+{
+    if (Zaehler == Nenner)
+        return;
+    const Qt::WindowStates Zustand = windowState();
+    const QSize Groesse = size();
+    Skalierung::SkaliereFenster(this, Zaehler, Nenner);
+    // A maximised window keeps the screen; only its contents change size.
+    if (Zustand & Qt::WindowMaximized)
+        resize(Groesse);
+    // Labels take the size of their text in the new font, as they did before.
+    for (TBeschriftung* Beschriftung : findChildren<TBeschriftung*>())
+        Beschriftung->adjustSize();
+}
+
+namespace {
+
+QRect ImFenster(const QWidget* Steuerelement)
+{
+    return Steuerelement->geometry();
+}
+
+} // namespace
+
+void TMainForm::GroupBoxAnpassenQuerformat()
+{
+    ScrolleZu(0);
+    Skalierung::TPanelLage Lage{
+        ImFenster(GroupBox1),     ImFenster(GroupBox2), DachImage->geometry(), Image1->geometry(),
+        ImageGesicht->geometry(), QRImage->geometry(),  LogoImage->geometry(), Label3->geometry(),
+        TrackBar1->geometry(),    QRImage->isVisible(), LogoImage->isVisible()};
+    Lage = Skalierung::BerechneQuerformat(Lage, Bildschirmgroesse().width());
+    SetzePanelLage(Lage);
+}
+
+void TMainForm::GroupBoxAnpassenHochformat()
+{
+    ScrolleZu(0);
+    Skalierung::TPanelLage Lage{
+        ImFenster(GroupBox1),     ImFenster(GroupBox2), DachImage->geometry(), Image1->geometry(),
+        ImageGesicht->geometry(), QRImage->geometry(),  LogoImage->geometry(), Label3->geometry(),
+        TrackBar1->geometry(),    QRImage->isVisible(), LogoImage->isVisible()};
+    Lage = Skalierung::BerechneHochformat(Lage);
+    SetzePanelLage(Lage);
+}
+
+void TMainForm::SetzePanelLage(const Skalierung::TPanelLage& Lage)
+{
+    GroupBox1->setGeometry(Lage.GroupBox1);
+    GroupBox2->setGeometry(Lage.GroupBox2);
+    QRImage->setGeometry(Lage.QRImage);
+    LogoImage->setGeometry(Lage.LogoImage);
+    TrackBar1->setGeometry(Lage.TrackBar1);
+    QRImage->setVisible(Lage.QRImageSichtbar);
+    LogoImage->setVisible(Lage.LogoImageSichtbar);
+}
+
+void TMainForm::DrehscheibeAnScheibeAnpassen()
+{
+    ImageDrehscheibe2->SetPicture(ImageDrehscheibe2->Picture().scaled(
+        ScheibeLinks->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void TMainForm::HideTitlebar()
+{
+    if (windowFlags() & Qt::FramelessWindowHint)
+        return;
+    const Qt::WindowStates Zustand = windowState();
+    const bool Sichtbar = isVisible();
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    if (!(Zustand & Qt::WindowMaximized))
+        resize(width(), height() + style()->pixelMetric(QStyle::PM_TitleBarHeight) / 2);
+    setWindowState(Zustand);
+    if (Sichtbar)
+        show();
+    TitelleisteVersteckt = true;
+    update();
+}
+
+void TMainForm::ShowTitlebar()
+{
+    if (!(windowFlags() & Qt::FramelessWindowHint))
+        return;
+    const Qt::WindowStates Zustand = windowState();
+    const bool Sichtbar = isVisible();
+    setWindowFlag(Qt::FramelessWindowHint, false);
+    if (!(Zustand & Qt::WindowMaximized))
+        resize(width(), height() + style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    setWindowState(Zustand);
+    if (Sichtbar)
+        show();
+    TitelleisteVersteckt = false;
+    update();
+}
+
+void TMainForm::TaskleisteZeigen()
+{
+    // The desktop's own panels are never hidden by this program, so there is nothing to show.
+}
+
+QSize TMainForm::GetTextSizeInPixel(const QWidget* Steuerelement, const QFont& Schrift,
+                                    const QString& Text)
+{
+    if (!Steuerelement)
+        return {0, 0};
+    const QFontMetrics Masse(Schrift);
+    const QSize Groesse(Masse.horizontalAdvance(Text), Masse.height());
+    LetzteTextBreite = Groesse.width();
+    return Groesse;
+}
+
+QMessageBox::StandardButton TMainForm::MessageDlgCtr(const QString& Text, QMessageBox::Icon Art,
+                                                     int HilfeKontext,
+                                                     QMessageBox::StandardButtons Knoepfe)
+{
+    Q_UNUSED(HilfeKontext); // no help file is bound to the message boxes
+    return Umgebung.Meldungen->Zeige(this, Art, Text, Knoepfe);
+}
+
+void TMainForm::MenueBtnMouseDown(Qt::MouseButton Knopf)
+{
+    if (Knopf != Qt::RightButton || SpielLaeuft || ErsterStart || !Groessendialog)
+        return;
+    Groessendialog->ZeigeAufWunsch();
+}
+
+void TMainForm::MenueBtnClick() {}
+
+int TMainForm::Bildlaufbereich() const
+{
+    int Unten = 0;
+    for (QObject* Objekt : children()) {
+        const auto* Kind = qobject_cast<QWidget*>(Objekt);
+        if (Kind && !Kind->isWindow() && !Kind->isHidden())
+            Unten = qMax(Unten, Kind->geometry().bottom() + 1 + ScrollPosition);
+    }
+    return qMax(0, Unten - height());
+}
+
+void TMainForm::ScrolleZu(int Position)
+{
+    const int Neu = qBound(0, Position, qMax(Bildlaufbereich(), ScrollPosition));
+    if (Neu == ScrollPosition)
+        return;
+    scroll(0, ScrollPosition - Neu);
+    ScrollPosition = Neu;
+}
+
+void TMainForm::FormMouseWheelDown()
+{
+    ScrolleZu(qMin(ScrollPosition + 10, qMax(ScrollPosition, Bildlaufbereich())));
+}
+
+void TMainForm::FormMouseWheelUp()
+{
+    ScrolleZu(ScrollPosition - 10);
+}
+
+void TMainForm::wheelEvent(QWheelEvent* Ereignis)
+{
+    if (Ereignis->angleDelta().y() < 0)
+        FormMouseWheelDown();
+    else if (Ereignis->angleDelta().y() > 0)
+        FormMouseWheelUp();
+    Ereignis->ignore();
+}
