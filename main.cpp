@@ -30,7 +30,6 @@ public:
 int main(int argc, char* argv[])
 {
     TAnwendung Anwendung(argc, argv);
-    Anwendung.setApplicationDisplayName(QStringLiteral("Vorlix"));
     try {
         TMainForm MainForm;
         TForm2 Form2(MainForm.GroessenZiel(), &MainForm);

@@ -151,6 +151,26 @@ QTimer* NeuerTimer(QObject* Eltern, const char* Name, int Millisekunden, bool Ei
     return Timer;
 }
 
+// Controls with a window of their own (buttons, boxes, fields, sliders, discs, panels) lie above
+// the plain pictures and labels of the same parent, whatever the order in which they were made.
+bool HatEigenesFenster(const QWidget* Steuerelement)
+{
+    const bool Grafik = qobject_cast<const TBild*>(Steuerelement) ||
+                        qobject_cast<const QLabel*>(Steuerelement) ||
+                        Steuerelement->metaObject() == &QFrame::staticMetaObject;
+    return !Grafik;
+}
+
+void LegeFensterUeberGrafik(QWidget* Eltern)
+{
+    const QObjectList Kinder = Eltern->children(); // raising reorders the parent's list
+    for (QObject* Objekt : Kinder) {
+        auto* Kind = qobject_cast<QWidget*>(Objekt);
+        if (Kind && !Kind->isWindow() && HatEigenesFenster(Kind))
+            Kind->raise();
+    }
+}
+
 } // namespace
 
 // The money panel has the colour of a button face, so its plain texts stand out as designed.
@@ -166,6 +186,9 @@ void TMainForm::ErzeugeSteuerelemente()
     ErzeugeBedienung();
     ErzeugeTimer();
     VerbindeHandler();
+    for (QWidget* Eltern : {static_cast<QWidget*>(this), static_cast<QWidget*>(GroupBox2),
+                            static_cast<QWidget*>(GroupBox1)})
+        LegeFensterUeberGrafik(Eltern);
 }
 
 void TMainForm::ErzeugeFenster()
