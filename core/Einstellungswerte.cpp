@@ -23,11 +23,12 @@ QString KassenstandFuerSpeicher(const QString& Betrag)
 
 QString KassenstandAusSpeicher(QString Text)
 {
+    // Blank first: a text of blanks would otherwise become a lone comma followed by blanks.
+    if (Text.trimmed().isEmpty())
+        return QStringLiteral("0,00");
     const int Leerzeichen = Text.indexOf(QLatin1Char(' '));
     if (Leerzeichen >= 0)
         Text[Leerzeichen] = QLatin1Char(',');
-    if (Text.trimmed().isEmpty())
-        return QStringLiteral("0,00");
     return Text;
 }
 

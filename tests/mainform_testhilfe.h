@@ -1,0 +1,155 @@
+#pragma once
+
+// What the tests of the main window share: a private program folder as the working directory,
+// an empty registry, recorders for message boxes and sounds, and a main window whose end of
+// the process is only counted.
+
+#include "core/MainForm.h"
+#include "support/Registrierung.h"
+#include "support/STRegIni.h"
+#include "support/Zeitraffer.h"
+#include "ui/ScalierungsEinstell.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace Testhilfe {
+
+struct TMeldung
+{
+    QMessageBox::Icon Art;
+    QString Text;
+};
+
+// Records every message box and answers it with OK at once.
+class TAufzeichnendeMeldungen : public IMeldungen
+{
+public:
+    explicit TAufzeichnendeMeldungen(QList<TMeldung>& Ziel) : Ziel(Ziel) {}
+    QMessageBox::StandardButton Zeige(QWidget*, QMessageBox::Icon Art, const QString& Text,
+                                      QMessageBox::StandardButtons) override
+    {
+        Ziel.append({Art, Text});
+        return QMessageBox::Ok;
+    }
+
+private:
+    QList<TMeldung>& Ziel;
+};
+
+// An audio output that records what it is asked to play, with or without a device.
+class TAufzeichnendeTonausgabe : public TSoundAusgabe
+{
+public:
+    TAufzeichnendeTonausgabe(QStringList& Ziel, bool Geraet) : Ziel(Ziel), Geraet(Geraet) {}
+    bool GeraetVorhanden() const override { return Geraet; }
+    void Spiele(const QString& Pfad) override
+    {
+        if (!Geraet)
+            throw ESoundFehler("no audio output device");
+        Ziel.append(Pfad);
+    }
+
+private:
+    QStringList& Ziel;
+    bool Geraet;
+};
+
+// One test case's world: a fresh folder as the working directory and an empty registry.
+class TUmgebung
+{
+public:
+    TUmgebung()
+    {
+        QDir(Registrierung::TRegistrierungsDatei::Ordner()).removeRecursively();
+        Vorher = QDir::currentPath();
+        QDir::setCurrent(Ordner.path());
+    }
+    ~TUmgebung() { QDir::setCurrent(Vorher); }
+
+    // The folder with a trailing "/", as the window names its program folder.
+    QString Pfad() const { return QDir(Ordner.path()).canonicalPath() + QLatin1Char('/'); }
+
+    // Makes the folder the program folder: a file named like the program lies in it.
+    void LegeProgrammAn(const QString& Name = QStringLiteral("Vorlix")) const
+    {
+        QFile Datei(Pfad() + Name);
+        QVERIFY(Datei.open(QIODevice::WriteOnly));
+    }
+
+    void SchreibeIni(const QByteArray& Inhalt) const
+    {
+        QFile Datei(Pfad() + QStringLiteral("Vorlix.ini"));
+        QVERIFY(Datei.open(QIODevice::WriteOnly));
+        Datei.write(Inhalt);
+    }
+
+    QByteArray LiesIni() const
+    {
+        QFile Datei(Pfad() + QStringLiteral("Vorlix.ini"));
+        if (!Datei.open(QIODevice::ReadOnly))
+            return {};
+        return Datei.readAll();
+    }
+
+    QList<TMeldung> Meldungen;
+    QStringList Gespielt;
+    int Prozessenden = 0;
+    QSize Bildschirm{1600, 900};
+    bool Audiogeraet = true;
+    QDateTime Uhrzeit{QDate(2026, 12, 7), QTime(14, 3, 5)};
+    std::function<void()> BeimProzessende;
+
+    // A main window that records its messages and sounds and only counts the end of the process.
+    std::unique_ptr<TMainForm> NeuesFenster(bool EchteMeldungen = false)
+    {
+        TMainFormUmgebung Welt;
+        if (!EchteMeldungen)
+            Welt.Meldungen = std::make_unique<TAufzeichnendeMeldungen>(Meldungen);
+        Welt.Tonausgabe = std::make_unique<TAufzeichnendeTonausgabe>(Gespielt, Audiogeraet);
+        Welt.Uhr = [this] { return Uhrzeit; };
+        Welt.Bildschirm = [this] { return Bildschirm; };
+        Welt.Oeffner = [](const QUrl&) { return true; };
+        Welt.ProzessEnde = [this] {
+            ++Prozessenden;
+            if (BeimProzessende)
+                BeimProzessende();
+        };
+        return std::make_unique<TMainForm>(std::move(Welt));
+    }
+
+private:
+    QTemporaryDir Ordner;
+    QString Vorher;
+};
+
+// Shows the window and waits until its first paint has finished the start-up.
+inline bool Starte(TMainForm& Fenster)
+{
+    QSignalSpy Fertig(&Fenster, &TMainForm::StartAbgeschlossen);
+    Fenster.show();
+    return Fertig.wait(5000) || Fertig.count() > 0;
+}
+
+inline QString LiesRegistry(const QString& Schluessel, const QString& Wert)
+{
+    TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+    Speicher.SetSubKey(Schluessel);
+    return Speicher.ReadString(Wert, QStringLiteral("<fehlt>"));
+}
+
+inline void SchreibeRegistry(const QString& Schluessel, const QString& Wert, const QString& Text)
+{
+    TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+    Speicher.SetSubKey(Schluessel);
+    Speicher.WriteString(Wert, Text);
+}
+
+const QString InstallSchluessel = QStringLiteral("Software\\Vorlix-Geldspielautomat");
+
+} // namespace Testhilfe
