@@ -224,6 +224,15 @@ QImage Gesichtsbild()
         Maler.setBrush(Wange);
         Maler.drawEllipse(QPointF(x, 372), 46, 34);
     }
+    // Dimples at the corners of the mouth make the slot a smile.
+    Maler.setPen(QPen(QColor(0xB8, 0x66, 0x00, 200), 3.2, Qt::SolidLine, Qt::RoundCap));
+    Maler.setBrush(Qt::NoBrush);
+    for (int Seite : {-1, 1}) {
+        const double x = B / 2 + Seite * 108;
+        QPainterPath Gruebchen(QPointF(x + Seite * 1, 462));
+        Gruebchen.quadTo(QPointF(x + Seite * 8, 474), QPointF(x - Seite * 1, 487));
+        Maler.drawPath(Gruebchen);
+    }
     // A soft shine on the forehead.
     QRadialGradient Glanz(QPointF(B / 2, 232), 120);
     Glanz.setColorAt(0, QColor(255, 255, 255, 90));
@@ -251,8 +260,12 @@ QImage Dreieck(const QRect& Platz, bool Links)
         Keil.lineTo(0, H);
     }
     Keil.closeSubpath();
-    Maler.setPen(QPen(QColor(0x5A, 0x38, 0x00), 1.5));
-    Maler.setBrush(Goldverlauf(QPointF(0, 0), QPointF(B, H)));
+    QLinearGradient Lack(QPointF(0, 0), QPointF(B, H));
+    Lack.setColorAt(0, QColor(0xE0, 0x30, 0x38));
+    Lack.setColorAt(0.6, QColor(0xA0, 0x0C, 0x18));
+    Lack.setColorAt(1, QColor(0x58, 0x02, 0x0A));
+    Maler.setPen(QPen(Goldverlauf(QPointF(0, 0), QPointF(0, H)), 3.0));
+    Maler.setBrush(Lack);
     Maler.drawPath(Keil);
     return Bild;
 }

@@ -54,9 +54,10 @@ QImage Anzeige(const QString& Beschriftung)
     Maler.setPen(QPen(QColor(0x60, 0x64, 0x6C), 1.0));
     Maler.setBrush(Qt::white);
     Maler.drawRoundedRect(Rahmen.adjusted(2.5, 2.5, -2.5, -2.5), 7, 7);
-    Maler.setPen(QColor(0x9A, 0xA0, 0xAA));
-    Maler.setFont(Schrift(Schnitt::Fett, 9));
-    Maler.drawText(QRectF(4, 4, 26, 26), Qt::AlignCenter, Beschriftung);
+    Maler.setPen(QColor(0x8A, 0x90, 0x9C));
+    Maler.setFont(Schrift(Schnitt::Fett, Beschriftung.size() == 1 ? 17 : 9));
+    const double Breite = Beschriftung.size() == 1 ? 26 : 72;
+    Maler.drawText(QRectF(4, 3, Breite, 28), Qt::AlignCenter, Beschriftung);
     return Bild;
 }
 
@@ -168,7 +169,6 @@ QImage Schlitz(bool Beleuchtet)
         Maler.setBrush(Schein);
         Maler.drawRoundedRect(Spalt.adjusted(-14, -6, 14, 6), 12, 12);
     }
-    Glanzlicht(Maler, QRectF(20, 2, 174, 14), Beleuchtet ? 120 : 50);
     return Bild;
 }
 
@@ -233,24 +233,27 @@ QImage Baeh()
     QImage Bild = TransparentesBild(MundBreite, MundHoehe);
     QPainter Maler(&Bild);
     Vorbereiten(Maler);
-    QPainterPath Mund(QPointF(30, 18));
-    Mund.cubicTo(70, 2, 140, 4, 186, 14);
-    Mund.cubicTo(170, 24, 80, 30, 30, 18);
-    Maler.setPen(QPen(QColor(0xC8, 0x28, 0x30), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // A crooked, pulled mouth with the tongue stuck out.
+    QPainterPath Mund(QPointF(22, 20));
+    Mund.cubicTo(60, 4, 150, 2, 194, 12);
+    Mund.cubicTo(176, 27, 90, 31, 22, 20);
+    Maler.setPen(QPen(QColor(0xC8, 0x28, 0x30), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     Maler.setBrush(QColor(0x4A, 0x08, 0x10));
     Maler.drawPath(Mund);
-    QPainterPath Zunge(QPointF(96, 20));
-    Zunge.cubicTo(96, 32, 104, 39, 118, 39);
-    Zunge.cubicTo(132, 39, 140, 32, 140, 18);
+    QPainterPath Zunge(QPointF(98, 20));
+    Zunge.cubicTo(96, 34, 106, 39, 121, 39);
+    Zunge.cubicTo(136, 39, 146, 33, 144, 17);
     Zunge.closeSubpath();
-    QLinearGradient Rosa(0, 18, 0, 39);
-    Rosa.setColorAt(0, QColor(0xFF, 0x88, 0x98));
+    QLinearGradient Rosa(0, 17, 0, 39);
+    Rosa.setColorAt(0, QColor(0xFF, 0x90, 0xA0));
     Rosa.setColorAt(1, QColor(0xD8, 0x40, 0x58));
-    Maler.setPen(QPen(QColor(0x90, 0x10, 0x28), 1.6));
+    Maler.setPen(QPen(QColor(0x90, 0x10, 0x28), 1.8));
     Maler.setBrush(Rosa);
     Maler.drawPath(Zunge);
-    Maler.setPen(QPen(QColor(0xB0, 0x20, 0x40), 1.4, Qt::SolidLine, Qt::RoundCap));
-    Maler.drawLine(QPointF(118, 24), QPointF(118, 33));
+    Maler.setPen(QPen(QColor(0xB0, 0x20, 0x40), 1.6, Qt::SolidLine, Qt::RoundCap));
+    Maler.drawLine(QPointF(121, 24), QPointF(121, 34));
+    Maler.setPen(QPen(QColor(0xFF, 0xFF, 0xFF, 140), 2, Qt::SolidLine, Qt::RoundCap));
+    Maler.drawArc(QRectF(106, 20, 12, 14), 150 * 16, 70 * 16);
     return Bild;
 }
 
@@ -315,7 +318,7 @@ QList<Bild> GesichtBilder()
         {"Augenbraue_links_Image.png", Augenbraue(false)},
         {"Augenbraue_rechts_Image.png", Augenbraue(true)},
         {"SpielGeldSpeicherAnzeige.png", Anzeige(QString::fromUtf8("€"))},
-        {"SonderSpieleAnzeige.png", Anzeige(QString())},
+        {"SonderSpieleAnzeige.png", Anzeige("SONDER-\nSPIELE")},
         {"MenueBtn.png", Nase()},
         {"StartBtnGruen.png", GruenerKnopf("START", true)},
         {"StopBtnGruen.png", GruenerKnopf("STOP", false)},

@@ -162,10 +162,10 @@ void MaleSymbole(QPainter& Maler, QPointF M)
         Maler.save();
         Maler.translate(M);
         Maler.rotate(k * 45);
-        Maler.translate(0, -77);
+        Maler.translate(0, -76);
         // Each symbol reads upright when its sector stands at 6 o'clock under the arrow.
         Maler.rotate(180);
-        const double Groesse = IstZahl(Sektoren[k].Zeichen) ? 50 : 56;
+        const double Groesse = IstZahl(Sektoren[k].Zeichen) ? 56 : 64;
         MaleSymbol(Maler, Sektoren[k].Zeichen,
                    QRectF(-Groesse / 2, -Groesse / 2, Groesse, Groesse));
         Maler.restore();
@@ -249,8 +249,8 @@ QImage Spinbild(const QImage& Kunst)
             double R = 0, G = 0, B = 0, Summe = 0;
             for (int s = 0; s < Schritte; ++s) {
                 const double Anteil = double(s) / (Schritte - 1);
-                const double Winkel = Grundwinkel - qDegreesToRadians(70.0) * Anteil;
-                const double Gewicht = 1.0 - 0.75 * Anteil;
+                const double Winkel = Grundwinkel - qDegreesToRadians(38.0) * Anteil;
+                const double Gewicht = 1.0 - 0.85 * Anteil;
                 const QRgb P = Bilinear(Kunst, Mittelpunkt - 0.5 + Radius * std::cos(Winkel),
                                         Mittelpunkt - 0.5 + Radius * std::sin(Winkel));
                 R += qRed(P) * Gewicht;
