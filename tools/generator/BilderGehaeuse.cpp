@@ -150,6 +150,27 @@ void MaleWand(QPainter& Maler, const QRect& Wand, bool Links)
     Maler.setBrush(Qt::NoBrush);
     Maler.drawRoundedRect(Flaeche.adjusted(5, 5, -5, -5), 14, 14);
     Maler.restore();
+    // Each fruit's three lamps are joined by a gold track, in the order they light up.
+    for (int Reihe = 0; Reihe < 4; ++Reihe) {
+        QPainterPath Spur;
+        for (int i = 0; i < 3; ++i) {
+            const QPointF Mitte = QPointF(Lampenplaetze[Reihe * 3 + i]) + QPointF(17.5, 16);
+            if (i == 0)
+                Spur.moveTo(Mitte);
+            else
+                Spur.lineTo(Mitte);
+        }
+        if (!QRectF(Wand).contains(Spur.pointAtPercent(0.5)))
+            continue;
+        Maler.setBrush(Qt::NoBrush);
+        Maler.setPen(
+            QPen(Goldverlauf(Spur.boundingRect().topLeft(), Spur.boundingRect().bottomRight()), 7,
+                 Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        Maler.drawPath(Spur);
+        Maler.setPen(
+            QPen(QColor(0x10, 0x08, 0x00), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        Maler.drawPath(Spur);
+    }
     // Sockets under the bonus lamps.
     for (const QPoint& Platz : Lampenplaetze) {
         const QRectF Sockel(Platz.x() - 3, Platz.y() - 3, 41, 38);
