@@ -104,6 +104,8 @@ public:
     bool Audiogeraet = true;
     QDateTime Uhrzeit{QDate(2026, 12, 7), QTime(14, 3, 5)};
     std::function<void()> BeimProzessende;
+    QList<QUrl> Geoeffnet;
+    bool OeffnenGelingt = true;
 
     // A main window that records its messages and sounds and only counts the end of the process.
     std::unique_ptr<TMainForm> NeuesFenster(bool EchteMeldungen = false)
@@ -114,7 +116,10 @@ public:
         Welt.Tonausgabe = std::make_unique<TAufzeichnendeTonausgabe>(Gespielt, Audiogeraet);
         Welt.Uhr = [this] { return Uhrzeit; };
         Welt.Bildschirm = [this] { return Bildschirm; };
-        Welt.Oeffner = [](const QUrl&) { return true; };
+        Welt.Oeffner = [this](const QUrl& Adresse) {
+            Geoeffnet.append(Adresse);
+            return OeffnenGelingt;
+        };
         Welt.ProzessEnde = [this] {
             ++Prozessenden;
             if (BeimProzessende)
