@@ -300,6 +300,7 @@ private:
     void VerbindeHandler();
     // ui/Monitor.cpp
     void SetzePanelLage(const Skalierung::TPanelLage& Lage);
+    void SetzeRahmen(bool Rahmenlos, int Hoehenzuwachs);
     int Bildlaufbereich() const; // pixels the content reaches below the window
     void ScrolleZu(int Position);
     // ui/Anzeigen.cpp

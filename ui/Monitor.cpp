@@ -126,14 +126,7 @@ void TMainForm::HideTitlebar()
 {
     if (windowFlags() & Qt::FramelessWindowHint)
         return;
-    const Qt::WindowStates Zustand = windowState();
-    const bool Sichtbar = isVisible();
-    setWindowFlag(Qt::FramelessWindowHint, true);
-    if (!(Zustand & Qt::WindowMaximized))
-        resize(width(), height() + style()->pixelMetric(QStyle::PM_TitleBarHeight) / 2);
-    setWindowState(Zustand);
-    if (Sichtbar)
-        show();
+    SetzeRahmen(true, style()->pixelMetric(QStyle::PM_TitleBarHeight) / 2);
     TitelleisteVersteckt = true;
     update();
 }
@@ -142,16 +135,29 @@ void TMainForm::ShowTitlebar()
 {
     if (!(windowFlags() & Qt::FramelessWindowHint))
         return;
-    const Qt::WindowStates Zustand = windowState();
-    const bool Sichtbar = isVisible();
-    setWindowFlag(Qt::FramelessWindowHint, false);
-    if (!(Zustand & Qt::WindowMaximized))
-        resize(width(), height() + style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    setWindowState(Zustand);
-    if (Sichtbar)
-        show();
+    SetzeRahmen(false, style()->pixelMetric(QStyle::PM_TitleBarHeight));
     TitelleisteVersteckt = false;
     update();
+}
+
+void TMainForm::SetzeRahmen(bool Rahmenlos, int Hoehenzuwachs)
+{
+    const bool Maximiert = windowState() & Qt::WindowMaximized;
+    const bool Sichtbar = isVisible();
+    // Changing the flags gives the window a new native window, which is shown hidden and in the
+    // normal state; the maximised state is asked for again once it is shown.
+    setWindowFlag(Qt::FramelessWindowHint, Rahmenlos);
+    if (!Maximiert)
+        resize(width(), height() + Hoehenzuwachs);
+    if (!Sichtbar)
+        return;
+    if (Maximiert) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        show();
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        show();
+    }
 }
 
 void TMainForm::TaskleisteZeigen()
