@@ -299,6 +299,7 @@ private:
     void ErzeugeTimer();
     void VerbindeHandler();
     // ui/Monitor.cpp
+    Skalierung::TPanelLage AktuellePanelLage() const;
     void SetzePanelLage(const Skalierung::TPanelLage& Lage);
     void SetzeRahmen(bool Rahmenlos, int Hoehenzuwachs);
     int Bildlaufbereich() const; // pixels the content reaches below the window

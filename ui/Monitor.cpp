@@ -74,35 +74,25 @@ void TMainForm::SkaliereFenster(int Zaehler, int Nenner)
         Beschriftung->adjustSize();
 }
 
-namespace {
-
-QRect ImFenster(const QWidget* Steuerelement)
+Skalierung::TPanelLage TMainForm::AktuellePanelLage() const
 {
-    return Steuerelement->geometry();
+    return {GroupBox1->geometry(), GroupBox2->geometry(),    DachImage->geometry(),
+            Image1->geometry(),    ImageGesicht->geometry(), QRImage->geometry(),
+            LogoImage->geometry(), Label3->geometry(),       TrackBar1->geometry(),
+            !QRImage->isHidden(),  !LogoImage->isHidden()};
 }
-
-} // namespace
 
 void TMainForm::GroupBoxAnpassenQuerformat()
 {
     ScrolleZu(0);
-    Skalierung::TPanelLage Lage{
-        ImFenster(GroupBox1),     ImFenster(GroupBox2), DachImage->geometry(), Image1->geometry(),
-        ImageGesicht->geometry(), QRImage->geometry(),  LogoImage->geometry(), Label3->geometry(),
-        TrackBar1->geometry(),    QRImage->isVisible(), LogoImage->isVisible()};
-    Lage = Skalierung::BerechneQuerformat(Lage, Bildschirmgroesse().width());
-    SetzePanelLage(Lage);
+    SetzePanelLage(
+        Skalierung::BerechneQuerformat(AktuellePanelLage(), Bildschirmgroesse().width()));
 }
 
 void TMainForm::GroupBoxAnpassenHochformat()
 {
     ScrolleZu(0);
-    Skalierung::TPanelLage Lage{
-        ImFenster(GroupBox1),     ImFenster(GroupBox2), DachImage->geometry(), Image1->geometry(),
-        ImageGesicht->geometry(), QRImage->geometry(),  LogoImage->geometry(), Label3->geometry(),
-        TrackBar1->geometry(),    QRImage->isVisible(), LogoImage->isVisible()};
-    Lage = Skalierung::BerechneHochformat(Lage);
-    SetzePanelLage(Lage);
+    SetzePanelLage(Skalierung::BerechneHochformat(AktuellePanelLage()));
 }
 
 void TMainForm::SetzePanelLage(const Skalierung::TPanelLage& Lage)

@@ -171,10 +171,10 @@ void LegeFensterUeberGrafik(QWidget* Eltern)
     }
 }
 
-} // namespace
-
 // The money panel has the colour of a button face, so its plain texts stand out as designed.
 const QColor PanelFarbe(0xF0, 0xF0, 0xF0);
+
+} // namespace
 
 void TMainForm::ErzeugeSteuerelemente()
 {
