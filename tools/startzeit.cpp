@@ -69,7 +69,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     std::printf("Hauptfenster erzeugt:              %5lld ms\n", static_cast<long long>(Erzeugt));
-    std::printf("erstmals gezeichnet:               %5lld ms\n", static_cast<long long>(Gezeichnet));
+    std::printf("erstmals gezeichnet:               %5lld ms\n",
+                static_cast<long long>(Gezeichnet));
     std::printf("Start beim ersten Zeichnen fertig: %5lld ms\n", static_cast<long long>(Gestartet));
     return 0;
 }
