@@ -167,20 +167,20 @@ QString TMainForm::LiesAnwendungsPfadINRegistry()
 
 void TMainForm::LadeKassenstand()
 {
-    QString Text;
+    QString Gelesen;
     {
         TStRegIni Speicher(QStringLiteral("C_USERS"), false);
         Speicher.SetSubKey(KassenSchluessel);
-        Text = Speicher.ReadString(QStringLiteral("KA"), QString());
+        Gelesen = Speicher.ReadString(QStringLiteral("KA"), QString());
     }
-    Text = Einstellungswerte::KassenstandAusSpeicher(Text);
+    const QString Text = Einstellungswerte::KassenstandAusSpeicher(Gelesen);
     try {
         Automatenkasse = BcdFromText(Text.toStdString());
         KassenstandText = Text;
     } catch (const EStBCDError&) {
-        // The damaged value stays in the store beside the new one; the player hears of it once
-        // the window is up.
-        BeschaedigterKassenstand = Text;
+        // The damaged value is kept, as it was stored, beside the new one; the player hears of
+        // it once the window is up.
+        BeschaedigterKassenstand = Gelesen;
         Automatenkasse = BcdFromText("0,00");
         KassenstandText = QStringLiteral("0,00");
         TStRegIni Speicher(QStringLiteral("C_USERS"), false);

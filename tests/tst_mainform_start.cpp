@@ -163,11 +163,14 @@ void TestMainFormStart::beschaedigterKassenstandHaeltDenStartNichtAuf()
 {
     Zeitraffer::SetzeFaktor(0.01);
     TUmgebung Welt;
-    SchreibeRegistry(TMainForm::KassenSchluessel, "KA", "1.2.3");
+    SchreibeRegistry(TMainForm::KassenSchluessel, "KA", "12 Euro");
     auto Fenster = Welt.NeuesFenster();
     QVERIFY(Starte(*Fenster));
     QVERIFY(!Fenster->ErsteDarstellung);
     QCOMPARE(Fenster->AutomatenGeldspeicherAnzeige->text(), QString("0,00"));
+    // Kept as it was stored, blank and all.
+    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA-beschaedigt"), QString("12 Euro"));
+    QVERIFY(Welt.Meldungen[0].Text.contains("\"12 Euro\""));
 }
 
 void TestMainFormStart::anzeigenZeigenNachDemStartNull()
