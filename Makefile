@@ -5,7 +5,7 @@ BUILD_SAN ?= build-san
 JOBS      ?= $(shell nproc)
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libqrencode-dev \
-           gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core fonts-dejavu-extra
+           gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
 
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifeq ($(CI),true)

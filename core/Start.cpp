@@ -2,6 +2,7 @@
 // the program folder, the install location and the cash box carried over from the last run.
 
 #include "core/MainForm.h"
+#include "ui/Schriften.h"
 
 #include "core/Einstellungswerte.h"
 #include "core/Prozessortakt.h"
@@ -115,7 +116,7 @@ void TMainForm::FormCreate()
     SymbolRechts = 0;
 
     // "Arial", bold, 17 points on a 96 dpi screen: 23 pixels.
-    QFont Anzeigeschrift(QStringLiteral("DejaVu Sans"));
+    QFont Anzeigeschrift(Schriften::Serifenlos);
     Anzeigeschrift.setPixelSize(23);
     Anzeigeschrift.setBold(true);
     GeldAnzeigeBild = std::make_unique<TZahlenAnzeige>(*SpielGeldSpeicherAnzeige, GeldTextPos);

@@ -2,6 +2,7 @@
 #include "mainform_testhilfe.h"
 #include "ui/Bedienelemente.h"
 #include "ui/ImageWindow.h"
+#include "ui/Schriften.h"
 #include "ui/Zahlenanzeige.h"
 
 #include <QElapsedTimer>
@@ -179,7 +180,7 @@ void TestMainFormStart::anzeigenZeigenNachDemStartNull()
     auto Fenster = Welt.NeuesFenster();
     QCOMPARE(Fenster->GeldAnzeige().Geschrieben(), QStringList{"0,0"});
     QCOMPARE(Fenster->SonderAnzeige().Geschrieben(), QStringList{"00"});
-    QCOMPARE(Fenster->GeldAnzeige().Schrift().family(), QString("DejaVu Sans"));
+    QCOMPARE(Fenster->GeldAnzeige().Schrift().family(), Schriften::Serifenlos);
     QVERIFY(Fenster->GeldAnzeige().Schrift().bold());
     QCOMPARE(Fenster->GeldAnzeige().Schrift().pixelSize(), 23);
     QCOMPARE(Fenster->SonderAnzeige().Schrift(), Fenster->GeldAnzeige().Schrift());

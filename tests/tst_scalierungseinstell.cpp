@@ -1,4 +1,5 @@
 #include "ui/ScalierungsEinstell.h"
+#include "ui/Schriften.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -271,7 +272,7 @@ void TestScalierungsEinstell::schriftIstFettUndFuenfzehnPixel()
                                             Schalter("OKButton"), Schalter("AbbrechenButton")}) {
         QCOMPARE(Element->font().pixelSize(), 15);
         QVERIFY(Element->font().bold());
-        QCOMPARE(Element->font().family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(Element->font().family(), Schriften::Serifenlos);
     }
 }
 

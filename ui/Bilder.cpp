@@ -1,4 +1,5 @@
 #include "ui/Bilder.h"
+#include "ui/Schriften.h"
 
 #include <QFile>
 #include <QPainter>
@@ -22,7 +23,7 @@ QImage Ersatzbild(QSize Groesse, const QString& Beschriftung)
     QPainter Maler(&Bild);
     Maler.setPen(QColor(0x90, 0x90, 0x90));
     Maler.drawRect(Bild.rect().adjusted(0, 0, -1, -1));
-    QFont Schrift(QStringLiteral("DejaVu Sans"));
+    QFont Schrift(Schriften::Serifenlos);
     Schrift.setPixelSize(10);
     Maler.setFont(Schrift);
     Maler.drawText(Bild.rect(), Qt::AlignCenter | Qt::TextWrapAnywhere, Beschriftung);

@@ -1,4 +1,5 @@
 #include "ui/ScalierungsEinstell.h"
+#include "ui/Schriften.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -28,7 +29,7 @@ TForm2::TForm2(IGroessenZiel& Ziel, QWidget* Parent)
     setPalette(Farben);
     setAutoFillBackground(true);
 
-    QFont Schrift(QStringLiteral("DejaVu Sans"));
+    QFont Schrift(Schriften::Serifenlos);
     Schrift.setPixelSize(15);
     Schrift.setBold(true);
     setFont(Schrift);

@@ -2,6 +2,7 @@
 // 900 pixels high (100 %); the fit to the monitor scales and moves them later.
 
 #include "core/MainForm.h"
+#include "ui/Schriften.h"
 
 #include "support/Machpaus.h"
 #include "support/Zeitraffer.h"
@@ -26,7 +27,7 @@ const QColor Schwarz(0x00, 0x00, 0x00);
 
 QFont Schrift(int Pixel, bool Fett = false)
 {
-    QFont Ergebnis(QStringLiteral("DejaVu Sans"));
+    QFont Ergebnis(Schriften::Serifenlos);
     Ergebnis.setPixelSize(Pixel);
     Ergebnis.setBold(Fett);
     return Ergebnis;
@@ -34,7 +35,7 @@ QFont Schrift(int Pixel, bool Fett = false)
 
 QFont FesteSchrift(int Pixel)
 {
-    QFont Ergebnis(QStringLiteral("DejaVu Sans Mono"));
+    QFont Ergebnis(Schriften::Festbreite);
     Ergebnis.setStyleHint(QFont::Monospace);
     Ergebnis.setPixelSize(Pixel);
     return Ergebnis;
@@ -102,6 +103,8 @@ TBildKnopf* NeuerBildKnopf(QWidget* Eltern, const char* Name, const QPoint& Ort,
                            const char* Glyphdatei, const QSize& Glyphgroesse)
 {
     auto* Knopf = NeuerKnopf(Eltern, Name, QString(), QRect(Ort, Groesse), false);
+    // The face's buttons are parts of the face: only their glyph shows, a frame only while pressed.
+    Knopf->setFlat(true);
     const QImage Glyph =
         Bilder::Lade(QLatin1String(Glyphdatei), Glyphgroesse, QLatin1String(Glyphdatei));
     if (!Groesse.isValid())
