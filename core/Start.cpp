@@ -2,14 +2,15 @@
 // the program folder, the install location and the cash box carried over from the last run.
 
 #include "core/MainForm.h"
-#include "ui/Schriften.h"
 
 #include "core/Einstellungswerte.h"
 #include "core/Prozessortakt.h"
+#include "support/Registrierung.h"
 #include "support/STRegIni.h"
 #include "ui/Bedienelemente.h"
 #include "ui/Groessenziel.h"
 #include "ui/ImageWindow.h"
+#include "ui/Schriften.h"
 #include "ui/Zahlenanzeige.h"
 
 #include <QApplication>
@@ -63,6 +64,7 @@ TMainForm::TMainForm(TMainFormUmgebung Umgebung, QWidget* Parent)
 TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);
+    Registrierung::SetzeMeldungDefekteDatei({});
     try {
         FormDestroy();
     } catch (const std::exception& Fehler) {
@@ -127,6 +129,11 @@ void TMainForm::FormCreate()
     SonderAnzeigeBild->SetzeSchrift(Anzeigeschrift);
     SonderSpiele = BcdFromText("0");
     SchreibeSonderspieleAnzeige();
+
+    // A damaged store file has been put aside by the store; the player hears of it once.
+    Registrierung::SetzeMeldungDefekteDatei([this](const QString& Text) {
+        MessageDlgCtr(Text, QMessageBox::Warning, 0, QMessageBox::Ok);
+    });
 
     ProgrammVerzeichnis = QDir::currentPath();
     if (!ProgrammVerzeichnis.endsWith(QLatin1Char('/')))

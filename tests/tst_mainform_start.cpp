@@ -29,6 +29,7 @@ private slots:
     void kassenstandWirdGelesen();
     void beschaedigterKassenstandWirdGemeldetUndAufbewahrt();
     void beschaedigterKassenstandHaeltDenStartNichtAuf();
+    void beschaedigteRegistrierungsdateiWirdGemeldetUndAufbewahrt();
 
     void anzeigenZeigenNachDemStartNull();
     void symboleUndGeldSindNachDemStartNull();
@@ -172,6 +173,28 @@ void TestMainFormStart::beschaedigterKassenstandHaeltDenStartNichtAuf()
     // Kept as it was stored, blank and all.
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA-beschaedigt"), QString("12 Euro"));
     QVERIFY(Welt.Meldungen[0].Text.contains("\"12 Euro\""));
+}
+
+void TestMainFormStart::beschaedigteRegistrierungsdateiWirdGemeldetUndAufbewahrt()
+{
+    Zeitraffer::SetzeFaktor(0.01);
+    TUmgebung Welt;
+    const QString Pfad =
+        Registrierung::TRegistrierungsDatei(QStringLiteral("HKEY_CURRENT_USER")).Pfad();
+    QVERIFY(QDir().mkpath(QFileInfo(Pfad).path()));
+    {
+        QFile Datei(Pfad);
+        QVERIFY(Datei.open(QIODevice::WriteOnly));
+        Datei.write("kein Registrierungstext\n[HKEY_CURRENT_USER\\Software\n");
+    }
+    auto Fenster = Welt.NeuesFenster();
+    QCOMPARE(QString::fromStdString(BcdToFixed(Fenster->Automatenkasse, 0, 2)), QString("0,00"));
+    QCOMPARE(Welt.Meldungen.size(), 1);
+    QCOMPARE(Welt.Meldungen[0].Art, QMessageBox::Warning);
+    const QStringList Beiseite =
+        QDir(QFileInfo(Pfad).path()).entryList({QStringLiteral("*.defekt-*")}, QDir::Files);
+    QCOMPARE(Beiseite.size(), 1);
+    QVERIFY(Welt.Meldungen[0].Text.contains(Beiseite[0]));
 }
 
 void TestMainFormStart::anzeigenZeigenNachDemStartNull()

@@ -2,13 +2,13 @@
 // 900 pixels high (100 %); the fit to the monitor scales and moves them later.
 
 #include "core/MainForm.h"
-#include "ui/Schriften.h"
 
 #include "support/Machpaus.h"
 #include "support/Zeitraffer.h"
 #include "ui/Bedienelemente.h"
 #include "ui/Bilder.h"
 #include "ui/ImageWindow.h"
+#include "ui/Schriften.h"
 
 #include <QCheckBox>
 #include <QFrame>
