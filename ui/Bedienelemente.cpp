@@ -1,24 +1,11 @@
 #include "ui/Bedienelemente.h"
 
+#include "ui/Bilder.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-
-QImage TransparentesBild(const QImage& Bild)
-{
-    if (Bild.isNull() || Bild.hasAlphaChannel())
-        return Bild;
-    QImage Ergebnis = Bild.convertToFormat(QImage::Format_ARGB32);
-    const QRgb Schluesselfarbe = Ergebnis.pixel(0, Ergebnis.height() - 1);
-    for (int y = 0; y < Ergebnis.height(); ++y) {
-        auto* Zeile = reinterpret_cast<QRgb*>(Ergebnis.scanLine(y));
-        for (int x = 0; x < Ergebnis.width(); ++x)
-            if (Zeile[x] == Schluesselfarbe)
-                Zeile[x] = qRgba(0, 0, 0, 0);
-    }
-    return Ergebnis;
-}
 
 TBild::TBild(QWidget* Parent) : QWidget(Parent) {}
 
@@ -52,7 +39,7 @@ void TBild::SetTransparent(bool Wert)
 
 void TBild::BereiteVor()
 {
-    Vorbereitet = QPixmap::fromImage(TransparentEin ? TransparentesBild(Bild) : Bild);
+    Vorbereitet = QPixmap::fromImage(TransparentEin ? Bilder::Durchsichtig(Bild) : Bild);
 }
 
 void TBild::paintEvent(QPaintEvent*)
@@ -87,7 +74,7 @@ TBildKnopf::TBildKnopf(QWidget* Parent) : QPushButton(Parent) {}
 void TBildKnopf::SetGlyph(const QImage& Neu)
 {
     GlyphBild = Neu;
-    setIcon(QIcon(QPixmap::fromImage(TransparentesBild(Neu))));
+    setIcon(QIcon(QPixmap::fromImage(Bilder::Durchsichtig(Neu))));
     PasseGlyphAn();
 }
 

@@ -47,10 +47,6 @@ private:
     bool Gedrueckt = false;
 };
 
-// The picture of Bild as drawn Transparent: without alpha, the colour of the bottom-left pixel
-// becomes fully transparent; with alpha, the picture as it is.
-QImage TransparentesBild(const QImage& Bild);
-
 // A push button, optionally with a picture (glyph) beside its caption. Enter and Return press
 // the focused button just as Space does.
 class TBildKnopf : public QPushButton

@@ -48,4 +48,19 @@ QImage Lade(const QString& Datei, QSize Ersatzgroesse, const QString& Beschriftu
     return Bild.isNull() ? Ersatzbild(Ersatzgroesse, Beschriftung) : Bild;
 }
 
+QImage Durchsichtig(const QImage& Bild)
+{
+    if (Bild.isNull() || Bild.hasAlphaChannel())
+        return Bild;
+    QImage Ergebnis = Bild.convertToFormat(QImage::Format_ARGB32);
+    const QRgb Schluesselfarbe = Ergebnis.pixel(0, Ergebnis.height() - 1);
+    for (int y = 0; y < Ergebnis.height(); ++y) {
+        auto* Zeile = reinterpret_cast<QRgb*>(Ergebnis.scanLine(y));
+        for (int x = 0; x < Ergebnis.width(); ++x)
+            if (Zeile[x] == Schluesselfarbe)
+                Zeile[x] = qRgba(0, 0, 0, 0);
+    }
+    return Ergebnis;
+}
+
 } // namespace Bilder

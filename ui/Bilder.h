@@ -12,6 +12,10 @@ namespace Bilder {
 // the window can be laid out before all artwork exists.
 QImage Lade(const QString& Datei, QSize Ersatzgroesse, const QString& Beschriftung);
 
+// The picture as drawn transparent: without an alpha channel, every pixel of the colour of the
+// bottom-left pixel becomes see-through; a picture with alpha stays as it is.
+QImage Durchsichtig(const QImage& Bild);
+
 // True when the picture exists as a resource.
 bool Vorhanden(const QString& Datei);
 

@@ -1,6 +1,7 @@
 #include "ui/ImageWindow.h"
 
-#include <QBitmap>
+#include "ui/Bilder.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -82,16 +83,10 @@ void TImageWindow::paintEvent(QPaintEvent*)
     const bool WarAmZeichnen = Zeichnet;
     Zeichnet = true;
     QPainter Maler(this);
-    if (TransparentEin) {
-        // The colour of the bottom-left pixel counts as see-through.
-        QPixmap Durchsichtig = QPixmap::fromImage(Bild);
-        const QRgb Schluesselfarbe = Bild.pixel(0, Bild.height() - 1);
-        Durchsichtig.setMask(
-            QBitmap::fromImage(Bild.createMaskFromColor(Schluesselfarbe, Qt::MaskInColor)));
-        Maler.drawPixmap(DestRect(), Durchsichtig);
-    } else {
+    if (TransparentEin)
+        Maler.drawImage(DestRect(), Bilder::Durchsichtig(Bild));
+    else
         Maler.drawImage(DestRect(), Bild);
-    }
     Zeichnet = WarAmZeichnen;
 }
 
