@@ -50,7 +50,7 @@ void TMainForm::LiesDarstellungsEinstellungen()
     if (const auto Dauer = LiesEinstellung(QStringLiteral("Spieldauer")))
         if (const auto Sekunden = Einstellungswerte::GanzeZahl(*Dauer)) {
             TrackBar1->setValue(*Sekunden); // the slider keeps it within 1 to 8
-            TimerSpieldauer->setInterval(Zeitraffer::Dauer(TrackBar1->value() * 1000));
+            Zeitraffer::SetzeIntervall(*TimerSpieldauer, TrackBar1->value() * 1000);
         }
 
     if (const auto Geschwindigkeit = LiesEinstellung(QStringLiteral("GeschwindigkeitAuszahlung")))
@@ -77,7 +77,7 @@ void TMainForm::LiesDarstellungsEinstellungen()
 
 void TMainForm::TrackBar1Change()
 {
-    TimerSpieldauer->setInterval(Zeitraffer::Dauer(TrackBar1->value() * 1000));
+    Zeitraffer::SetzeIntervall(*TimerSpieldauer, TrackBar1->value() * 1000);
 }
 
 void TMainForm::KommentarHoerenClick()

@@ -2,6 +2,7 @@
 
 #include "core/Umgebung.h"
 #include "core/Zustand.h"
+#include "support/Klaenge.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -94,12 +95,41 @@ public:
     TZahlenAnzeige& SonderAnzeige() { return *SonderAnzeigeBild; }
     void FormPaint();
 
+    // ---- game start and stop (core/Spiel.cpp)
+    // The end of every game, evaluated or not: the discs show their resting pictures, the
+    // pauses, and the next game is posted to the event loop when automatic start is on, so the
+    // call stack does not grow from game to game.
+    void SpielEnde();
+    // Waits with MachPause1; false when the program has begun to end meanwhile, so the caller
+    // stops what it was doing: if (!Warte(1000)) return;
+    bool Warte(int Millisekunden);
+    // Label1 centred under the face for the text it holds.
+    void Label1Zentrieren();
+
+    // ---- the discs (discs/)
+
+    // ---- win evaluation and risk game (discs/)
+    // The evaluation of the resting discs; ends with SpielEnde().
+    void Auswerten();
+
+    // ---- money in and out (money/)
+    void PruefeObAutomatenkasseGeleertWerdenMuss();
+
     // ---- the log
     QStringList LogZeilen() const;
     void SetzeLogZeilen(const QStringList& Zeilen);
     void HaengeLogZeilenAn(const QStringList& Zeilen);
 
     TSoundSpieler& MediaPlayer1() { return *Tonspieler; }
+
+    // ---- sounds and chance (core/Klang.cpp)
+    // Plays the event's file when "Geräusche ein" is ticked; a failing device is reported in a
+    // message box and the caller goes on.
+    void SpieleKlang(TKlang Klang);
+    // Erster, 1000 ms later Zweiter, in one guarded block as SpieleKlang.
+    void SpieleKlangPaar(TKlang Erster, TKlang Zweiter);
+    // A uniform whole number from 0 to n - 1 from the window's random source.
+    int Zufallszahl(int n);
 
     // ---- controls: the window
     QGroupBox* GroupBox2 = nullptr;
@@ -250,19 +280,25 @@ public slots:
     void HilfeButtonClick();
     void LogoImageClick();
 
-    // ---- the game, the discs and the money (core/Spiel.cpp)
+    // ---- game start and stop (core/Spiel.cpp)
     void AutoStartClick();
     void StartBtnGruenClick();
     void StopBtnGruenClick();
     void AutoStartCheckBoxClick();
     void TimerSpieldauerTimer();
     void SpielUngueltigMachen();
+
+    // ---- the discs: spin, symbols, screw, spin picture, blinking (discs/)
     void RotateLinksClick();
     void RotateRechtsClick();
     void TimerSchnellDrehendeScheibeTimer();
     void SchraubenTimerTimer();
     void Timer1Timer();
+
+    // ---- the risk game (discs/)
     void ButtonRisikoClick();
+
+    // ---- money in and out (money/)
     void EinzahlenButtonClick();
     void AuszahlenButtonClick();
     void GibMirMeinGeldBtnClick();

@@ -1,7 +1,13 @@
-// Where the game, the discs and the money come in: the handlers of the game's controls and
-// timers. Until a handler is filled in, its control does nothing.
+// Game start and stop: paying for a game, the chain of games, the start and stop buttons, the
+// game duration and the invalid game.
 
 #include "core/MainForm.h"
+#include "support/Machpaus.h"
+#include "ui/Bedienelemente.h"
+#include "ui/ImageWindow.h"
+
+#include <QCheckBox>
+#include <QMetaObject>
 
 void TMainForm::AutoStartClick() {}
 void TMainForm::StartBtnGruenClick() {}
@@ -9,30 +15,38 @@ void TMainForm::StopBtnGruenClick() {}
 void TMainForm::AutoStartCheckBoxClick() {}
 void TMainForm::TimerSpieldauerTimer() {}
 void TMainForm::SpielUngueltigMachen() {}
-void TMainForm::RotateLinksClick() {}
-void TMainForm::RotateRechtsClick() {}
-void TMainForm::TimerSchnellDrehendeScheibeTimer() {}
-void TMainForm::SchraubenTimerTimer() {}
-void TMainForm::Timer1Timer() {}
-void TMainForm::ButtonRisikoClick() {}
-void TMainForm::EinzahlenButtonClick() {}
-void TMainForm::Button_50_EuroClick() {}
-void TMainForm::Button_20_EuroClick() {}
-void TMainForm::Button_10_EuroClick() {}
-void TMainForm::Button_5_EuroClick() {}
-void TMainForm::Button_2_EuroClick() {}
-void TMainForm::Button_1_EuroClick() {}
-void TMainForm::Button_50_CentClick() {}
-void TMainForm::Button_20_CentClick() {}
-void TMainForm::Button_10_CentClick() {}
 
-void TMainForm::GibMirMeinGeldBtnClick()
+bool TMainForm::Warte(int Millisekunden)
 {
-    AuszahlenButtonClick();
+    if (ProgrammEndet)
+        return false;
+    MachPause1->Pause(Millisekunden);
+    return !ProgrammEndet;
 }
 
-// Until the payout pays out, leaving by the payout ends the program the way Esc does.
-void TMainForm::AuszahlenButtonClick()
+void TMainForm::Label1Zentrieren()
 {
-    Beenden();
+    const int Textbreite = GetTextSizeInPixel(Label1, Label1->font(), Label1->Caption()).width();
+    Label1->move(ImageGesicht->x() + ImageGesicht->width() / 2 - Textbreite / 2, Label1->y());
+}
+
+void TMainForm::SpielEnde()
+{
+    SpielLaeuft = false;
+    GibMirMeinGeldBtn->setEnabled(true);
+    ScheibeLinks->SetPicture(ZielbildLinks);
+    ScheibeMitte->SetPicture(ZielbildMitte);
+    ScheibeRechts->SetPicture(ZielbildRechts);
+
+    if (!Warte(1000))
+        return;
+    if (AutoStartCheckBox->isChecked() && !Warte(4000))
+        return;
+    Scheine_Einz_gewellt1->hide();
+    Schein_Einzug->show();
+    NachstartLaeuft = false;
+
+    // The next game starts once this one has returned to the event loop.
+    if (AutoStartCheckBox->isChecked())
+        QMetaObject::invokeMethod(this, &TMainForm::AutoStartClick, Qt::QueuedConnection);
 }

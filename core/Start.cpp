@@ -52,6 +52,8 @@ TMainForm::TMainForm(TMainFormUmgebung Umgebung, QWidget* Parent)
                      : std::make_unique<TSoundSpieler>();
     if (!this->Umgebung.Uhr)
         this->Umgebung.Uhr = [] { return QDateTime::currentDateTime(); };
+    if (!this->Umgebung.Zufall)
+        this->Umgebung.Zufall = SystemZufall();
     if (!this->Umgebung.Oeffner)
         this->Umgebung.Oeffner = Verweise::DesktopOeffner();
     if (!this->Umgebung.ProzessEnde)

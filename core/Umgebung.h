@@ -2,6 +2,7 @@
 
 #include "support/Sound.h"
 #include "support/Verweise.h"
+#include "support/Zufall.h"
 #include "ui/Meldungen.h"
 
 #include <QDateTime>
@@ -10,8 +11,8 @@
 #include <memory>
 
 // What the main window takes from outside: message boxes, the audio output, the time of day,
-// the screen size, the opener of documents and addresses, and the very end of the process.
-// Every part left empty is filled with the real thing.
+// the random draws, the screen size, the opener of documents and addresses, and the very end of the
+// process. Every part left empty is filled with the real thing.
 struct TMainFormUmgebung
 {
     std::unique_ptr<IMeldungen> Meldungen;     // real message boxes
@@ -19,6 +20,7 @@ struct TMainFormUmgebung
     std::function<QDateTime()> Uhr;            // the current local time
     std::function<QSize()> Bildschirm;         // size of the screen the window is on
     Verweise::TOeffner Oeffner;                // the desktop's default applications
+    TZufall Zufall;                            // every random draw of the game
     // Called last when the program ends, after the log, "Spieldauer" and "KA" are stored.
     // The real one ends the process at once, from whatever loop is running.
     std::function<void()> ProzessEnde;

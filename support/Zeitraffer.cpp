@@ -1,5 +1,6 @@
 #include "support/Zeitraffer.h"
 
+#include <QTimer>
 #include <cmath>
 
 namespace {
@@ -25,6 +26,23 @@ int Dauer(int Millisekunden)
         return Millisekunden;
     const double Skaliert = std::round(Millisekunden * AktuellerFaktor);
     return Skaliert < 1.0 ? 1 : static_cast<int>(Skaliert);
+}
+
+void SetzeIntervall(QTimer& Timer, int Millisekunden)
+{
+    Timer.setInterval(Dauer(Millisekunden));
+}
+
+void Einschalten(QTimer& Timer)
+{
+    if (!Timer.isActive())
+        Timer.start();
+}
+
+void Starte(QTimer& Timer, int Millisekunden)
+{
+    SetzeIntervall(Timer, Millisekunden);
+    Timer.start();
 }
 
 } // namespace Zeitraffer

@@ -125,7 +125,7 @@ void TMainForm::SpieleStartklang()
     if (ProgrammEndet)
         return;
     try {
-        Tonspieler->SpieleSound(QStringLiteral("/Muenze.WAV"));
+        Tonspieler->SpieleSound(KlangDatei(TKlang::Muenze));
     } catch (const ESoundFehler&) {
         MessageDlgCtr(QStringLiteral("Es ist kein Audiogerät angeschlossen! Option: Geräusche "
                                      "hören wird deaktiviert."),

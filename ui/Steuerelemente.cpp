@@ -148,7 +148,7 @@ QFrame* NeuerRahmen(QWidget* Eltern, const char* Name, const QRect& Platz)
 QTimer* NeuerTimer(QObject* Eltern, const char* Name, int Millisekunden, bool Ein)
 {
     auto* Timer = Benannt(new QTimer(Eltern), Name);
-    Timer->setInterval(Zeitraffer::Dauer(Millisekunden));
+    Zeitraffer::SetzeIntervall(*Timer, Millisekunden);
     if (Ein)
         Timer->start();
     return Timer;
