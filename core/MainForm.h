@@ -111,6 +111,12 @@ public:
     // ---- win evaluation and risk game (discs/)
     // The evaluation of the resting discs; ends with SpielEnde().
     void Auswerten();
+    // Anzahl times: the selected arrows green and the slot lit for 500 ms (Timer1), then red and
+    // unlit; afterwards the selected arrows stay green and the slot lit.
+    void Blinke(int Anzahl, bool Links, bool Mitte, bool Rechts);
+    // One run of the ladder; afterwards exactly one of Image2mal, Image1mal, Image0mal shows
+    // the result, unless the program ended during it.
+    void RisikoSpiel();
 
     // ---- money in and out (money/)
     void PruefeObAutomatenkasseGeleertWerdenMuss();

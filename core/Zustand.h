@@ -84,4 +84,7 @@ struct TMaschinenZustand
     // Where the texts of the credit and special-game displays begin on their pictures.
     static constexpr QPoint GeldTextPos{30, 3};
     static constexpr QPoint SonderTextPos{80, 3};
+
+    // evaluation
+    QString Zahlengewinn = QStringLiteral("0,0"); // what the last risked number win kept
 };

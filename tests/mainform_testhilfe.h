@@ -106,6 +106,7 @@ public:
     std::function<void()> BeimProzessende;
     QList<QUrl> Geoeffnet;
     bool OeffnenGelingt = true;
+    TZufall Zufall; // the window's random draws; empty: the real generator
 
     // A main window that records its messages and sounds and only counts the end of the process.
     std::unique_ptr<TMainForm> NeuesFenster(bool EchteMeldungen = false)
@@ -120,6 +121,7 @@ public:
             Geoeffnet.append(Adresse);
             return OeffnenGelingt;
         };
+        Welt.Zufall = Zufall;
         Welt.ProzessEnde = [this] {
             ++Prozessenden;
             if (BeimProzessende)

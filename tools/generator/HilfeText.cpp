@@ -1,4 +1,5 @@
 #include "tools/generator/HilfeText.h"
+#include "tools/statistik/Maschinenzahlen.h"
 
 namespace Generator {
 
@@ -134,21 +135,44 @@ QString Bonusserien()
                "an, bis ihre Serie vollendet ist, längstens bis zum Ende des Programms.</p>");
 }
 
+// The return to player, worked out exactly from the discs and the win table.
+QString Auszahlungsquote()
+{
+    using namespace Maschinenzahlen;
+    const TScheiben Scheiben = ScheibenAusRuhewinkeln(CodeDesKunstwerks);
+    const auto Quote = [&Scheiben](bool RisikoEin) {
+        return AuszahlungsquoteProzent(BerechneExakt(Scheiben, RisikoEin)).Dezimal(2);
+    };
+    return QStringLiteral(
+               "<p><b>Auszahlungsquote:</b> Auf lange Sicht gibt der Automat %1&nbsp;% der "
+               "Einsätze als Gewinn zurück, wenn das Risikospiel eingeschaltet ist und das Licht "
+               "von selbst stehen bleibt, und %2&nbsp;% ohne Risikospiel; gewonnene Sonderspiele "
+               "sind dabei mitgespielt.</p>")
+        .arg(Quote(true), Quote(false));
+}
+
 QString Risikospiel()
 {
     return QStringLiteral(
-        "<h2 style=\"page-break-before: always\">Risikospiel</h2>"
-        "<p>Zahlengewinne – drei gleiche Zahlen und die 3 in der Mitte – dürfen Sie riskieren. "
-        "Neben der rechten Scheibe läuft dann ein Licht immer wieder über die Felder "
-        "<b>2X</b>, <b>1X</b> und <b>0X</b>. Drücken Sie den grünen Stoppknopf (oder Enter bzw. "
-        "die Leertaste): Das Feld, das gerade leuchtet, entscheidet – <b>2X</b> doppelter "
-        "Gewinn, <b>1X</b> einfacher Gewinn, <b>0X</b> nichts. Drücken Sie nicht, bleibt das "
-        "Licht nach einer Weile von selbst stehen; jedes Feld ist dann gleich wahrscheinlich. "
-        "Fruchtgewinne werden nie riskiert. Wer stoppt und leer ausgeht, bekommt Farbkleckse "
-        "ins Gesicht und ein spöttisches „Ups“ zu hören.</p>"
-        "<p>Der Knopf „Risikospiel ist ein“ im Bedienfeld schaltet das Risikospiel aus "
-        "(„Risikospiel ist aus“) und wieder ein. Beim Start ist es eingeschaltet; ausgeschaltet "
-        "werden Zahlengewinne sofort einfach gutgeschrieben.</p>");
+               "<h2 style=\"page-break-before: always\">Risikospiel</h2>"
+               "<p>Zahlengewinne – drei gleiche Zahlen und die 3 in der Mitte – dürfen Sie "
+               "riskieren. "
+               "Neben der rechten Scheibe läuft dann ein Licht immer wieder über die Felder "
+               "<b>2X</b>, <b>1X</b> und <b>0X</b>. Drücken Sie den grünen Stoppknopf (oder Enter "
+               "bzw. "
+               "die Leertaste): Das Feld, das gerade leuchtet, entscheidet – <b>2X</b> doppelter "
+               "Gewinn, <b>1X</b> einfacher Gewinn, <b>0X</b> nichts. Drücken Sie nicht, bleibt "
+               "das "
+               "Licht nach einer Weile von selbst stehen; jedes Feld ist dann gleich "
+               "wahrscheinlich. "
+               "Fruchtgewinne werden nie riskiert. Wer stoppt und leer ausgeht, bekommt "
+               "Farbkleckse "
+               "ins Gesicht und ein spöttisches „Ups“ zu hören.</p>"
+               "<p>Der Knopf „Risikospiel ist ein“ im Bedienfeld schaltet das Risikospiel aus "
+               "(„Risikospiel ist aus“) und wieder ein. Beim Start ist es eingeschaltet; "
+               "ausgeschaltet "
+               "werden Zahlengewinne sofort einfach gutgeschrieben.</p>") +
+           Auszahlungsquote();
 }
 
 QString Taste(const char* Name, const char* Wirkung)

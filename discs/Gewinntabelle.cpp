@@ -1,0 +1,205 @@
+#include "discs/Gewinntabelle.h"
+
+namespace Gewinntabelle {
+namespace {
+
+struct TZahlenregel
+{
+    int Code; // the code of the triple; Zahl3 with Mitte3 for the middle 3 alone
+    bool Mitte3;
+    const char16_t* Einsatz; // nullptr: the label keeps the "30 Cent" set beforehand
+    const char16_t* Einfach;
+    const char16_t* EinfachMeldung;
+    const char16_t* Doppelt;
+    const char16_t* DoppeltMeldung;
+};
+
+constexpr TZahlenregel Zahlenregeln[] = {
+    {Zahl1, false, u"1 Euro", u"1,0", u"1 Euro gewonnen!", u"2,0", u"2 Euro gewonnen!"},
+    {Zahl2, false, u"2 Euro", u"2,0", u"2 Euro gewonnen!", u"4,0", u"4 Euro gewonnen!"},
+    {Zahl3, false, u"3 Euro", u"3,0", u"3 Euro gewonnen!", u"6,0", u"6 Euro gewonnen!"},
+    {Zahl3, true, nullptr, u"0,3", u"30 Cent gewonnen!", u"0,6", u"60 Cent gewonnen!"},
+    {Zahl4, false, u"4 Euro", u"4,0", u"4 Euro gewonnen!", u"8,0", u"8 Euro gewonnen!"},
+};
+
+struct TFruchtregel
+{
+    int Code;
+    TFrucht Frucht;
+    const char16_t* Sonderspiele;
+    const char16_t* Serienmeldung;
+};
+
+constexpr TFruchtregel Fruchtregeln[] = {
+    {Zitrone, TFrucht::Zitrone, u"10", u"10 Sonderspiele gewonnen!!!"},
+    {Erdbeere, TFrucht::Erdbeere, u"5", u"5 Sonderspiele gewonnen!!!"},
+    {Karotte, TFrucht::Karotte, u"15", u"15 Sonderspiele gewonnen!!!"},
+    {Kirsche, TFrucht::Kirsche, u"20", u"20 Sonderspiele gewonnen!!!"},
+};
+
+QString Text(const char16_t* Zeichen)
+{
+    return QString::fromUtf16(Zeichen);
+}
+
+class TAuswerter
+{
+public:
+    TAuswerter(const TSpielstand& Stand, TBonusZaehler& Bonus, const TRisikoFrage& Risiko,
+               const TSchrittZiel& Ziel)
+        : Stand(Stand), Bonus(Bonus), Risiko(Risiko), Ziel(Ziel)
+    {}
+
+    TAuswertung Ergebnis()
+    {
+        if (Stand.Mitte == Zahl3)
+            Gib({TSchritt::TArt::Einsatzlabel, QStringLiteral("30 Cent")});
+        if (Stand.Deaktiviert) {
+            Gib({TSchritt::TArt::Meldung, QStringLiteral("  Spielabbruch durch Anwender!")});
+            A.Abbruch = true;
+            return std::move(A);
+        }
+        if (AlleGelesen()) {
+            int Nummer = 1;
+            for (const auto& Regel : Zahlenregeln) {
+                if (Gilt(Regel)) {
+                    A.Regeln |= 1u << Nummer;
+                    Zahlengewinn(Regel);
+                }
+                ++Nummer;
+            }
+            for (const auto& Regel : Fruchtregeln) {
+                if (Dreier(Regel.Code)) {
+                    A.Regeln |= 1u << Nummer;
+                    Fruchtdreier(Regel);
+                } else if (Stand.Links == Regel.Code && Stand.Rechts == Regel.Code) {
+                    A.Regeln |= 1u << (Nummer + 1);
+                    Fruchtpaar();
+                }
+                Nummer += 2;
+            }
+        }
+        return std::move(A);
+    }
+
+private:
+    bool AlleGelesen() const
+    {
+        const auto Gelesen = [](int Code) { return Code >= 1 && Code <= 8; };
+        return Gelesen(Stand.Links) && Gelesen(Stand.Mitte) && Gelesen(Stand.Rechts);
+    }
+
+    bool Dreier(int Code) const
+    {
+        return Stand.Links == Code && Stand.Mitte == Code && Stand.Rechts == Code;
+    }
+
+    bool Gilt(const TZahlenregel& Regel) const
+    {
+        if (Regel.Mitte3)
+            return Stand.Mitte == Zahl3 && !Dreier(Zahl3);
+        return Dreier(Regel.Code);
+    }
+
+    void Gib(TSchritt Schritt)
+    {
+        if (Ziel)
+            Ziel(Schritt);
+        A.Schritte.push_back(std::move(Schritt));
+    }
+
+    void Blinke(int Anzahl, bool Links, bool Mitte, bool Rechts)
+    {
+        Gib({TSchritt::TArt::Blinke, {}, Anzahl, Links, Mitte, Rechts});
+    }
+
+    void Zahle(const QString& Betrag, const QString& Meldung)
+    {
+        Gib({TSchritt::TArt::Gutschrift, Betrag});
+        Gib({TSchritt::TArt::Meldung, Meldung});
+        A.Gewonnen = true;
+    }
+
+    void Zahlengewinn(const TZahlenregel& Regel)
+    {
+        Blinke(1, !Regel.Mitte3, true, !Regel.Mitte3);
+        if (!Stand.RisikoEin) {
+            Zahle(Text(Regel.Einfach), Text(Regel.EinfachMeldung));
+            return;
+        }
+        Gib({TSchritt::TArt::Risiko, Regel.Einsatz ? Text(Regel.Einsatz) : QString()});
+        switch (Risiko()) {
+        case TRisikoErgebnis::Doppelt:
+            A.Zahlengewinn = Text(Regel.Doppelt);
+            Zahle(A.Zahlengewinn, Text(Regel.DoppeltMeldung));
+            break;
+        case TRisikoErgebnis::Einfach:
+            A.Zahlengewinn = Text(Regel.Einfach);
+            Zahle(A.Zahlengewinn, Text(Regel.EinfachMeldung));
+            break;
+        case TRisikoErgebnis::Nichts:
+            A.Zahlengewinn = QStringLiteral("0,0");
+            A.Gewonnen = false;
+            break;
+        }
+    }
+
+    void Fruchtdreier(const TFruchtregel& Regel)
+    {
+        const bool Karottenschlitz = Regel.Frucht == TFrucht::Karotte && Stand.SchraubeSenkrecht;
+        Blinke(Karottenschlitz ? 5 : 1, true, true, true);
+        if (Karottenschlitz)
+            Zahle(QStringLiteral("30"), QStringLiteral("30 Euro gewonnen!"));
+        else
+            Zahle(QStringLiteral("3"), QStringLiteral("3 Euro gewonnen!"));
+
+        int& Zaehler = Bonus[static_cast<int>(Regel.Frucht)];
+        ++Zaehler;
+        Gib({TSchritt::TArt::LampeAn, {}, Zaehler, false, false, false, Regel.Frucht});
+        if (Zaehler < 3)
+            return;
+        Blinke(5, true, true, true);
+        Gib({TSchritt::TArt::Sonderspiele, Text(Regel.Sonderspiele)});
+        Gib({TSchritt::TArt::LampenAus, {}, 0, false, false, false, Regel.Frucht});
+        Zaehler = 0;
+        A.SonderspieleGewonnen = true;
+        Gib({TSchritt::TArt::Meldung, Text(Regel.Serienmeldung)});
+    }
+
+    // A middle 3 credited in the same game raises the pair's amount by what the player kept.
+    void Fruchtpaar()
+    {
+        Blinke(1, true, false, true);
+        if (A.Zahlengewinn == u"0,3")
+            Zahle(QStringLiteral("1,3"), QStringLiteral("1,3 Euro gewonnen!"));
+        else if (A.Zahlengewinn == u"0,6")
+            Zahle(QStringLiteral("1,6"), QStringLiteral("1,6 Euro gewonnen!"));
+        else
+            Zahle(QStringLiteral("1"), QStringLiteral("1 Euro gewonnen!"));
+    }
+
+    const TSpielstand& Stand;
+    TBonusZaehler& Bonus;
+    const TRisikoFrage& Risiko;
+    const TSchrittZiel& Ziel;
+    TAuswertung A;
+};
+
+} // namespace
+
+TAuswertung WerteAus(const TSpielstand& Stand, TBonusZaehler& Bonus, const TRisikoFrage& Risiko,
+                     const TSchrittZiel& Ziel)
+{
+    return TAuswerter(Stand, Bonus, Risiko, Ziel).Ergebnis();
+}
+
+TAusgang Ausgang(const TAuswertung& Auswertung, bool StopAngefordert)
+{
+    if (Auswertung.Abbruch)
+        return TAusgang::Abbruch;
+    if (Auswertung.Gewonnen)
+        return Auswertung.SonderspieleGewonnen ? TAusgang::Sonderspielgewinn : TAusgang::Gewinn;
+    return StopAngefordert ? TAusgang::NichtsGestoppt : TAusgang::Nichts;
+}
+
+} // namespace Gewinntabelle
