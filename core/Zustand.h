@@ -84,4 +84,8 @@ struct TMaschinenZustand
     // Where the texts of the credit and special-game displays begin on their pictures.
     static constexpr QPoint GeldTextPos{30, 3};
     static constexpr QPoint SonderTextPos{80, 3};
+
+    // discs
+    bool SpielAbgebrochen = false; // the running game was declared invalid; its loops give up
+    int Drehtiefe = 0;             // disc spin loops on the call stack
 };
