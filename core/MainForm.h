@@ -105,8 +105,35 @@ public:
     bool Warte(int Millisekunden);
     // Label1 centred under the face for the text it holds.
     void Label1Zentrieren();
+    // Starts the next game from the event loop once no disc spin is left on the stack, so
+    // neither a game's end nor an invalid game lets the call stack grow from game to game.
+    void NaechstesSpielEinreihen();
 
     // ---- the discs (discs/)
+    enum class TScheibe
+    {
+        Links,
+        Mitte,
+        Rechts
+    };
+    void RotateMitteClick();
+    // Each fills its disc's target picture with Quelle turned by Winkel degrees about
+    // (MitteX, MitteY), draws the spin picture on the discs that still turn, and sleeps one frame.
+    void RotateBitmapLinks(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
+    void RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
+    void RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
+    // Bild stretched to Breite x Hoehe; false, and Bild unchanged, when that fails.
+    bool ResizeBmp(QImage& Bild, int Breite, int Hoehe);
+    // The symbol codes of the three resting discs from their target pictures.
+    void CheckMarker();
+    void RotateBitmapSchraube(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
+    // SchraubeSenkrecht from the slot of the screw as last drawn.
+    void CheckSchraube();
+    // Ziel becomes Quelle upside down, in 24 bits.
+    static void SpiegelnVertikal(const QImage& Quelle, QImage& Ziel);
+    // One disc's spin loop up to the limit Grenze (degrees); false when the game was declared
+    // invalid or the program ends meanwhile, and nothing more of the game may run.
+    bool ScheibeDrehen(TScheibe Scheibe, int Grenze);
 
     // ---- win evaluation and risk game (discs/)
     // The evaluation of the resting discs; ends with SpielEnde().

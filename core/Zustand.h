@@ -87,4 +87,8 @@ struct TMaschinenZustand
 
     // evaluation
     QString Zahlengewinn = QStringLiteral("0,0"); // what the last risked number win kept
+
+    // discs
+    bool SpielAbgebrochen = false; // the running game was declared invalid; its loops give up
+    int Drehtiefe = 0;             // disc spin loops on the call stack
 };

@@ -1,9 +1,257 @@
-// The three discs: the spin loops, the resting pictures, the symbol detection, the screw, the
-// flickering spin picture and the blinking arrows.
+// The three discs: the spin loops, the frames and resting pictures, and the symbol detection.
 
 #include "core/MainForm.h"
+#include "discs/Marker.h"
+#include "discs/Rotation.h"
+#include "support/Zeitraffer.h"
+#include "ui/Bedienelemente.h"
+#include "ui/ImageWindow.h"
 
-void TMainForm::RotateLinksClick() {}
-void TMainForm::RotateRechtsClick() {}
-void TMainForm::TimerSchnellDrehendeScheibeTimer() {}
-void TMainForm::SchraubenTimerTimer() {}
+#include <QCoreApplication>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+struct TDrehplan
+{
+    int Moeglichkeiten; // the draw r is uniform in 0 .. Moeglichkeiten - 1
+    int Zuschlag;       // degrees added to 45 r for the limit
+    int Schritt;        // degrees per frame
+};
+
+constexpr TDrehplan Drehplan(TMainForm::TScheibe Scheibe)
+{
+    switch (Scheibe) {
+    case TMainForm::TScheibe::Links:
+        return {45, 100, 135};
+    case TMainForm::TScheibe::Mitte:
+        return {60, 100, 45};
+    case TMainForm::TScheibe::Rechts:
+        break;
+    }
+    return {12, 800, 45};
+}
+
+class TZaehlerImStapel
+{
+public:
+    explicit TZaehlerImStapel(int& Zaehler) : Zaehler(Zaehler) { ++Zaehler; }
+    ~TZaehlerImStapel() { --Zaehler; }
+    TZaehlerImStapel(const TZaehlerImStapel&) = delete;
+    TZaehlerImStapel& operator=(const TZaehlerImStapel&) = delete;
+
+private:
+    int& Zaehler;
+};
+
+TBildzeilen Zeilen(QImage& Bild)
+{
+    return {Bild.bits(), Bild.width(), Bild.height(), Bild.bytesPerLine()};
+}
+
+TBildzeilen Zeilen(const QImage& Bild)
+{
+    // The rotation only reads its source; constBits() keeps the picture's data unshared.
+    return {const_cast<uchar*>(Bild.constBits()), Bild.width(), Bild.height(), Bild.bytesPerLine()};
+}
+
+// Ziel becomes Quelle (24 bits) turned by Winkel; Ziel keeps its memory when its size fits.
+void DreheInZiel(const QImage& Quelle, QImage& Ziel, int MitteX, int MitteY, double Winkel)
+{
+    if (Ziel.size() != Quelle.size() || Ziel.format() != QImage::Format_RGB888)
+        Ziel = QImage(Quelle.size(), QImage::Format_RGB888);
+    Rotation::Drehe(Zeilen(Quelle), Zeilen(Ziel), MitteX, MitteY, Winkel);
+}
+
+void Bildpause()
+{
+    QThread::msleep(static_cast<unsigned long>(Zeitraffer::Dauer(50)));
+}
+
+int Code(const QImage& Bild, int Bisher)
+{
+    const QPoint Punkt = Marker::Messpunkt(Bild.width(), Bild.height());
+    if (!Bild.valid(Punkt))
+        return Bisher;
+    const QRgb Farbe = Bild.pixel(Punkt);
+    return Marker::Symbolcode(Marker::Bgr(qRed(Farbe), qGreen(Farbe), qBlue(Farbe)), Bisher);
+}
+
+} // namespace
+
+void TMainForm::RotateLinksClick()
+{
+    if (!NachstartLaeuft)
+        SpielAbgebrochen = false;
+    GibMirMeinGeldBtn->setEnabled(false);
+    Zeitraffer::Einschalten(*TimerSpieldauer);
+    SchraubenTimer->stop();
+    Image2mal->hide();
+    Image1mal->hide();
+    Image0mal->hide();
+    if (RisikoEin)
+        ImageRisiko->show();
+    LabelBetrag->hide();
+    Deaktiviert = false;
+    ImageSpritzer->hide();
+    Schein_Einzug_Baeh->hide();
+    Schein_Einzug->show();
+    Schein_Einzug2->hide();
+    Label1->SetCaption(QString());
+    SpielLaeuft = true;
+    StopAngefordert = false;
+    const int Grenze = 45 * Zufallszahl(Drehplan(TScheibe::Links).Moeglichkeiten) + 100;
+    LinksGestoppt = false;
+    SchnellZaehler = 0;
+    Zeitraffer::Einschalten(*TimerSchnellDrehendeScheibe);
+    if (!ScheibeDrehen(TScheibe::Links, Grenze))
+        return;
+    if (LinksGestoppt) {
+        ResizeBmp(ZielbildLinks, ScheibeLinks->width(), ScheibeLinks->height());
+        ScheibeLinks->SetPicture(ZielbildLinks);
+    }
+    if (!NachstartLaeuft) {
+        StartBtnGruen->show();
+        StartBtnGruen->setFocus();
+        RotateMitteClick();
+    }
+    if (!ProgrammEndet)
+        Zeitraffer::Einschalten(*TimerSchnellDrehendeScheibe);
+}
+
+void TMainForm::RotateMitteClick()
+{
+    Zeitraffer::Einschalten(*TimerSpieldauer);
+    StopAngefordert = false;
+    const int Grenze = 45 * Zufallszahl(Drehplan(TScheibe::Mitte).Moeglichkeiten) + 100;
+    MitteGestoppt = false;
+    SchnellZaehler = 0;
+    Zeitraffer::Einschalten(*TimerSchnellDrehendeScheibe);
+    if (!ScheibeDrehen(TScheibe::Mitte, Grenze))
+        return;
+    StopBtnGruen->hide();
+    RotateRechtsClick();
+}
+
+void TMainForm::RotateRechtsClick()
+{
+    Zeitraffer::Einschalten(*TimerSpieldauer);
+    const int Grenze = 45 * Zufallszahl(Drehplan(TScheibe::Rechts).Moeglichkeiten) + 800;
+    RechtsGestoppt = false;
+    SchnellZaehler = 0;
+    Zeitraffer::Einschalten(*TimerSchnellDrehendeScheibe);
+    if (!ScheibeDrehen(TScheibe::Rechts, Grenze))
+        return;
+    StopBtnGruen->hide();
+    if (StopAngefordert || RechtsGestoppt)
+        ScheibeRechts->SetPicture(ZielbildRechts);
+    CheckMarker();
+    CheckSchraube();
+    Zeitraffer::Einschalten(*SchraubenTimer);
+    Auswerten();
+}
+
+bool TMainForm::ScheibeDrehen(TScheibe Scheibe, int Grenze)
+{
+    const TZaehlerImStapel Tiefe(Drehtiefe);
+    const int Schritt = Drehplan(Scheibe).Schritt;
+    bool& Endanflug = Scheibe == TScheibe::Links   ? LinksGestoppt
+                      : Scheibe == TScheibe::Mitte ? MitteGestoppt
+                                                   : RechtsGestoppt;
+    const QImage Vorlage = ImageOriginal->Picture().convertToFormat(QImage::Format_RGB888);
+    const int MitteX = Rotation::Mitte(Vorlage.width());
+    const int MitteY = Rotation::Mitte(Vorlage.height());
+
+    int Winkel = 0;
+    while (Winkel < Grenze && !(Scheibe == TScheibe::Rechts && StopAngefordert)) {
+        if (Scheibe == TScheibe::Mitte && Winkel >= 600 && !StartGedrueckt)
+            StartBtnGruen->hide();
+        if (Scheibe == TScheibe::Rechts && Winkel > 89) {
+            StopBtnGruen->show();
+            if (StopBtnGruen->isVisible())
+                StopBtnGruen->setFocus();
+        }
+        if (Deaktiviert) {
+            SpielUngueltigMachen();
+            return false;
+        }
+        if (Umgebung.Drehbild)
+            Umgebung.Drehbild(static_cast<int>(Scheibe), Winkel);
+        switch (Scheibe) {
+        case TScheibe::Links:
+            RotateBitmapLinks(Vorlage, MitteX, MitteY, Winkel);
+            break;
+        case TScheibe::Mitte:
+            RotateBitmapMitte(Vorlage, MitteX, MitteY, Winkel);
+            break;
+        case TScheibe::Rechts:
+            RotateBitmapRechts(Vorlage, MitteX, MitteY, Winkel);
+            break;
+        }
+        QCoreApplication::processEvents();
+        // A free re-spin nested in here may have found the game invalid.
+        if (ProgrammEndet || SpielAbgebrochen)
+            return false;
+        Winkel = TimerSpieldauer->isActive() ? Schritt : Winkel + Schritt;
+        if (Winkel >= Grenze - Schritt) {
+            Endanflug = true;
+            TimerSchnellDrehendeScheibe->stop();
+            if (Scheibe == TScheibe::Mitte)
+                StartBtnGruen->hide();
+        }
+    }
+    return true;
+}
+
+void TMainForm::RotateBitmapLinks(const QImage& Quelle, int MitteX, int MitteY, double Winkel)
+{
+    DreheInZiel(Quelle, ZielbildLinks, MitteX, MitteY, Winkel);
+    const QImage& Spinbild = ImageDrehendeScheibe->Picture();
+    ScheibeMitte->ZeichneDarueber(Spinbild);
+    ScheibeRechts->ZeichneDarueber(Spinbild);
+    ScheibeLinks->ZeichneDarueber(Spinbild);
+    Bildpause();
+}
+
+void TMainForm::RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, double Winkel)
+{
+    DreheInZiel(Quelle, ZielbildMitte, MitteX, MitteY, Winkel);
+    const QImage& Spinbild = ImageDrehendeScheibe->Picture();
+    ScheibeRechts->ZeichneDarueber(Spinbild);
+    ScheibeMitte->ZeichneDarueber(Spinbild);
+    if (MitteGestoppt)
+        ScheibeMitte->SetPicture(ZielbildMitte);
+    Bildpause();
+}
+
+void TMainForm::RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY, double Winkel)
+{
+    DreheInZiel(Quelle, ZielbildRechts, MitteX, MitteY, Winkel);
+    ScheibeRechts->ZeichneDarueber(ImageDrehendeScheibe->Picture());
+    Bildpause();
+}
+
+bool TMainForm::ResizeBmp(QImage& Bild, int Breite, int Hoehe)
+{
+    try {
+        if (Breite <= 0 || Hoehe <= 0 || Bild.isNull())
+            return false;
+        // Nearest neighbour keeps the marker colours pure for the symbol detection.
+        QImage Gestreckt = Bild.scaled(Breite, Hoehe, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                               .convertToFormat(QImage::Format_RGB888);
+        if (Gestreckt.isNull())
+            return false;
+        Bild = std::move(Gestreckt);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+void TMainForm::CheckMarker()
+{
+    SymbolLinks = Code(ZielbildLinks, SymbolLinks);
+    SymbolMitte = Code(ZielbildMitte, SymbolMitte);
+    SymbolRechts = Code(ZielbildRechts, SymbolRechts);
+}

@@ -15,7 +15,15 @@ TImageWindow::TImageWindow(QWidget* Parent) : QWidget(Parent)
 void TImageWindow::SetPicture(const QImage& Neu)
 {
     Bild = Neu.isNull() ? QImage() : Neu.convertToFormat(QImage::Format_RGB888);
+    Ueberzeichnung = QImage();
     PictureChanged();
+}
+
+void TImageWindow::ZeichneDarueber(const QImage& Neu)
+{
+    Ueberzeichnung = Neu;
+    if (!Zeichnet)
+        repaint();
 }
 
 void TImageWindow::PictureChanged()
@@ -78,15 +86,15 @@ QRect TImageWindow::DestRect() const
 
 void TImageWindow::paintEvent(QPaintEvent*)
 {
-    if (Bild.isNull())
+    if (Bild.isNull() && Ueberzeichnung.isNull())
         return;
     const bool WarAmZeichnen = Zeichnet;
     Zeichnet = true;
     QPainter Maler(this);
-    if (TransparentEin)
-        Maler.drawImage(DestRect(), Bilder::Durchsichtig(Bild));
-    else
-        Maler.drawImage(DestRect(), Bild);
+    if (!Bild.isNull())
+        Maler.drawImage(DestRect(), TransparentEin ? Bilder::Durchsichtig(Bild) : Bild);
+    if (!Ueberzeichnung.isNull())
+        Maler.drawImage(QPoint(0, 0), Ueberzeichnung);
     Zeichnet = WarAmZeichnen;
 }
 

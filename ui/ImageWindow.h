@@ -17,8 +17,13 @@ public:
     // The picture, always 24 bits per pixel (QImage::Format_RGB888; mind the padded lines,
     // use scanLine(y)).
     const QImage& Picture() const { return Bild; }
-    // Copies Neu (converted to 24 bits) into the control's picture and repaints.
+    // Copies Neu (converted to 24 bits) into the control's picture and repaints; a frame drawn
+    // over the picture goes.
     void SetPicture(const QImage& Neu);
+    // Draws Bild over the picture at the top left at its own size and repaints at once; the
+    // picture stays as it was and shows again when the next picture is set.
+    void ZeichneDarueber(const QImage& Bild);
+    const QImage& Darueber() const { return Ueberzeichnung; }
     // Direct access for writing frames into the picture; call PictureChanged() afterwards.
     QImage& PictureBearbeiten() { return Bild; }
     // To be called after the picture was changed in place: applies AutoSize and repaints.
@@ -52,6 +57,7 @@ private:
     void AktualisiereDeckend();
 
     QImage Bild;
+    QImage Ueberzeichnung;
     bool StretchEin = false;
     bool CenterEin = false;
     bool TransparentEin = false;

@@ -1,0 +1,77 @@
+// The screw that turns between games, and the flickering spin picture of the turning discs.
+
+#include "core/MainForm.h"
+#include "discs/Rotation.h"
+#include "support/Zeitraffer.h"
+#include "ui/Bedienelemente.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+TBildzeilen Zeilen(QImage& Bild)
+{
+    return {Bild.bits(), Bild.width(), Bild.height(), Bild.bytesPerLine()};
+}
+
+constexpr QRgb Schlitzfarbe = qRgb(0xC0, 0xC0, 0xC0);
+
+} // namespace
+
+void TMainForm::SchraubenTimerTimer()
+{
+    Label1Zentrieren();
+    if (SchraubenWinkel == 360)
+        SchraubenWinkel = 0;
+    SchraubenWinkel += 45;
+    const QImage& Schraube = ImageOriginalSchraube->Picture();
+    RotateBitmapSchraube(Schraube, Rotation::Mitte(Schraube.width()),
+                         Rotation::Mitte(Schraube.height()), SchraubenWinkel);
+    QCoreApplication::processEvents();
+}
+
+void TMainForm::RotateBitmapSchraube(const QImage& Quelle, int MitteX, int MitteY, double Winkel)
+{
+    QImage Vorlage = Quelle.convertToFormat(QImage::Format_RGB888);
+    if (ZielbildSchraube.size() != Vorlage.size() ||
+        ZielbildSchraube.format() != QImage::Format_RGB888)
+        ZielbildSchraube = QImage(Vorlage.size(), QImage::Format_RGB888);
+    Rotation::Drehe(Zeilen(Vorlage), Zeilen(ZielbildSchraube), MitteX, MitteY, Winkel);
+    QImage& Bild = ImageSchraube->PictureBearbeiten();
+    {
+        QPainter Maler(&Bild);
+        Maler.drawImage(QPoint(0, 0), ZielbildSchraube);
+    }
+    ImageSchraube->PictureChanged();
+}
+
+void TMainForm::CheckSchraube()
+{
+    const QImage& Bild = ImageSchraube->Picture();
+    const QPoint Punkt(13, 3);
+    SchraubeSenkrecht =
+        Bild.valid(Punkt) && (Bild.pixel(Punkt) & 0xFFFFFF) == (Schlitzfarbe & 0xFFFFFF);
+}
+
+void TMainForm::TimerSchnellDrehendeScheibeTimer()
+{
+    if (SchnellZaehler >= 2) {
+        ImageDrehendeScheibe->SetPicture(ImageDrehscheibe2->Picture());
+        SchnellZaehler = 0;
+        Zeitraffer::SetzeIntervall(*TimerSchnellDrehendeScheibe, 25);
+    } else {
+        Zeitraffer::SetzeIntervall(*TimerSchnellDrehendeScheibe, 30);
+        SpiegelnVertikal(ImageDrehscheibe2->Picture(), ImageDrehendeScheibe->PictureBearbeiten());
+        ImageDrehendeScheibe->PictureChanged();
+    }
+    ++SchnellZaehler;
+}
+
+void TMainForm::SpiegelnVertikal(const QImage& Quelle, QImage& Ziel)
+{
+    QImage Vorlage = Quelle.convertToFormat(QImage::Format_RGB888);
+    Ziel = QImage(Vorlage.size(), QImage::Format_RGB888);
+    Rotation::SpiegleVertikal(Zeilen(Vorlage), Zeilen(Ziel));
+}

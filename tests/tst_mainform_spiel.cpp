@@ -1,0 +1,426 @@
+// Games played in the window under the time-lapse factor with scripted draws: what a game costs,
+// where the discs come to rest, the start and stop buttons, the game duration, the invalid game
+// and a long chain of games.
+#include "mainform_testhilfe.h"
+#include "support/Auswertung.h"
+#include "ui/Bedienelemente.h"
+#include "ui/ImageWindow.h"
+#include "ui/Zahlenanzeige.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QSlider>
+
+using namespace Testhilfe;
+
+namespace {
+
+struct TDrehbild
+{
+    int Scheibe; // 0 left, 1 middle, 2 right
+    int Winkel;
+    std::chrono::nanoseconds Zeit{0};
+};
+
+// What a window reports of its games, and the draws it is given.
+struct TSpielprotokoll
+{
+    std::function<int(int n)> Ziehe = [](int) { return 0; };
+    std::function<void(const TDrehbild&)> BeiBild;
+    QList<int> Ziehungen; // the n of each draw
+    QList<TDrehbild> Bilder;
+    QList<const void*> Stapel;
+    QElapsedTimer Uhr;
+
+    int LetzterWinkel(int Scheibe) const
+    {
+        int Winkel = -1;
+        for (const TDrehbild& Bild : Bilder)
+            if (Bild.Scheibe == Scheibe)
+                Winkel = Bild.Winkel;
+        return Winkel;
+    }
+    int Anzahl(int Scheibe) const
+    {
+        return int(std::count_if(Bilder.begin(), Bilder.end(),
+                                 [Scheibe](const TDrehbild& B) { return B.Scheibe == Scheibe; }));
+    }
+};
+
+std::unique_ptr<TMainForm> Spielfenster(TUmgebung& Welt, TSpielprotokoll& P)
+{
+    TMainFormUmgebung U;
+    U.Meldungen = std::make_unique<TAufzeichnendeMeldungen>(Welt.Meldungen);
+    U.Tonausgabe = std::make_unique<TAufzeichnendeTonausgabe>(Welt.Gespielt, true);
+    U.Uhr = [&Welt] { return Welt.Uhrzeit; };
+    U.Bildschirm = [&Welt] { return Welt.Bildschirm; };
+    U.Oeffner = [](const QUrl&) { return true; };
+    U.ProzessEnde = [&Welt] { ++Welt.Prozessenden; };
+    U.Zufall = [&P](int n) {
+        P.Ziehungen << n;
+        return P.Ziehe(n);
+    };
+    U.Drehbild = [&P](int Scheibe, int Winkel) {
+        P.Bilder << TDrehbild{Scheibe, Winkel, std::chrono::nanoseconds(P.Uhr.nsecsElapsed())};
+        if (P.BeiBild)
+            P.BeiBild(P.Bilder.last());
+    };
+    U.Spielbeginn = [&P](const void* Stelle) { P.Stapel << Stelle; };
+    auto Fenster = std::make_unique<TMainForm>(std::move(U));
+    if (Starte(*Fenster)) {
+        Fenster->TrackBar1->setValue(1);
+        Fenster->AutoStartCheckBox->setChecked(false);
+        QApplication::setActiveWindow(Fenster.get());
+    }
+    P.Uhr.start();
+    return Fenster;
+}
+
+// Draws per disc: n = 45 left, 60 middle, 12 right.
+std::function<int(int)> Ziehungen(int Links, int Mitte, int Rechts)
+{
+    return [=](int n) { return n == 45 ? Links : n == 60 ? Mitte : Rechts; };
+}
+
+QString Text(const TBcdWert& Wert)
+{
+    return QString::fromStdString(BcdToGeneral(Wert));
+}
+
+// A key pressed by the player while a disc turns. Enter animates the click, which lands 100 ms
+// later in real time, so the player's press is waited for.
+void DrueckeImFokus(Qt::Key Taste)
+{
+    QTest::keyClick(QApplication::focusWidget(), Taste);
+    if (Taste == Qt::Key_Return)
+        QTest::qWait(150);
+}
+
+} // namespace
+
+class TestMainFormSpiel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Zeitraffer::SetzeFaktor(0.01); }
+    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
+
+    void scheibenRuhenAufDemGezogenenSymbol_data();
+    void scheibenRuhenAufDemGezogenenSymbol();
+    void spielKostetSonderspielOderZwanzigCent_data();
+    void spielKostetSonderspielOderZwanzigCent();
+    void stopHaeltRechteScheibeAmLetztenWinkel_data();
+    void stopHaeltRechteScheibeAmLetztenWinkel();
+    void startknopfDrehtLinksEinmalGratisNach_data();
+    void startknopfDrehtLinksEinmalGratisNach();
+    void spieldauerFolgtDemRegler_data();
+    void spieldauerFolgtDemRegler();
+    void deaktivierungMachtSpielUngueltig_data();
+    void deaktivierungMachtSpielUngueltig();
+    void dreihundertSpieleVertiefenDenStapelNicht();
+};
+
+void TestMainFormSpiel::scheibenRuhenAufDemGezogenenSymbol_data()
+{
+    QTest::addColumn<QList<int>>("ziehung");
+    QTest::addColumn<QList<int>>("winkel");
+    QTest::addColumn<QList<int>>("codes");
+    // left: largest multiple of 135 below 45 r + 100; middle 45 (r + 2); right 45 (r + 17).
+    QTest::newRow("links r = 0, rechts r = 11")
+        << QList<int>{0, 0, 11} << QList<int>{0, 90, 1260} << QList<int>{1, 3, 5};
+    QTest::newRow("Hoechstwerte") << QList<int>{44, 59, 0} << QList<int>{2025, 2745, 765}
+                                  << QList<int>{6, 6, 2};
+    QTest::newRow("links knapp ueber 135")
+        << QList<int>{1, 5, 7} << QList<int>{135, 315, 1080} << QList<int>{4, 8, 1};
+}
+
+void TestMainFormSpiel::scheibenRuhenAufDemGezogenenSymbol()
+{
+    QFETCH(QList<int>, ziehung);
+    QFETCH(QList<int>, winkel);
+    QFETCH(QList<int>, codes);
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    P.Ziehe = Ziehungen(ziehung[0], ziehung[1], ziehung[2]);
+    auto Fenster = Spielfenster(Welt, P);
+    Fenster->SpielGeldSpeicher = BcdFromText("0,2");
+    Fenster->AutoStartClick();
+
+    QCOMPARE(P.Ziehungen, (QList<int>{45, 60, 12}));
+    QCOMPARE((QList<int>{P.LetzterWinkel(0), P.LetzterWinkel(1), P.LetzterWinkel(2)}), winkel);
+    QCOMPARE((QList<int>{Fenster->SymbolLinks, Fenster->SymbolMitte, Fenster->SymbolRechts}),
+             codes);
+    // The left resting picture is stretched to its disc; the discs show their target pictures.
+    QCOMPARE(Fenster->ZielbildLinks.size(), Fenster->ScheibeLinks->size());
+    QCOMPARE(Fenster->ScheibeRechts->Picture(), Fenster->ZielbildRechts);
+    QVERIFY(Fenster->ScheibeMitte->Darueber().isNull());
+    QVERIFY(!Fenster->SpielLaeuft);
+}
+
+void TestMainFormSpiel::spielKostetSonderspielOderZwanzigCent_data()
+{
+    QTest::addColumn<QString>("guthaben");
+    QTest::addColumn<QString>("sonderspiele");
+    QTest::addColumn<int>("spiele");
+    QTest::addColumn<QString>("guthabenDanach");
+    QTest::addColumn<QString>("sonderspieleDanach");
+    QTest::addColumn<QString>("meldung");
+    QTest::addColumn<QString>("anzeige"); // the credit display; untouched it shows "0,0"
+    const QString KeinGeld = QStringLiteral("1 Spiel kostet 20 Cent");
+    const QString ZuWenig = QStringLiteral("Betrag reicht nicht! 1 Spiel = 20 Cent");
+    const struct
+    {
+        const char* Name;
+        const char *Guthaben, *Sonderspiele;
+        int Spiele;
+        const char *GuthabenDanach, *SonderspieleDanach;
+        QString Meldung;
+        const char* Anzeige;
+    } Zeilen[] = {
+        {"kein Geld", "0", "0", 0, "0", "0", KeinGeld, "0,00"},
+        {"10 Cent", "0,1", "0", 0, "0,1", "0", ZuWenig, "0,10"},
+        {"genau 20 Cent", "0,2", "0", 1, "0", "0", KeinGeld, "0,00"},
+        {"50 Cent", "0,5", "0", 2, "0,1", "0", ZuWenig, "0,10"},
+        {"Sonderspiele zuerst", "5", "3", 3, "5", "0", "", "0,0"},
+    };
+    for (const auto& Z : Zeilen)
+        QTest::newRow(Z.Name) << QString(Z.Guthaben) << QString(Z.Sonderspiele) << Z.Spiele
+                              << QString(Z.GuthabenDanach) << QString(Z.SonderspieleDanach)
+                              << Z.Meldung << QString(Z.Anzeige);
+}
+
+void TestMainFormSpiel::spielKostetSonderspielOderZwanzigCent()
+{
+    QFETCH(QString, guthaben);
+    QFETCH(QString, sonderspiele);
+    QFETCH(int, spiele);
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    auto Fenster = Spielfenster(Welt, P);
+    Fenster->SpielGeldSpeicher = BcdFromText(guthaben.toStdString());
+    Fenster->SonderSpiele = BcdFromText(sonderspiele.toStdString());
+    Fenster->NichtBedienbarImage->show();
+    int Gespielt = 0;
+    // Each game that the money pays for spins the left disc from angle 0 once.
+    P.BeiBild = [&](const TDrehbild& Bild) {
+        if (Bild.Scheibe == 0 && Bild.Winkel == 0 && ++Gespielt == spiele)
+            Fenster->AutoStartCheckBox->setChecked(false);
+    };
+    Fenster->AutoStartCheckBox->setChecked(spiele > 0);
+    Fenster->AutoStartClick();
+    QTRY_COMPARE(Gespielt, spiele);
+    QTRY_VERIFY(!Fenster->SpielLaeuft);
+    Fenster->AutoStartCheckBox->setChecked(false);
+    if (QTest::currentDataTag() != QByteArray("Sonderspiele zuerst"))
+        Fenster->AutoStartClick(); // the game that the money no longer covers
+
+    QTEST(Text(Fenster->SpielGeldSpeicher), "guthabenDanach");
+    QTEST(Text(Fenster->SonderSpiele), "sonderspieleDanach");
+    QTEST(Fenster->Label1->Caption(), "meldung");
+    QTEST(Fenster->GeldAnzeige().Geschrieben().last().trimmed(), "anzeige");
+    QCOMPARE(Fenster->NichtBedienbarImage->isVisible(),
+             QTest::currentDataTag() == QByteArray("Sonderspiele zuerst"));
+    QCOMPARE(Welt.Meldungen.size(), 0);
+}
+
+void TestMainFormSpiel::stopHaeltRechteScheibeAmLetztenWinkel_data()
+{
+    QTest::addColumn<int>("taste");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Leertaste") << int(Qt::Key_Space);
+}
+
+void TestMainFormSpiel::stopHaeltRechteScheibeAmLetztenWinkel()
+{
+    QFETCH(int, taste);
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    P.Ziehe = Ziehungen(0, 0, 11);
+    auto Fenster = Spielfenster(Welt, P);
+    Fenster->SpielGeldSpeicher = BcdFromText("0,2");
+    QList<bool> StopSichtbar;
+    P.BeiBild = [&](const TDrehbild& Bild) {
+        if (Bild.Scheibe != 2)
+            return;
+        StopSichtbar << (Fenster->StopBtnGruen->isVisible() && Fenster->StopBtnGruen->hasFocus());
+        if (Bild.Winkel == 180)
+            DrueckeImFokus(Qt::Key(taste));
+    };
+    Fenster->AutoStartClick();
+
+    QCOMPARE(P.LetzterWinkel(2), 180);
+    QCOMPARE(Fenster->SymbolRechts, 5);
+    QCOMPARE(Fenster->ScheibeRechts->Picture(), Fenster->ZielbildRechts);
+    for (int i = 0; i < StopSichtbar.size(); ++i) {
+        const int Winkel = P.Bilder[P.Bilder.size() - StopSichtbar.size() + i].Winkel;
+        QCOMPARE(StopSichtbar[i], Winkel > 89);
+    }
+    QVERIFY(!Fenster->StopBtnGruen->isVisible());
+}
+
+void TestMainFormSpiel::startknopfDrehtLinksEinmalGratisNach_data()
+{
+    QTest::addColumn<int>("mitte");      // middle draw
+    QTest::addColumn<int>("angebotBis"); // the start button is offered below this angle
+    QTest::addColumn<int>("taste");      // 0: not pressed
+    QTest::newRow("Angebot bis 600") << 59 << 600 << 0;
+    QTest::newRow("Angebot bis Endanflug") << 0 << 90 << 0;
+    QTest::newRow("Enter") << 59 << 600 << int(Qt::Key_Return);
+    QTest::newRow("Leertaste") << 59 << 600 << int(Qt::Key_Space);
+}
+
+void TestMainFormSpiel::startknopfDrehtLinksEinmalGratisNach()
+{
+    QFETCH(int, mitte);
+    QFETCH(int, angebotBis);
+    QFETCH(int, taste);
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    const QList<int> Links = {4, 2};
+    int LinksGezogen = 0;
+    P.Ziehe = [&](int n) { return n == 45 ? Links[LinksGezogen++] : n == 60 ? mitte : 0; };
+    auto Fenster = Spielfenster(Welt, P);
+    Fenster->SpielGeldSpeicher = BcdFromText("0,4");
+    Fenster->AutoStartCheckBox->setChecked(true);
+    QList<QPair<int, bool>> Angebot; // middle angle, start button offered
+    P.BeiBild = [&](const TDrehbild& Bild) {
+        if (Bild.Scheibe != 1)
+            return;
+        Angebot << qMakePair(Bild.Winkel, Fenster->StartBtnGruen->isVisible());
+        if (taste && Bild.Winkel == 135 && Fenster->StartBtnGruen->hasFocus()) {
+            DrueckeImFokus(Qt::Key(taste));
+            DrueckeImFokus(Qt::Key(taste)); // the button is gone: a second press does nothing
+        }
+        if (Bild.Winkel >= angebotBis + 45)
+            Fenster->AutoStartCheckBox->setChecked(false);
+    };
+    Fenster->AutoStartClick();
+
+    for (const auto& [Winkel, Angeboten] : Angebot)
+        QCOMPARE(Angeboten, Winkel < angebotBis && !(taste && Winkel > 135));
+    QCOMPARE(Text(Fenster->SpielGeldSpeicher), QStringLiteral("0,2"));
+    const QList<int> Erwartet = taste ? QList<int>{45, 60, 45, 12} : QList<int>{45, 60, 12};
+    QCOMPARE(P.Ziehungen, Erwartet);
+    // left r = 4: 270 degrees, code 7; the re-spin's r = 2: 135 degrees, code 4.
+    QCOMPARE(P.LetzterWinkel(0), taste ? 135 : 270);
+    QCOMPARE(Fenster->SymbolLinks, taste ? 4 : 7);
+    QVERIFY(!Fenster->NachstartLaeuft);
+}
+
+void TestMainFormSpiel::spieldauerFolgtDemRegler_data()
+{
+    QTest::addColumn<int>("regler");
+    QTest::newRow("1 s") << 1;
+    QTest::newRow("8 s") << 8;
+}
+
+void TestMainFormSpiel::spieldauerFolgtDemRegler()
+{
+    QFETCH(int, regler);
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    P.Ziehe = Ziehungen(44, 0, 0);
+    auto Fenster = Spielfenster(Welt, P);
+    Fenster->TrackBar1->setValue(regler);
+    Fenster->SpielGeldSpeicher = BcdFromText("0,2");
+    Fenster->AutoStartClick();
+
+    // The left disc: one frame at 0, then held at 135 while the game duration runs, then
+    // 270, 405, ... 2025 one frame each.
+    QList<int> Winkel;
+    std::chrono::nanoseconds Anfang{0}, Auslauf{0};
+    for (const TDrehbild& Bild : P.Bilder) {
+        if (Bild.Scheibe != 0)
+            continue;
+        if (Bild.Winkel == 0)
+            Anfang = Bild.Zeit;
+        if (Bild.Winkel > 135 && Auslauf.count() == 0)
+            Auslauf = Bild.Zeit;
+        if (Winkel.isEmpty() || Bild.Winkel != 135 || Winkel.last() != 135)
+            Winkel << Bild.Winkel;
+    }
+    QList<int> Erwartet = {0};
+    for (int w = 135; w <= 2025; w += 135)
+        Erwartet << w;
+    QCOMPARE(Winkel, Erwartet);
+    const double Soll = regler * 1000 * Zeitraffer::Faktor();
+    const double Gehalten = std::chrono::duration<double, std::milli>(Auslauf - Anfang).count();
+    QVERIFY2(Gehalten >= 0.95 * Soll && Gehalten < Soll + 0.9 * 7000 * Zeitraffer::Faktor(),
+             qPrintable(QString::number(Gehalten)));
+}
+
+void TestMainFormSpiel::deaktivierungMachtSpielUngueltig_data()
+{
+    QTest::addColumn<int>("scheibe");
+    QTest::addColumn<bool>("imNachstart");
+    QTest::newRow("links") << 0 << false;
+    QTest::newRow("mitte") << 1 << false;
+    QTest::newRow("rechts") << 2 << false;
+    QTest::newRow("im Nachstart") << 0 << true;
+}
+
+void TestMainFormSpiel::deaktivierungMachtSpielUngueltig()
+{
+    QFETCH(int, scheibe);
+    QFETCH(bool, imNachstart);
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    // Enough frames after the one where the window loses activation for the disc to notice.
+    P.Ziehe = Ziehungen(10, 1, 1);
+    auto Fenster = Spielfenster(Welt, P);
+    Fenster->SpielGeldSpeicher = BcdFromText("0,4");
+    Fenster->AutoStartCheckBox->setChecked(true);
+    bool Deaktiviert = false;
+    P.BeiBild = [&](const TDrehbild& Bild) {
+        if (imNachstart && !Deaktiviert && Bild.Scheibe == 1 && Bild.Winkel == 45 &&
+            !Fenster->NachstartLaeuft && Fenster->StartBtnGruen->isVisible())
+            Fenster->StartBtnGruenClick();
+        if (Deaktiviert || Bild.Scheibe != scheibe || Bild.Winkel == 0 ||
+            imNachstart != Fenster->NachstartLaeuft)
+            return;
+        Deaktiviert = true;
+        Fenster->AppDeactivate();
+        QTimer::singleShot(30, Fenster.get(), &TMainForm::ApplicationActivate);
+    };
+    Fenster->AutoStartClick();
+    QTRY_COMPARE(Fenster->Label1->Caption(), QStringLiteral("1 Spiel kostet 20 Cent"));
+
+    QCOMPARE(Welt.Meldungen.size(), 1);
+    QCOMPARE(Welt.Meldungen[0].Text,
+             QStringLiteral("Das Programm wurde deaktiviert! Das aktuelle Spiel ist ungültig!"));
+    const QStringList Log = Fenster->LogZeilen();
+    QVERIFY(Log.contains(Auswertung::UngueltigZeile(Fenster->SpielerName, Fenster->UhrzeitText,
+                                                    Fenster->DatumText)));
+    // The invalid game drew nothing after its disc; the next game, paid as usual, drew all three.
+    const QList<int> Ungueltig =
+        imNachstart ? QList<int>{45, 60, 45} : QList<int>{45, 60, 12}.mid(0, scheibe + 1);
+    QCOMPARE(P.Ziehungen, Ungueltig + QList<int>({45, 60, 12}));
+    QCOMPARE(P.Stapel.size(), imNachstart ? 4 : 3);
+    QCOMPARE(Text(Fenster->SpielGeldSpeicher), QStringLiteral("0"));
+}
+
+void TestMainFormSpiel::dreihundertSpieleVertiefenDenStapelNicht()
+{
+    Zeitraffer::SetzeFaktor(0.001);
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    // Number 1, strawberry, number 2: nothing won.
+    P.Ziehe = Ziehungen(0, 1, 3);
+    auto Fenster = Spielfenster(Welt, P);
+    Fenster->SpielGeldSpeicher = BcdFromText("60");
+    Fenster->AutoStartCheckBox->setChecked(true);
+    Fenster->AutoStartClick();
+    QTRY_COMPARE_WITH_TIMEOUT(Fenster->Label1->Caption(), QStringLiteral("1 Spiel kostet 20 Cent"),
+                              240000);
+
+    QCOMPARE(P.Stapel.size(), 301); // 300 games and the refused start
+    const auto [Tiefste, Hoechste] =
+        std::minmax_element(P.Stapel.begin() + 1, P.Stapel.end(),
+                            [](const void* A, const void* B) { return quintptr(A) < quintptr(B); });
+    QVERIFY2(quintptr(*Hoechste) - quintptr(*Tiefste) < 1024,
+             qPrintable(QString::number(quintptr(*Hoechste) - quintptr(*Tiefste))));
+}
+
+QTEST_MAIN(TestMainFormSpiel)
+#include "tst_mainform_spiel.moc"

@@ -1,0 +1,99 @@
+// Measures the processor load of a game: plays one game in real time, offscreen, and prints the
+// share of one core the program used from the left disc's first frame to the right disc's last.
+// It runs in a folder and a configuration of its own with the sounds off, and touches none of
+// the player's settings. Argument: the game duration in seconds, 1 to 8 (default 1).
+
+#include "core/MainForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+bool BereiteOrdnerVor(const QTemporaryDir& Ordner)
+{
+    QFile Programm(Ordner.filePath(QStringLiteral("Vorlix")));
+    QFile Einstellungen(Ordner.filePath(QStringLiteral("Vorlix.ini")));
+    if (!Programm.open(QIODevice::WriteOnly) || !Einstellungen.open(QIODevice::WriteOnly))
+        return false;
+    Einstellungen.write("[Einstellungen]\r\nSound=0\r\n");
+    return QDir::setCurrent(Ordner.path());
+}
+
+double Prozessorsekunden()
+{
+    rusage Verbrauch{};
+    getrusage(RUSAGE_SELF, &Verbrauch);
+    auto Sekunden = [](const timeval& Zeit) { return Zeit.tv_sec + Zeit.tv_usec / 1e6; };
+    return Sekunden(Verbrauch.ru_utime) + Sekunden(Verbrauch.ru_stime);
+}
+
+struct TMessung
+{
+    QElapsedTimer Uhr;
+    double ProzessorAnfang = 0;
+    double Wand = 0;
+    double Prozessor = 0;
+    int Bilder = 0;
+
+    void Bild()
+    {
+        if (Bilder++ == 0) {
+            Uhr.start();
+            ProzessorAnfang = Prozessorsekunden();
+        }
+        Wand = Uhr.nsecsElapsed() / 1e9;
+        Prozessor = Prozessorsekunden() - ProzessorAnfang;
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir Konfiguration;
+    QTemporaryDir Programmordner;
+    if (!Konfiguration.isValid() || !Programmordner.isValid() ||
+        !BereiteOrdnerVor(Programmordner)) {
+        std::fprintf(stderr, "spiellast: kein Arbeitsordner\n");
+        return 1;
+    }
+    qputenv("XDG_CONFIG_HOME", Konfiguration.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication Anwendung(argc, argv);
+    const int Spieldauer = argc > 1 ? qBound(1, QByteArray(argv[1]).toInt(), 8) : 1;
+    TMessung Messung;
+    TMainFormUmgebung Umgebung;
+    Umgebung.Drehbild = [&Messung](int, int) { Messung.Bild(); };
+    TMainForm MainForm(std::move(Umgebung));
+    QObject::connect(&MainForm, &TMainForm::StartAbgeschlossen, [&] {
+        MainForm.TrackBar1->setValue(Spieldauer);
+        MainForm.AutoStartCheckBox->setChecked(false);
+        MainForm.SpielGeldSpeicher = BcdFromText("0,2");
+        QTimer::singleShot(0, &MainForm, [&] {
+            MainForm.AutoStartClick();
+            QCoreApplication::exit(0);
+        });
+    });
+    MainForm.show();
+    Anwendung.exec();
+    if (Messung.Bilder < 2) {
+        std::fprintf(stderr, "spiellast: kein Spiel gelaufen\n");
+        return 1;
+    }
+    std::printf("Spieldauer %d s: %d Bilder in %.2f s, Prozessor %.2f s = %.1f %% eines Kerns\n",
+                Spieldauer, Messung.Bilder, Messung.Wand, Messung.Prozessor,
+                100.0 * Messung.Prozessor / Messung.Wand);
+    return 0;
+}
