@@ -1,6 +1,7 @@
 // vorlix_statistik: the machine's return to player, special games and hit rates, exactly and
 // by simulating games through the win table, side by side.
 
+#include "tools/statistik/Kunstwerk.h"
 #include "tools/statistik/Maschinenzahlen.h"
 
 #include <QCommandLineParser>
@@ -167,7 +168,14 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    const TScheiben Scheiben = ScheibenAusRuhewinkeln(CodeDesKunstwerks);
+    // Each resting angle goes through the machine's rotation and marker reading once; the games
+    // then look the codes up.
+    const QImage Kunstwerk = Scheibenkunstwerk();
+    if (Kunstwerk.isNull()) {
+        std::fprintf(stderr, "Das Scheibenbild fehlt im Programm.\n");
+        return 2;
+    }
+    const TScheiben Scheiben = ScheibenAusRuhewinkeln(CodeDurchDrehung(Kunstwerk));
     std::vector<TEinstellung> Einstellungen;
     double Sekunden = 0;
     double CpuSekunden = 0;
