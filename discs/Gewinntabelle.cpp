@@ -1,5 +1,7 @@
 #include "discs/Gewinntabelle.h"
 
+#include <string>
+
 namespace Gewinntabelle {
 namespace {
 
@@ -37,9 +39,11 @@ constexpr TFruchtregel Fruchtregeln[] = {
     {Kirsche, TFrucht::Kirsche, u"20", u"20 Sonderspiele gewonnen!!!"},
 };
 
+// The table's texts live as long as the program: shared, never copied.
 QString Text(const char16_t* Zeichen)
 {
-    return QString::fromUtf16(Zeichen);
+    return QString::fromRawData(reinterpret_cast<const QChar*>(Zeichen),
+                                qsizetype(std::char_traits<char16_t>::length(Zeichen)));
 }
 
 class TAuswerter
@@ -105,6 +109,9 @@ private:
     {
         if (Ziel)
             Ziel(Schritt);
+        // The longest evaluation, a completed series, has eight steps: one allocation.
+        if (A.Schritte.empty())
+            A.Schritte.reserve(8);
         A.Schritte.push_back(std::move(Schritt));
     }
 

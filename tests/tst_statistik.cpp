@@ -1,3 +1,4 @@
+#include "tools/statistik/Kunstwerk.h"
 #include "tools/statistik/Maschinenzahlen.h"
 
 #include <QtTest>
@@ -34,7 +35,10 @@ void TestStatistik::symbolwahrscheinlichkeitenDerScheiben()
     QFETCH(int, scheibe);
     QFETCH(QList<int>, anzahl);
     QList<int> Gezaehlt(8, 0);
+    // The machine's artwork, turned and read as the machine does, and the artwork's layout.
+    const TScheiben Gedreht = ScheibenAusRuhewinkeln(CodeDurchDrehung(Scheibenkunstwerk()));
     const TScheiben Scheiben = ScheibenAusRuhewinkeln(CodeDesKunstwerks);
+    QCOMPARE(Gedreht[scheibe], Scheiben[scheibe]);
     for (int Code : Scheiben[scheibe])
         ++Gezaehlt[Code - 1];
     QCOMPARE(Gezaehlt, anzahl);
