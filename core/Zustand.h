@@ -84,4 +84,8 @@ struct TMaschinenZustand
     // Where the texts of the credit and special-game displays begin on their pictures.
     static constexpr QPoint GeldTextPos{30, 3};
     static constexpr QPoint SonderTextPos{80, 3};
+
+    // money
+    int GeldSpeicherEuro = 0;      // whole Euros of the credit at the last limit test
+    bool AuszahlungLaeuft = false; // from the payout's first step to the end of the program
 };
