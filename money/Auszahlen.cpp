@@ -91,6 +91,7 @@ void TMainForm::LasseEinStueckFallen(const QString& Name)
     const auto* Vorlage = findChild<TBild*>(QLatin1String(Bild.Steuerelement));
     const bool IstSchein = Posten->Art == Geld::TGeldArt::Schein;
 
+    Schein->hide();
     Schein->SetPicture(Vorlage->Picture());
     Schein->SetTransparent(!IstSchein);
     if (Posten->Groesse == Geld::TFallGroesse::WieMuenzbild)

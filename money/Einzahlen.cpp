@@ -139,6 +139,8 @@ void TMainForm::LasseGeldEinsinken()
     const int Links = Schlitz.x() + Schlitz.width() / 2 - Natuerlich.width() / 2;
     int Oben = Schlitz.y() - H + UeberDemSchlitz;
     int Hoehe = H;
+    // Set up out of sight, so the new picture never flashes where the last one stood.
+    Schein->hide();
     Schein->SetTransparent(H <= MuenzHoehe);
     Schein->setGeometry(Links, Oben, Natuerlich.width(), H);
     MenueBtn->setVisible(H < MuenzHoehe);
