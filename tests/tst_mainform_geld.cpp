@@ -344,9 +344,89 @@ void TestMainFormGeld::okImGroessendialogZahltAus()
     QCOMPARE(Fenster->AuszahlungText, QString("7,00"));
 }
 
+// The shared helper's window with scripted random draws.
+std::unique_ptr<TMainForm> FensterMitZufall(TUmgebung& Welt, TZufall Zufall)
+{
+    TMainFormUmgebung Umgebung;
+    Umgebung.Meldungen = std::make_unique<TAufzeichnendeMeldungen>(Welt.Meldungen);
+    Umgebung.Tonausgabe = std::make_unique<TAufzeichnendeTonausgabe>(Welt.Gespielt, true);
+    Umgebung.Uhr = [&Welt] { return Welt.Uhrzeit; };
+    Umgebung.Bildschirm = [&Welt] { return Welt.Bildschirm; };
+    Umgebung.Oeffner = [](const QUrl&) { return true; };
+    Umgebung.Zufall = std::move(Zufall);
+    Umgebung.ProzessEnde = [&Welt] { ++Welt.Prozessenden; };
+    return std::make_unique<TMainForm>(std::move(Umgebung));
+}
+
+// Counts the ends of games: the payout button is enabled again at the end of each.
+class TSpielenden : public QObject
+{
+public:
+    TSpielenden(TMainForm& Fenster, std::function<void(int)> BeimEnde)
+        : Fenster(Fenster), BeimEnde(std::move(BeimEnde))
+    {
+        Fenster.GibMirMeinGeldBtn->installEventFilter(this);
+    }
+    int Anzahl = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* Ereignis) override
+    {
+        if (Ereignis->type() == QEvent::EnabledChange && Fenster.GibMirMeinGeldBtn->isEnabled())
+            BeimEnde(++Anzahl);
+        return false;
+    }
+
+private:
+    TMainForm& Fenster;
+    std::function<void(int)> BeimEnde;
+};
+
 void TestMainFormGeld::ganzerBesuch()
 {
-    QSKIP("Das Spiel (AutoStartClick und die Scheiben) ist noch nicht eingebaut.");
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    Welt.SchreibeIni("[Einstellungen]\nSpieldauer=1\nGeschwindigkeitAuszahlung=2\n");
+    SchreibeRegistry(TMainForm::KassenSchluessel, "KA", "123 40");
+    int Zug = 0;
+    auto Fenster = FensterMitZufall(Welt, [&Zug](int n) { return (Zug++ * 5 + 3) % n; });
+    QVERIFY(Starte(*Fenster));
+    QVERIFY(QTest::qWaitFor([&] { return Fenster->DatumText == "07.12.2026"; }, 5000));
+
+    // The player stops after the third game, or when the credit has run out.
+    QString AusgezahltSoll;
+    const auto ZahleAus = [&] {
+        AusgezahltSoll = Text(BcdPlus(Fenster->SpielGeldSpeicher,
+                                      BcdTimes(Fenster->SonderSpiele, BcdFromText("0,2"))));
+        QTest::mouseClick(Fenster->GibMirMeinGeldBtn, Qt::LeftButton);
+    };
+    TSpielenden Spielenden(*Fenster, [&](int Anzahl) {
+        if (Anzahl == 3)
+            QTimer::singleShot(0, ZahleAus);
+    });
+    QTest::mouseClick(Fenster->Button_5_Euro, Qt::LeftButton);
+    if (Spielenden.Anzahl == 0)
+        QSKIP("Das Spiel fehlt: nach der Einzahlung startet AutoStartClick kein Spiel.");
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Welt.Prozessenden == 1 ||
+            (!Fenster->NichtBedienbarImage->isVisible() && Fenster->GibMirMeinGeldBtn->isEnabled()),
+        120000);
+    if (Welt.Prozessenden == 0)
+        ZahleAus();
+    QCOMPARE(Welt.Prozessenden, 1);
+
+    QCOMPARE(Fenster->AuszahlungText, AusgezahltSoll);
+    const TBcdWert Ausgezahlt = BcdFromText(AusgezahltSoll.toStdString());
+    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"),
+             Text(BcdMinus(BcdFromText("128,4"), Ausgezahlt)).replace(',', ' '));
+    const QString Bilanz = Text(BcdMinus(Ausgezahlt, BcdFromText("5")));
+    const QByteArray Ende = Bilanz.startsWith('-') ? Bilanz.mid(1).toLatin1() + " Euro verspielt!"
+                                                   : Bilanz.toLatin1() + " Euro gewonnen!";
+    QCOMPARE(LiesDatei(Welt.Pfad() + Dateiname),
+             Kopf + "Kein Name\xB7\t  5 Euro    14:03:05\t07.12.2026\t\t\r\n" + Trenn +
+                 "Kein Name\t\t\t    14:03:05\t07.12.2026\t---\t" + AusgezahltSoll.toLatin1() +
+                 " Euro\r\n" + Trenn + " \r\n \r\n" + Trenn +
+                 "Kein Name hat am 07.12.2026\t um 14:03:05 Uhr\t" + Ende + "\r\n" + Trenn);
 }
 
 QTEST_MAIN(TestMainFormGeld)
