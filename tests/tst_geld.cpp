@@ -23,6 +23,7 @@ private slots:
     void auszahlungFaelltGroessteZuerst();
     void limitLehntAbDemGanzenEuroUeber10000Ab_data();
     void limitLehntAbDemGanzenEuroUeber10000Ab();
+    void logspalteDerBilderStimmtMitDemLogUeberein();
     void kasseWirdZwischen10000Und10999Geleert_data();
     void kasseWirdZwischen10000Und10999Geleert();
     void bilanzHaengtNichtVomNamenAb_data();
@@ -106,6 +107,13 @@ void TestGeld::limitLehntAbDemGanzenEuroUeber10000Ab()
     QVERIFY(Bild);
     QCOMPARE(Bild->Limitpruefung && Geld::UeberDemLimit(Geld::GeldSpeicherEuro(Wert(guthaben))),
              abgelehnt);
+}
+
+void TestGeld::logspalteDerBilderStimmtMitDemLogUeberein()
+{
+    for (const Geld::TGeldBild& Bild : Geld::GeldBilder())
+        QCOMPARE(QString::fromLatin1(Bild.Logspalte),
+                 Auswertung::BetragsFeld(QString::fromLatin1(Bild.Betrag)));
 }
 
 void TestGeld::kasseWirdZwischen10000Und10999Geleert_data()
