@@ -146,7 +146,21 @@ public:
     void RisikoSpiel();
 
     // ---- money in and out (money/)
+    // Empties the cash box down to 100 Euro when it holds 10000,00 to 10999,99.
     void PruefeObAutomatenkasseGeleertWerdenMuss();
+    // A click on one of the nine money pictures: the limit, the intake, the books and the log,
+    // then the games. Ignored while the coin panel is covered or the payout runs.
+    void NimmGeldAn(TBild* Geldbild);
+    void LehneEinzahlungAb();
+    void LasseGeldEinsinken();
+    void VerbucheEinzahlung(const QString& Betrag, const TBcdWert& Guthaben, const TBcdWert& Kasse,
+                            const QString& KassenText);
+    // Stores "KA" as the end of the program does; a failure is reported, the caller goes on.
+    void SichereKassenstand(bool MitKomma = false);
+    // The count-out of AuszahlListe; false when the program began to end meanwhile.
+    bool LasseGeldFallen();
+    void LasseEinStueckFallen(const QString& Name);
+    void SpeichereAuswertungsdatei(const QStringList& Zeilen);
 
     // ---- the log
     QStringList LogZeilen() const;

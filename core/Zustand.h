@@ -91,4 +91,8 @@ struct TMaschinenZustand
     // discs
     bool SpielAbgebrochen = false; // the running game was declared invalid; its loops give up
     int Drehtiefe = 0;             // disc spin loops on the call stack
+
+    // money
+    int GeldSpeicherEuro = 0;      // whole Euros of the credit at the last limit test
+    bool AuszahlungLaeuft = false; // from the payout's first step to the end of the program
 };

@@ -2,15 +2,130 @@
 
 #include "core/MainForm.h"
 
+#include "money/Geldregeln.h"
+#include "support/Auswertung.h"
+#include "ui/Bedienelemente.h"
+
+#include <QCheckBox>
+#include <QDir>
+
+namespace {
+constexpr int FallSchritt = 8; // pixels the money falls per step
+}
+
 void TMainForm::GibMirMeinGeldBtnClick()
 {
     AuszahlenButtonClick();
 }
 
-// Until the payout pays out, leaving by the payout ends the program the way Esc does.
 void TMainForm::AuszahlenButtonClick()
 {
-    Beenden();
+    // The button stays enabled while the money falls; a second payout would lower the cash box
+    // twice.
+    if (AuszahlungLaeuft || ProgrammEndet)
+        return;
+    AuszahlungLaeuft = true;
+    Label1->hide();
+    AuszahlListe.clear();
+    if (!Warte(1000))
+        return;
+
+    const Geld::TAuszahlung Auszahlung =
+        Geld::BerechneAuszahlung(SpielGeldSpeicher, SonderSpiele, Automatenkasse);
+    QStringList Zeilen = LogZeilen();
+    Auswertung::HaengeEreignisAn(Zeilen,
+                                 Auswertung::AuszahlungsZeile(SpielerName, UhrzeitText, DatumText,
+                                                              Auszahlung.AuszahlungText));
+    Auswertung::SchliesseAuswertung(Zeilen, Auswertung::TAbschlussArt::Auszahlung, SpielerName,
+                                    DatumText, UhrzeitText);
+
+    SpielGeldSpeicher = Auszahlung.Guthaben;
+    SchreibeGeldAnzeige("########0,0");
+    SonderSpiele = Auszahlung.SonderSpiele;
+    SchreibeSonderspieleAnzeige();
+    AuszahlungText = Auszahlung.AuszahlungText;
+    Automatenkasse = Auszahlung.Kasse;
+    AutomatenGeldspeicherAnzeige->SetCaption(Auszahlung.KassenText);
+    SetzeLogZeilen(Zeilen);
+    if (LogDateiSpeichern->isChecked())
+        SpeichereAuswertungsdatei(Zeilen);
+    SichereKassenstand(true);
+    AuszahlListe = Auszahlung.Liste;
+
+    if (!LasseGeldFallen())
+        return;
+    Schein->hide();
+    if (!Warte(1000))
+        return;
+    ProgrammEndet = true;
+    BeendenLaeuft = true;
+    BeendeProzess();
 }
 
-void TMainForm::PruefeObAutomatenkasseGeleertWerdenMuss() {}
+void TMainForm::SpeichereAuswertungsdatei(const QStringList& Zeilen)
+{
+    const Auswertung::TSpeicherErgebnis Ergebnis = Auswertung::SpeichereAuswertung(
+        Zeilen, QDir::currentPath(), SpielerName, DatumText, UhrzeitText);
+    if (!Ergebnis.Gespeichert)
+        MessageDlgCtr(QStringLiteral("Die Auswertung konnte nicht gespeichert werden:\n%1\n%2")
+                          .arg(Ergebnis.Pfad, Ergebnis.Fehler),
+                      QMessageBox::Critical, 0, QMessageBox::Ok);
+}
+
+bool TMainForm::LasseGeldFallen()
+{
+    for (const QString& Name : AuszahlListe) {
+        if (ProgrammEndet)
+            return false;
+        LasseEinStueckFallen(Name);
+    }
+    return !ProgrammEndet;
+}
+
+void TMainForm::LasseEinStueckFallen(const QString& Name)
+{
+    const Geld::TAuszahlPosten* Posten = Geld::AuszahlPostenFuer(Name);
+    if (!Posten)
+        return;
+    const Geld::TGeldBild& Bild = Geld::GeldBilder()[static_cast<std::size_t>(Posten->Bild)];
+    const auto* Vorlage = findChild<TBild*>(QLatin1String(Bild.Steuerelement));
+    const bool IstSchein = Posten->Art == Geld::TGeldArt::Schein;
+
+    Schein->hide();
+    Schein->SetPicture(Vorlage->Picture());
+    Schein->SetTransparent(!IstSchein);
+    if (Posten->Groesse == Geld::TFallGroesse::WieMuenzbild)
+        Schein->resize(Vorlage->size());
+    SpielGeldSpeicher = BcdMinus(SpielGeldSpeicher, BcdFromText(Posten->Betrag));
+    if (IstSchein)
+        AnzeigeLoeschen();
+    SchreibeGeldAnzeige("########0,00");
+
+    const QRect Schlitz = Schein_Einzug->geometry();
+    Schein->move(Schlitz.x() + Schlitz.width() / 2 - Schein->width() / 2,
+                 Schlitz.y() + Schlitz.height() / 2);
+    Schein->raise();
+    Schein->show();
+    const int Unten = Bildschirmgroesse().height();
+    while (Schein->y() < Unten) {
+        Schein->move(Schein->x(), Schein->y() + FallSchritt);
+        if (!Warte(GeschwindigkeitAuszahlung))
+            return;
+    }
+    if (!IstSchein)
+        SpieleKlang(TKlang::Muenze);
+}
+
+void TMainForm::PruefeObAutomatenkasseGeleertWerdenMuss()
+{
+    const QString Kassenstand = QString::fromStdString(BcdToFixed(Automatenkasse, 0, 2));
+    if (!Geld::KasseMussGeleertWerden(Kassenstand))
+        return;
+    MessageDlgCtr(QStringLiteral("In der Automatenkasse sind ") + Kassenstand +
+                      QStringLiteral(" Euro, sie muss geleert werden! 100 Euro verbleiben drin."),
+                  QMessageBox::Information, 0, QMessageBox::Ok);
+    if (ProgrammEndet)
+        return;
+    Automatenkasse = BcdFromText("100,00");
+    AutomatenGeldspeicherAnzeige->SetCaption(QStringLiteral("100,00"));
+}

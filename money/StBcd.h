@@ -24,7 +24,7 @@ public:
 };
 
 // German decimal text: ',' before the fraction, '.' for thousands.
-TBcdWert BcdFromText(std::string_view Text); // throws EStBCDError 31210, 31211
+TBcdWert BcdFromText(std::string_view Text);             // throws EStBCDError 31210, 31211
 TBcdWert BcdPlus(const TBcdWert& A, const TBcdWert& B);  // throws EStBCDError 31211
 TBcdWert BcdMinus(const TBcdWert& A, const TBcdWert& B); // throws EStBCDError 31211
 TBcdWert BcdNegate(const TBcdWert& A);

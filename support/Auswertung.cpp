@@ -1,6 +1,7 @@
 #include "support/Auswertung.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
@@ -28,37 +29,35 @@ void FuegeFuellerAn(QString& Name)
     }
 }
 
-// The part of a deposit line after the dot and the TAB that follows it. The last dot is taken:
-// it is the one the machine wrote, even when the player's name holds a dot of its own.
-QString OhneEinzahlungsKopf(const QString& Zeile)
+// The sums read only what the machine writes at the end of its lines: the player's name stands at
+// the start of every line it appears in, so whatever it imitates never reaches these patterns.
+// The amount field is one of the nine the coins and notes write; the date may carry the TABs the
+// date fix inserts after the year; time and date are empty during the first second.
+const QRegularExpression& EinzahlungsEnde()
 {
-    const auto Punkt = Zeile.lastIndexOf(Einzahlungszeichen);
-    if (Punkt < 0) {
-        return Zeile;
-    }
-    return Zeile.mid(Punkt + 2).trimmed();
+    static const QRegularExpression Muster(QStringLiteral(
+        "\\x{00B7}\\t(0,1|0,2|0,5|  1|  2|  5| 10| 20| 50) Euro    "
+        "(?:[0-9][0-9]:[0-9][0-9]:[0-9][0-9])?\\t(?:[0-9][0-9]\\.[0-9][0-9]\\.[0-9]{4}\\t*)?\\t"
+        "(?:-?[0-9]+,[0-9][0-9])?$"));
+    return Muster;
 }
 
-QString BisZumErstenBlank(const QString& Text)
+const QRegularExpression& AuszahlungsEnde()
 {
-    const auto Blank = Text.indexOf(u' ');
-    return (Blank < 0 ? Text : Text.left(Blank)).trimmed();
+    static const QRegularExpression Muster(QStringLiteral("---\\t(-?[0-9]+,[0-9][0-9]) Euro$"));
+    return Muster;
 }
 
-// Adds Betrag when it is a decimal number. Text that is not one comes from a name that imitates
-// the machine's markers; it must not break off the end of the program.
-void AddiereWennZahl(TBcdWert& Summe, const QString& Betrag)
+TBcdWert SummeDerTreffer(const QStringList& Zeilen, const QRegularExpression& Muster)
 {
-    if (Betrag.isEmpty()) {
-        return;
+    TBcdWert Summe = BcdFromText("0,0");
+    for (const QString& Zeile : Zeilen) {
+        const QRegularExpressionMatch Treffer = Muster.match(Zeile);
+        if (Treffer.hasMatch()) {
+            Summe = BcdPlus(Summe, BcdFromText(Treffer.captured(1).trimmed().toStdString()));
+        }
     }
-    TBcdWert Wert;
-    try {
-        Wert = BcdFromText(Betrag.toStdString());
-    } catch (const EStBCDError&) {
-        return;
-    }
-    Summe = BcdPlus(Summe, Wert);
+    return Summe;
 }
 
 void FuegeTabNachJahrEin(QString& Zeile, QStringView Muster)
@@ -239,30 +238,12 @@ void HaengeEreignisAn(QStringList& Zeilen, const QString& Zeile)
 
 TBcdWert Einzahlungssumme(const QStringList& Zeilen)
 {
-    TBcdWert Summe = BcdFromText("0,0");
-    for (const QString& Zeile : Zeilen) {
-        if (!Zeile.contains(Einzahlungszeichen)) {
-            continue;
-        }
-        const QString Rest = OhneEinzahlungsKopf(Zeile);
-        if (Rest.contains(u' ') && !Rest.contains(Auszahlungszeichen)) {
-            AddiereWennZahl(Summe, BisZumErstenBlank(Rest));
-        }
-    }
-    return Summe;
+    return SummeDerTreffer(Zeilen, EinzahlungsEnde());
 }
 
 TBcdWert Auszahlungssumme(const QStringList& Zeilen)
 {
-    TBcdWert Summe = BcdFromText("0,0");
-    for (const QString& Zeile : Zeilen) {
-        const QString Rest = OhneEinzahlungsKopf(Zeile);
-        const auto Marke = Rest.lastIndexOf(Auszahlungszeichen);
-        if (Marke >= 0) {
-            AddiereWennZahl(Summe, BisZumErstenBlank(Rest.mid(Marke + 3).trimmed()));
-        }
-    }
-    return Summe;
+    return SummeDerTreffer(Zeilen, AuszahlungsEnde());
 }
 
 QString ZusammenfassungsZeile(const QString& SpielerName, const QString& DatumText,

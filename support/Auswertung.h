@@ -41,8 +41,9 @@ QString AuszahlungsZeile(const QString& SpielerName, const QString& UhrzeitText,
 // Appends an event line and its separator.
 void HaengeEreignisAn(QStringList& Zeilen, const QString& Zeile);
 
-// Sums of all deposit lines (marked by the middle dot) and of all payout lines (marked by "---").
-// A line whose amount is not a decimal number counts for nothing.
+// Sums of all deposit lines and of all payout lines, recognised by the text the machine writes
+// after the player's name (the middle dot with one of the nine amount fields, time, date and
+// payout column; "---", TAB, amount and " Euro"), so no name can add to or take from them.
 TBcdWert Einzahlungssumme(const QStringList& Zeilen);
 TBcdWert Auszahlungssumme(const QStringList& Zeilen);
 

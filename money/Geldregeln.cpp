@@ -1,0 +1,125 @@
+#include "money/Geldregeln.h"
+
+namespace Geld {
+
+namespace {
+
+QString Text(const TBcdWert& Wert)
+{
+    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
+}
+
+// "50" is 5000 Cent, "0,50" 50 Cent.
+int InCent(const char* Betrag)
+{
+    const QString Text = QString::fromLatin1(Betrag);
+    const qsizetype Komma = Text.indexOf(u',');
+    if (Komma < 0)
+        return Text.toInt() * 100;
+    return Text.left(Komma).toInt() * 100 + Text.mid(Komma + 1).leftJustified(2, u'0').toInt();
+}
+
+} // namespace
+
+const std::array<TGeldBild, 9>& GeldBilder()
+{
+    static const std::array<TGeldBild, 9> Tabelle = {{
+        {"Button_50_Euro", "50", " 50 Euro    ", true},
+        {"Button_20_Euro", "20", " 20 Euro    ", true},
+        {"Button_10_Euro", "10", " 10 Euro    ", true},
+        {"Button_5_Euro", "5", "  5 Euro    ", true},
+        {"Button_2_Euro", "2", "  2 Euro    ", true},
+        {"Button_1_Euro", "1", "  1 Euro    ", true},
+        {"Button_50_Cent", "0,5", "0,5 Euro    ", true},
+        {"Button_20_Cent", "0,2", "0,2 Euro    ", false},
+        {"Button_10_Cent", "0,1", "0,1 Euro    ", false},
+    }};
+    return Tabelle;
+}
+
+const TGeldBild* GeldBildFuer(QStringView Steuerelement)
+{
+    for (const TGeldBild& Bild : GeldBilder())
+        if (Steuerelement == QLatin1String(Bild.Steuerelement))
+            return &Bild;
+    return nullptr;
+}
+
+const std::array<TAuszahlPosten, 9>& AuszahlPosten()
+{
+    using enum TGeldArt;
+    using enum TFallGroesse;
+    static const std::array<TAuszahlPosten, 9> Tabelle = {{
+        {"50EuroSchein", 0, "50", Schein, Behalten},
+        {"20EuroSchein", 1, "20", Schein, Behalten},
+        {"10EuroSchein", 2, "10", Schein, Behalten},
+        {"5EuroSchein", 3, "5", Schein, Behalten},
+        {"2EuroMuenze", 4, "2", Muenze, WieMuenzbild},
+        {"1EuroMuenze", 5, "1", Muenze, WieMuenzbild},
+        {"50CentMuenze", 6, "0,50", Muenze, WieMuenzbild},
+        {"20CentMuenze", 7, "0,20", Muenze, Behalten},
+        {"10CentMuenze", 8, "0,10", Muenze, WieMuenzbild},
+    }};
+    return Tabelle;
+}
+
+const TAuszahlPosten* AuszahlPostenFuer(QStringView Name)
+{
+    for (const TAuszahlPosten& Posten : AuszahlPosten())
+        if (Name == QLatin1String(Posten.Name))
+            return &Posten;
+    return nullptr;
+}
+
+QStringList AuszahlListe(const QString& AuszahlungText)
+{
+    QStringList Liste;
+    if (AuszahlungText.startsWith(u'-'))
+        return Liste;
+    const qsizetype Komma = AuszahlungText.indexOf(u',');
+    const int Euro = AuszahlungText.left(Komma).toInt();
+    const int Cent = Komma < 0 ? 0 : AuszahlungText.mid(Komma + 1, 2).toInt();
+    // The notes and the Euro coins are whole Euros, so what they leave is the cents.
+    int Rest = Euro * 100 + Cent;
+    for (const TAuszahlPosten& Posten : AuszahlPosten()) {
+        const int Wert = InCent(Posten.Betrag);
+        for (; Rest >= Wert; Rest -= Wert)
+            Liste.append(QString::fromLatin1(Posten.Name));
+    }
+    return Liste;
+}
+
+int GeldSpeicherEuro(const TBcdWert& Guthaben)
+{
+    const QString Text = Geld::Text(Guthaben);
+    return Text.left(Text.indexOf(u',')).toInt();
+}
+
+bool KasseMussGeleertWerden(const QString& Kassenstand)
+{
+    return Kassenstand.indexOf(u',') == 5 && Kassenstand.startsWith(QLatin1String("10"));
+}
+
+TEinzahlung BerechneEinzahlung(const TBcdWert& Guthaben, const TBcdWert& Kasse,
+                               const TGeldBild& Bild)
+{
+    const TBcdWert Betrag = BcdFromText(Bild.Betrag);
+    TEinzahlung Neu{BcdPlus(Guthaben, Betrag), BcdPlus(Kasse, Betrag), {}};
+    Neu.KassenText = Text(Neu.Kasse);
+    return Neu;
+}
+
+TAuszahlung BerechneAuszahlung(const TBcdWert& Guthaben, const TBcdWert& SonderSpiele,
+                               const TBcdWert& Kasse)
+{
+    TAuszahlung Neu;
+    Neu.Guthaben = BcdPlus(Guthaben, BcdTimes(SonderSpiele, BcdFromText("0,2")));
+    Neu.SonderSpiele = BcdFromText("0");
+    Neu.AuszahlungText = Text(Neu.Guthaben);
+    Neu.Kasse = BcdMinus(Kasse, BcdFromText(Neu.AuszahlungText.toStdString()));
+    Neu.KassenText = Text(Neu.Kasse);
+    Neu.Liste = AuszahlListe(Neu.AuszahlungText);
+    return Neu;
+}
+
+} // namespace Geld

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "money/StBcd.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <array>
+
+// The rules of money in and out, without widgets: the nine money pictures, the limit on
+// deposits, the breakdown of a payout into notes and coins, and the emptying of the cash box.
+namespace Geld {
+
+// One of the nine money pictures of the side panel.
+struct TGeldBild
+{
+    const char* Steuerelement; // object name of the picture, "Button_50_Euro"
+    const char* Betrag;        // amount text, "50" or "0,5"
+    const char* Logspalte;     // the 12 characters of the deposit line's amount column
+    bool Limitpruefung;        // refused above the limit; the small coins never are
+};
+
+// Largest first: 50, 20, 10, 5 Euro, 2, 1 Euro, 50, 20, 10 Cent.
+const std::array<TGeldBild, 9>& GeldBilder();
+
+// The entry of the picture with that object name; nullptr for any other name.
+const TGeldBild* GeldBildFuer(QStringView Steuerelement);
+
+enum class TGeldArt
+{
+    Schein,
+    Muenze
+};
+
+// The size the falling picture takes for an item of the payout.
+enum class TFallGroesse
+{
+    Behalten,    // the size the falling picture has (notes, and the 20 Cent coin)
+    WieMuenzbild // the size of the coin's picture in the panel
+};
+
+// One kind of item of the payout.
+struct TAuszahlPosten
+{
+    const char* Name;   // "50EuroSchein"
+    int Bild;           // index into GeldBilder()
+    const char* Betrag; // "50" or "0,50"
+    TGeldArt Art;
+    TFallGroesse Groesse;
+};
+
+const std::array<TAuszahlPosten, 9>& AuszahlPosten();
+
+// The item of that name; nullptr for any other name.
+const TAuszahlPosten* AuszahlPostenFuer(QStringView Name);
+
+// The payout of AuszahlungText ("E,CC", two places) as item names, largest first: the whole
+// Euros in notes and 2 and 1 Euro coins, then the cents in 50, 20 and 10 Cent coins. Cents
+// that are no multiple of 10 are not paid out in coins.
+QStringList AuszahlListe(const QString& AuszahlungText);
+
+// The whole-Euro part of the credit, as the limit test sees it.
+int GeldSpeicherEuro(const TBcdWert& Guthaben);
+
+// Above this figure deposits of 50 Cent and more are refused and the intake is not animated.
+inline constexpr int Limit = 10000;
+inline bool UeberDemLimit(int GeldSpeicherEuro)
+{
+    return GeldSpeicherEuro > Limit;
+}
+
+// The cash box as text with two places ("10000,00") must be emptied from 10000,00 to 10999,99.
+bool KasseMussGeleertWerden(const QString& Kassenstand);
+
+// A deposit, computed before anything is written.
+struct TEinzahlung
+{
+    TBcdWert Guthaben;
+    TBcdWert Kasse;
+    QString KassenText; // the cash box with two places, for its display
+};
+// Throws EStBCDError when a sum leaves the decimal range.
+TEinzahlung BerechneEinzahlung(const TBcdWert& Guthaben, const TBcdWert& Kasse,
+                               const TGeldBild& Bild);
+
+// A payout, computed before anything is written: the special games become credit at the price
+// of a game, the whole credit leaves the cash box.
+struct TAuszahlung
+{
+    TBcdWert Guthaben;      // what is paid out
+    TBcdWert SonderSpiele;  // none left
+    QString AuszahlungText; // the payout with two places
+    TBcdWert Kasse;         // the cash box less the payout
+    QString KassenText;     // the same with two places
+    QStringList Liste;      // the items that fall, largest first
+};
+// Throws EStBCDError when a value leaves the decimal range.
+TAuszahlung BerechneAuszahlung(const TBcdWert& Guthaben, const TBcdWert& SonderSpiele,
+                               const TBcdWert& Kasse);
+
+} // namespace Geld
