@@ -11,8 +11,9 @@
 #include <memory>
 
 // What the main window takes from outside: message boxes, the audio output, the time of day,
-// the random draws, the screen size, the opener of documents and addresses, and the very end of the
-// process. Every part left empty is filled with the real thing.
+// the random draws, the screen size, the opener of documents and addresses, the very end of the
+// process and the folder the program file lies in. Every part left empty is filled with the real
+// thing.
 struct TMainFormUmgebung
 {
     std::unique_ptr<IMeldungen> Meldungen;     // real message boxes
@@ -24,4 +25,6 @@ struct TMainFormUmgebung
     // Called last when the program ends, after the log, "Spieldauer" and "KA" are stored.
     // The real one ends the process at once, from whatever loop is running.
     std::function<void()> ProzessEnde;
+    // The folder of the program file; empty: the folder of the running executable.
+    QString Programmordner;
 };
