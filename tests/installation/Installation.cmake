@@ -1,4 +1,5 @@
-# cmake -DBAUORDNER=<build> -DARBEIT=<scratch> -DPLUGINS=<plugin folder> -DKENNUNG=<id> -P Installation.cmake
+# cmake -DBAUORDNER=<build> -DARBEIT=<scratch> -DPLUGINS=<plugin folder> -DKENNUNG=<id>
+#       -DBEFEHL=<command below the prefix> -P Installation.cmake
 #
 # Installs the machine into a fresh prefix, makes its program folder read-only, starts the installed
 # command offscreen (the remote control plugin types a name and presses Esc) and looks where the
@@ -30,9 +31,9 @@ foreach(datei IN ITEMS lib/vorlix/Vorlix lib/vorlix/Muenze.WAV lib/vorlix/ups.WA
                        share/icons/hicolor/256x256/apps/vorlix.png)
     pruefe("not installed: ${datei}" EXISTS ${prefix}/${datei})
 endforeach()
-pruefe("bin/vorlix is not a link" IS_SYMLINK ${prefix}/bin/vorlix)
-file(READ_SYMLINK ${prefix}/bin/vorlix Linkziel)
-pruefe("bin/vorlix points to ${Linkziel}" Linkziel STREQUAL "../lib/vorlix/Vorlix")
+pruefe("${BEFEHL} is not a link" IS_SYMLINK ${prefix}/${BEFEHL})
+file(READ_SYMLINK ${prefix}/${BEFEHL} Linkziel)
+pruefe("${BEFEHL} points to ${Linkziel}" Linkziel STREQUAL "../lib/vorlix/Vorlix")
 
 # The player's settings say: no sounds, so that no missing audio device interrupts the start.
 file(WRITE ${spielerordner}/Vorlix.ini "[Einstellungen]\r\nSound=0\r\n")
@@ -43,7 +44,7 @@ file(CHMOD ${programmordner} DIRECTORY_PERMISSIONS OWNER_READ OWNER_EXECUTE GROU
 execute_process(
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=${PLUGINS}
             QT_QPA_GENERIC_PLUGINS=vorlixfernbedienung XDG_DATA_HOME=${ARBEIT}/daten
-            XDG_CONFIG_HOME=${ARBEIT}/config ${prefix}/bin/vorlix
+            XDG_CONFIG_HOME=${ARBEIT}/config ${prefix}/${BEFEHL}
     WORKING_DIRECTORY ${ARBEIT}
     TIMEOUT 60
     RESULT_VARIABLE Ergebnis)
