@@ -148,9 +148,8 @@ void TMainForm::BestimmeProgrammVerzeichnis()
     const Programmordner::TOrdner Ordner = Programmordner::Bestimme(
         Umgebung.Programmordner.isEmpty() ? QCoreApplication::applicationDirPath()
                                           : Umgebung.Programmordner);
-    if (!Ordner.Arbeitsordner.isEmpty())
-        QDir::setCurrent(Ordner.Arbeitsordner);
-    Installordner = Ordner.Installordner;
+    if (!Ordner.Arbeitsordner.isEmpty() && QDir::setCurrent(Ordner.Arbeitsordner))
+        Installordner = Ordner.Installordner;
     MediaPlayer1().SetzeErsatzordner(Installordner);
 
     ProgrammVerzeichnis = QDir::currentPath();
