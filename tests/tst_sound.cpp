@@ -59,8 +59,6 @@ private slots:
     void ohneGeraetWirftSpielenEinenFehler();
     void ohneGeraetBrichtDasPaarNachDemErstenAb();
     void echteAusgabeOhneGeraetWirftFehler();
-    void ersatzordnerNurWennDerAktuelleOrdnerDieDateiNichtHat_data();
-    void ersatzordnerNurWennDerAktuelleOrdnerDieDateiNichtHat();
 
 private:
     QString Vorher;
@@ -218,36 +216,6 @@ void TestSound::echteAusgabeOhneGeraetWirftFehler()
     } catch (const ESoundFehler& Fehler) {
         QCOMPARE(Fehler.Code(), ESoundFehler::CodeSoundFehler);
     }
-}
-
-void TestSound::ersatzordnerNurWennDerAktuelleOrdnerDieDateiNichtHat_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("gespielt"); // "aktuell", "ersatz" or empty
-    QTest::newRow("in beiden: der aktuelle Ordner") << "/Muenze.WAV"
-                                                    << "aktuell";
-    QTest::newRow("nur im Ersatzordner") << "/ups.WAV"
-                                         << "ersatz";
-    QTest::newRow("in keinem: still") << "/einzahlen1.WAV"
-                                      << "";
-}
-
-void TestSound::ersatzordnerNurWennDerAktuelleOrdnerDieDateiNichtHat()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, gespielt);
-    QTemporaryDir Ersatz;
-    for (const char* Datei : {"Muenze.WAV", "ups.WAV"})
-        LegeAn(Ersatz.path() + '/' + QLatin1String(Datei));
-    QStringList Protokoll;
-    TSoundSpieler Spieler(std::make_unique<TAufnahme>(Protokoll));
-    Spieler.SetzeErsatzordner(Ersatz.path());
-
-    Spieler.SpieleSound(name);
-
-    const QString Ordnerpfad = gespielt == "aktuell" ? Ordner->path() : Ersatz.path();
-    QCOMPARE(Protokoll,
-             gespielt.isEmpty() ? QStringList() : QStringList({"Geraet?", Ordnerpfad + name}));
 }
 
 QTEST_MAIN(TestSound)
