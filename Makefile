@@ -1,18 +1,20 @@
 # make run  : install what is missing, build, start the machine from its program folder
 # make test : install what is missing, build, run every test
+# make package : install what is missing, build, make the Debian package vorlix_<version>_<arch>.deb
 BUILD     ?= build
 BUILD_SAN ?= build-san
 JOBS      ?= $(shell nproc)
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libqrencode-dev \
-           gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
+           gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 \
+           dpkg-dev file desktop-file-utils appstream
 
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifeq ($(CI),true)
 CMAKE_FLAGS += -DVORLIX_WERROR=ON
 endif
 
-.PHONY: all deps build run test test-sanitized clean format
+.PHONY: all deps build run test test-sanitized package clean format
 
 all: build
 
@@ -39,6 +41,9 @@ test: build
 ifeq ($(CI),true)
 	$(MAKE) test-sanitized
 endif
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 test-sanitized: deps
 	cmake -S . -B $(BUILD_SAN) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVORLIX_SANITIZE=ON

@@ -369,6 +369,7 @@ protected:
 private:
     // core/Start.cpp
     void FormCreate();
+    void BestimmeProgrammVerzeichnis();
     void LadeKassenstand();
     void MeldeBeschaedigtenKassenstand();
     // ui/Steuerelemente.cpp
@@ -404,6 +405,9 @@ private:
     std::unique_ptr<TZahlenAnzeige> SonderAnzeigeBild;
     TForm2* Groessendialog = nullptr;
     QString BeschaedigterKassenstand; // the unreadable "KA" text found at start-up
+    // The installed folder whose sounds and help serve a machine that works from the player's
+    // own folder; empty when the machine works from its own folder.
+    QString Installordner;
     int ScrollPosition = 0;
     bool FormPaintAngefordert = false;
     bool Gezeichnet = false;

@@ -1,9 +1,11 @@
 // Start-up of the machine: the main window's creation, the application-wide Esc key, activation,
-// the program folder, the install location and the cash box carried over from the last run.
+// the program folder (the player's own one when the installed folder cannot be written), the
+// install location and the cash box carried over from the last run.
 
 #include "core/MainForm.h"
 
 #include "core/Einstellungswerte.h"
+#include "core/Programmordner.h"
 #include "core/Prozessortakt.h"
 #include "support/Registrierung.h"
 #include "support/STRegIni.h"
@@ -137,11 +139,28 @@ void TMainForm::FormCreate()
         MessageDlgCtr(Text, QMessageBox::Warning, 0, QMessageBox::Ok);
     });
 
+    BestimmeProgrammVerzeichnis();
+    LadeKassenstand();
+}
+
+void TMainForm::BestimmeProgrammVerzeichnis()
+{
+    const Programmordner::TOrdner Ordner = Programmordner::Bestimme(
+        Umgebung.Programmordner.isEmpty() ? QCoreApplication::applicationDirPath()
+                                          : Umgebung.Programmordner);
+    if (!Ordner.Arbeitsordner.isEmpty() && QDir::setCurrent(Ordner.Arbeitsordner))
+        Installordner = Ordner.Installordner;
+    MediaPlayer1().SetzeErsatzordner(Installordner);
+
     ProgrammVerzeichnis = QDir::currentPath();
     if (!ProgrammVerzeichnis.endsWith(QLatin1Char('/')))
         ProgrammVerzeichnis += QLatin1Char('/');
     IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");
 
+    // The player's own folder holds no program file and is the program folder all the same; the
+    // recorded install location is left to machines that work from their own folder.
+    if (!Installordner.isEmpty())
+        return;
     const QString Programmdatei = FindeProgrammdatei(ProgrammVerzeichnis);
     if (!Programmdatei.isEmpty()) {
         SchreibAnwendungsPfadINRegistry(Programmdatei);
@@ -149,8 +168,6 @@ void TMainForm::FormCreate()
         ProgrammVerzeichnis = LiesAnwendungsPfadINRegistry();
         IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");
     }
-
-    LadeKassenstand();
 }
 
 double TMainForm::GetCPUSpeed()
@@ -235,7 +252,11 @@ void TMainForm::ApplicationActivate()
 
 void TMainForm::HilfeButtonClick()
 {
-    Verweise::OeffneHilfe(ProgrammVerzeichnis, Umgebung.Oeffner);
+    const bool HilfeImInstallordner =
+        !Installordner.isEmpty() && !QFileInfo::exists(Verweise::HilfePfad(ProgrammVerzeichnis));
+    Verweise::OeffneHilfe(HilfeImInstallordner ? Installordner + QLatin1Char('/')
+                                               : ProgrammVerzeichnis,
+                          Umgebung.Oeffner);
 }
 
 void TMainForm::LogoImageClick()

@@ -11,8 +11,9 @@
 #include <memory>
 
 // What the main window takes from outside: message boxes, the audio output, the time of day,
-// the random draws, the screen size, the opener of documents and addresses, and the very end of the
-// process. Every part left empty is filled with the real thing.
+// the random draws, the screen size, the opener of documents and addresses, the very end of the
+// process and the folder the program file lies in. Every part left empty is filled with the real
+// thing.
 struct TMainFormUmgebung
 {
     std::unique_ptr<IMeldungen> Meldungen;     // real message boxes
@@ -28,4 +29,6 @@ struct TMainFormUmgebung
     std::function<void(int Scheibe, int Winkel)> Drehbild;
     // Told at every game start with an address on the starting function's stack frame.
     std::function<void(const void* Stapelstelle)> Spielbeginn;
+    // The folder of the program file; empty: the folder of the running executable.
+    QString Programmordner;
 };

@@ -64,7 +64,9 @@ TSoundSpieler::~TSoundSpieler() = default;
 
 void TSoundSpieler::SpieleSound(const QString& Name)
 {
-    const QString Pfad = QDir::currentPath() + Name;
+    QString Pfad = QDir::currentPath() + Name;
+    if (!QFileInfo(Pfad).isFile() && !Ersatzordner.isEmpty())
+        Pfad = Ersatzordner + Name;
     if (!QFileInfo(Pfad).isFile()) {
         return;
     }
@@ -72,6 +74,11 @@ void TSoundSpieler::SpieleSound(const QString& Name)
         throw ESoundFehler("no audio output device");
     }
     Ausgabe->Spiele(Pfad);
+}
+
+void TSoundSpieler::SetzeErsatzordner(const QString& Ordner)
+{
+    Ersatzordner = Ordner;
 }
 
 void TSoundSpieler::SpieleSoundWennEin(bool KommentarHoeren, const QString& Name)

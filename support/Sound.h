@@ -47,7 +47,7 @@ private:
     std::unique_ptr<QMediaPlayer> Spieler;
 };
 
-// The machine's comments: short WAV files from the current directory.
+// The machine's comments: short WAV files from the current directory (or an installed folder).
 class TSoundSpieler
 {
 public:
@@ -56,7 +56,8 @@ public:
     ~TSoundSpieler();
 
     // Name begins with '/' ("/Muenze.WAV"); the file is the current directory at this moment
-    // followed by Name. A missing file is skipped silently. Throws ESoundFehler.
+    // followed by Name, or else the fallback folder followed by Name. A missing file is skipped
+    // silently. Throws ESoundFehler.
     void SpieleSound(const QString& Name);
 
     // As SpieleSound, but only when sounds are switched on; otherwise nothing is touched.
@@ -67,8 +68,12 @@ public:
     void SpieleSoundPaar(bool KommentarHoeren, const QString& Erster, const QString& Zweiter,
                          const std::function<void(int)>& Pause);
 
+    // The folder searched when the current directory lacks a sound; empty: none.
+    void SetzeErsatzordner(const QString& Ordner);
+
     static constexpr int PaarAbstandMs = 1000;
 
 private:
     std::unique_ptr<TSoundAusgabe> Ausgabe;
+    QString Ersatzordner;
 };

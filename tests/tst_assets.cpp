@@ -1,5 +1,5 @@
-// The committed assets are exactly what the generator makes: every picture, sound and the help
-// document, byte for byte, and no file more or less.
+// The committed assets are exactly what the generator makes: every picture, the icon, every sound
+// and the help document, byte for byte, and no file more or less.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -16,7 +16,8 @@ QStringList ErzeugteDateien(const QDir& Wurzel)
     QDirIterator Lauf(Wurzel.path(), QDir::Files, QDirIterator::Subdirectories);
     while (Lauf.hasNext()) {
         const QString Pfad = Wurzel.relativeFilePath(Lauf.next());
-        if (Pfad.startsWith("bilder/") || Pfad.endsWith(".WAV") || Pfad == "Vorlix-Hilfe.pdf")
+        if (Pfad.startsWith("bilder/") || Pfad.startsWith("symbol/") || Pfad.endsWith(".WAV") ||
+            Pfad == "Vorlix-Hilfe.pdf")
             Liste.append(Pfad);
     }
     Liste.sort();

@@ -20,6 +20,7 @@ int main(int argc, char* argv[])
         Generator::ErzeugeBilder(Ziel);
         Generator::ErzeugeToene(Ziel);
         Generator::ErzeugeHilfe(Ziel);
+        Generator::ErzeugeSymbol(Ziel);
         const int Bogen = Argumente.indexOf("--kontaktbogen");
         if (Bogen > 0 && Bogen + 1 < Argumente.size())
             Generator::ErzeugeKontaktbogen(Ziel, Argumente.at(Bogen + 1));
