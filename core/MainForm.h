@@ -4,6 +4,7 @@
 #include "core/Zustand.h"
 #include "support/Klaenge.h"
 
+#include <QImage>
 #include <QMessageBox>
 #include <QWidget>
 #include <memory>
@@ -14,6 +15,7 @@ class QFrame;
 class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
+class QScreen;
 class QSlider;
 class QTimer;
 class TBild;
@@ -324,6 +326,8 @@ private:
     void FormCreate();
     void LadeKassenstand();
     void MeldeBeschaedigtenKassenstand();
+    void MeldeDefektenSpeicher(const QString& Text);
+    void MeldeWartendes();
     // ui/Steuerelemente.cpp
     void ErzeugeSteuerelemente();
     void ErzeugeFenster();
@@ -345,8 +349,12 @@ private:
     void LiesDarstellungsEinstellungen();
     void SpieleStartklang();
     void BeobachteAusrichtung();
+    void FolgeBildschirm();
+    void BildschirmGewechselt();
     void DrehscheibeAnScheibeAnpassen();
     // core/Beenden.cpp
+    void SpeichereAuswertungsdatei(const QStringList& Zeilen);
+    QString Programmordner() const; // where files go when the working folder is gone
     void BeendeProzess();
     [[noreturn]] static void BeendeProzessSofort();
 
@@ -357,6 +365,11 @@ private:
     std::unique_ptr<TZahlenAnzeige> SonderAnzeigeBild;
     TForm2* Groessendialog = nullptr;
     QString BeschaedigterKassenstand; // the unreadable "KA" text found at start-up
+    QStringList WartendeMeldungen;    // found before the start-up had run
+    QImage DrehscheibeOriginal;       // every size is scaled from this, never from a scaled one
+    bool StartGelaufen = false;
+    QScreen* BeobachteterBildschirm = nullptr; // only compared, never used
+    QMetaObject::Connection BildschirmVerbindung;
     int ScrollPosition = 0;
     bool FormPaintAngefordert = false;
     bool Gezeichnet = false;

@@ -13,7 +13,7 @@
 // Value = (-1)^sign * 0.d1 d2 ... d18 * 10^(exponent - 63). Zero is all ten bytes 0.
 struct TBcdWert
 {
-    std::uint8_t Bytes[10];
+    std::uint8_t Bytes[10] = {}; // zero until a value is assigned
 };
 static_assert(sizeof(TBcdWert) == 10);
 
@@ -24,7 +24,7 @@ public:
 };
 
 // German decimal text: ',' before the fraction, '.' for thousands.
-TBcdWert BcdFromText(std::string_view Text); // throws EStBCDError 31210, 31211
+TBcdWert BcdFromText(std::string_view Text);             // throws EStBCDError 31210, 31211
 TBcdWert BcdPlus(const TBcdWert& A, const TBcdWert& B);  // throws EStBCDError 31211
 TBcdWert BcdMinus(const TBcdWert& A, const TBcdWert& B); // throws EStBCDError 31211
 TBcdWert BcdNegate(const TBcdWert& A);
