@@ -5,6 +5,7 @@
 
 #include "core/Einstellungswerte.h"
 #include "core/Prozessortakt.h"
+#include "support/Arbeitsordner.h"
 #include "support/Registrierung.h"
 #include "support/STRegIni.h"
 #include "ui/Bedienelemente.h"
@@ -135,7 +136,7 @@ void TMainForm::FormCreate()
     SonderSpiele = BcdFromText("0");
     SchreibeSonderspieleAnzeige();
 
-    ProgrammVerzeichnis = QDir::currentPath();
+    ProgrammVerzeichnis = Arbeitsordner::OderErsatz(QCoreApplication::applicationDirPath());
     if (!ProgrammVerzeichnis.endsWith(QLatin1Char('/')))
         ProgrammVerzeichnis += QLatin1Char('/');
     IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");
