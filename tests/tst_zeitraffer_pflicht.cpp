@@ -9,64 +9,18 @@
 
 namespace {
 
-// The code with comments and the insides of string and character literals blanked out, lines kept.
-QString NurCode(const QString& Text)
+// The code with comments and string and character literals blanked out, its lines kept.
+QString NurCode(QString Text)
 {
-    QString Code = Text;
-    enum
-    {
-        Normal,
-        Zeile,
-        Block,
-        Zeichenkette,
-        Zeichen
-    } Zustand = Normal;
-    for (qsizetype i = 0; i < Code.size(); ++i) {
-        const QChar C = Code[i];
-        const QChar N = i + 1 < Code.size() ? Code[i + 1] : QChar();
-        switch (Zustand) {
-        case Normal:
-            if (C == u'/' && N == u'/')
-                Zustand = Zeile;
-            else if (C == u'/' && N == u'*')
-                Zustand = Block;
-            else if (C == u'"')
-                Zustand = Zeichenkette;
-            else if (C == u'\'')
-                Zustand = Zeichen;
-            continue;
-        case Zeile:
-            if (C == u'\n') {
-                Zustand = Normal;
-                continue;
-            }
-            break;
-        case Block:
-            if (C == u'*' && N == u'/') {
-                Code[i] = Code[i + 1] = u' ';
-                ++i;
-                Zustand = Normal;
-                continue;
-            }
-            break;
-        case Zeichenkette:
-        case Zeichen:
-            if (C == u'\\') {
-                Code[i] = u' ';
-                if (i + 1 < Code.size() && Code[i + 1] != u'\n')
-                    Code[++i] = u' ';
-                continue;
-            }
-            if (C == (Zustand == Zeichenkette ? u'"' : u'\'')) {
-                Zustand = Normal;
-                continue;
-            }
-            break;
-        }
-        if (C != u'\n')
-            Code[i] = u' ';
-    }
-    return Code;
+    static const QRegularExpression Nebensache(
+        QStringLiteral(
+            "//[^\\n]*|/\\*.*?\\*/|\"(?:\\\\.|[^\"\\\\\\n])*\"|'(?:\\\\.|[^'\\\\\\n])*'"),
+        QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& Treffer : Nebensache.globalMatch(Text))
+        for (qsizetype i = Treffer.capturedStart(); i < Treffer.capturedEnd(); ++i)
+            if (Text[i] != u'\n')
+                Text[i] = u' ';
+    return Text;
 }
 
 // Names under which the code holds a QTimer: variables, members, parameters, new objects.
