@@ -75,7 +75,7 @@ void TestAbsturz::abgebrochenerSchreiberHinterlaesstGanzenSpeicher()
             Schreibe(Weg[1]);
         }
         ::close(Weg[1]);
-        ::usleep(QRandomGenerator::global()->bounded(200u, 8000u));
+        ::usleep(QRandomGenerator::global()->bounded(100u, 4000u));
         ::kill(Kind, SIGKILL);
         int Status = 0;
         QCOMPARE(::waitpid(Kind, &Status, 0), Kind);
