@@ -1,20 +1,24 @@
 # make run  : install what is missing, build, start the machine from its program folder
 # make test : install what is missing, build, run every test
 # make package : install what is missing, build, make the Debian package vorlix_<version>_<arch>.deb
-BUILD     ?= build
-BUILD_SAN ?= build-san
+# make fuzz : build the fuzz targets with clang in their own folder and run each FUZZ_SEKUNDEN
+BUILD      ?= build
+BUILD_SAN  ?= build-san
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SEKUNDEN ?= 60
+FUZZ_ZIELE = fuzz_regtext fuzz_ini fuzz_bcd fuzz_auswertung
 JOBS      ?= $(shell nproc)
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libqrencode-dev \
            gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 \
-           dpkg-dev file desktop-file-utils appstream
+           dpkg-dev file desktop-file-utils appstream clang clang-format poppler-utils
 
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifeq ($(CI),true)
 CMAKE_FLAGS += -DVORLIX_WERROR=ON
 endif
 
-.PHONY: all deps build run test test-sanitized package clean format
+.PHONY: all deps build run test test-sanitized package clean format format-check fuzz
 
 all: build
 
@@ -39,7 +43,9 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 ifeq ($(CI),true)
+	$(MAKE) format-check
 	$(MAKE) test-sanitized
+	if command -v clang++ >/dev/null; then $(MAKE) fuzz FUZZ_SEKUNDEN=30; fi
 endif
 
 package: build
@@ -54,5 +60,22 @@ test-sanitized: deps
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+# Each target runs on its seeds (tests/fuzz/korpus/<target>) and a working corpus in the build
+# folder; a finding stops the run and lies as befund-<target>-* in the build folder.
+fuzz: deps
+	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVORLIX_FUZZ=ON
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target $(FUZZ_ZIELE)
+	@for ziel in $(FUZZ_ZIELE); do \
+	  echo "== $$ziel: $(FUZZ_SEKUNDEN) s"; \
+	  mkdir -p $(BUILD_FUZZ)/korpus/$$ziel; \
+	  $(BUILD_FUZZ)/tests/fuzz/$$ziel -max_total_time=$(FUZZ_SEKUNDEN) -print_final_stats=1 \
+	    -artifact_prefix=$(BUILD_FUZZ)/befund-$$ziel- \
+	    $(BUILD_FUZZ)/korpus/$$ziel tests/fuzz/korpus/$$ziel || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)

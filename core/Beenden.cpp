@@ -3,11 +3,14 @@
 
 #include "core/MainForm.h"
 
+#include "support/Arbeitsordner.h"
 #include "support/Auswertung.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QSlider>
 #include <cstdio>
@@ -24,15 +27,33 @@ void TMainForm::Beenden()
     Auswertung::SchliesseAuswertung(Zeilen, Auswertung::TAbschlussArt::Beenden, SpielerName,
                                     DatumText, UhrzeitText);
     SetzeLogZeilen(Zeilen);
-    if (LogDateiSpeichern->isChecked()) {
-        const Auswertung::TSpeicherErgebnis Ergebnis = Auswertung::SpeichereAuswertung(
-            Zeilen, QDir::currentPath(), SpielerName, DatumText, UhrzeitText);
-        if (!Ergebnis.Gespeichert)
-            MessageDlgCtr(QStringLiteral("Die Auswertung konnte nicht gespeichert werden:\n%1\n%2")
-                              .arg(Ergebnis.Pfad, Ergebnis.Fehler),
-                          QMessageBox::Critical, 0, QMessageBox::Ok);
-    }
+    if (LogDateiSpeichern->isChecked())
+        SpeichereAuswertungsdatei(Zeilen);
     BeendeProzess();
+}
+
+void TMainForm::SpeichereAuswertungsdatei(const QStringList& Zeilen)
+{
+    const std::optional<QString> Arbeitsordner = Arbeitsordner::Aktuell();
+    const QString Ordner = Arbeitsordner ? *Arbeitsordner : Programmordner();
+    const Auswertung::TSpeicherErgebnis Ergebnis =
+        Auswertung::SpeichereAuswertung(Zeilen, Ordner, SpielerName, DatumText, UhrzeitText);
+    if (!Ergebnis.Gespeichert)
+        MessageDlgCtr(QStringLiteral("Die Auswertung konnte nicht gespeichert werden:\n%1\n%2")
+                          .arg(Ergebnis.Pfad, Ergebnis.Fehler),
+                      QMessageBox::Critical, 0, QMessageBox::Ok);
+    else if (!Arbeitsordner)
+        MessageDlgCtr(QStringLiteral("Der Ordner, in dem Vorlix läuft, besteht nicht mehr. Die "
+                                     "Auswertung wurde deshalb hier gespeichert:\n%1")
+                          .arg(Ergebnis.Pfad),
+                      QMessageBox::Information, 0, QMessageBox::Ok);
+}
+
+QString TMainForm::Programmordner() const
+{
+    if (!ProgrammVerzeichnis.isEmpty() && QFileInfo(ProgrammVerzeichnis).isDir())
+        return ProgrammVerzeichnis;
+    return QCoreApplication::applicationDirPath();
 }
 
 void TMainForm::BeendeProzess()

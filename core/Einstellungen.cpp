@@ -35,7 +35,7 @@ void TMainForm::SchreibeEinstellung(const QString& Schluessel, const QString& We
 
 void TMainForm::SchreibeKassenstand()
 {
-    TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+    TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
     const QString Elternschluessel = KassenSchluessel.section(QLatin1Char('\\'), 0, -2);
     Speicher.SetSubKey(Elternschluessel);
     Speicher.CreateSubKey(KassenSchluessel.section(QLatin1Char('\\'), -1));

@@ -4,6 +4,7 @@
 #include "core/Zustand.h"
 #include "support/Klaenge.h"
 
+#include <QImage>
 #include <QMessageBox>
 #include <QWidget>
 #include <memory>
@@ -14,6 +15,7 @@ class QFrame;
 class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
+class QScreen;
 class QSlider;
 class QTimer;
 class TBild;
@@ -372,6 +374,8 @@ private:
     void BestimmeProgrammVerzeichnis();
     void LadeKassenstand();
     void MeldeBeschaedigtenKassenstand();
+    void MeldeDefektenSpeicher(const QString& Text);
+    void MeldeWartendes();
     // ui/Steuerelemente.cpp
     void ErzeugeSteuerelemente();
     void ErzeugeFenster();
@@ -393,8 +397,12 @@ private:
     void LiesDarstellungsEinstellungen();
     void SpieleStartklang();
     void BeobachteAusrichtung();
+    void FolgeBildschirm();
+    void BildschirmGewechselt();
     void DrehscheibeAnScheibeAnpassen();
     // core/Beenden.cpp
+    void SpeichereAuswertungsdatei(const QStringList& Zeilen);
+    QString Programmordner() const; // where files go when the working folder is gone
     void BeendeProzess();
     [[noreturn]] static void BeendeProzessSofort();
 
@@ -408,6 +416,11 @@ private:
     // The installed folder whose sounds and help serve a machine that works from the player's
     // own folder; empty when the machine works from its own folder.
     QString Installordner;
+    QStringList WartendeMeldungen;    // found before the start-up had run
+    QImage DrehscheibeOriginal;       // every size is scaled from this, never from a scaled one
+    bool StartGelaufen = false;
+    QScreen* BeobachteterBildschirm = nullptr; // only compared, never used
+    QMetaObject::Connection BildschirmVerbindung;
     int ScrollPosition = 0;
     bool FormPaintAngefordert = false;
     bool Gezeichnet = false;

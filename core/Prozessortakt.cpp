@@ -66,15 +66,20 @@ double AusZaehler(quint64 Ticks, qint64 Nanosekunden)
     return static_cast<double>(Ticks) * 1000.0 / static_cast<double>(Nanosekunden);
 }
 
+double Waehle(const QByteArray& CpufreqMax, const std::function<double()>& Zaehler,
+              const QByteArray& Cpuinfo)
+{
+    if (const double Mhz = AusCpufreq(CpufreqMax); Mhz > 0)
+        return Mhz;
+    if (const double Mhz = Zaehler(); Mhz > 0)
+        return Mhz;
+    return AusCpuinfo(Cpuinfo);
+}
+
 double Messen()
 {
-    if (const double Mhz = AusCpuinfo(LiesDatei("/proc/cpuinfo")); Mhz > 0)
-        return Mhz;
-    if (const double Mhz =
-            AusCpufreq(LiesDatei("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"));
-        Mhz > 0)
-        return Mhz;
-    return ZaehleTsc();
+    return Waehle(LiesDatei("/sys/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq"), ZaehleTsc,
+                  LiesDatei("/proc/cpuinfo"));
 }
 
 } // namespace Prozessortakt

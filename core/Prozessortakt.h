@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <functional>
 
 // The processor's clock in MHz from what the system tells about it.
 namespace Prozessortakt {
@@ -14,8 +15,13 @@ double AusCpufreq(const QByteArray& Text);
 // Counter ticks over a span of nanoseconds as MHz; 0 for a span of 0 or less.
 double AusZaehler(quint64 Ticks, qint64 Nanosekunden);
 
-// The clock from /proc/cpuinfo, else from cpufreq, else by counting the time-stamp counter
-// over 10 ms; 0 when nothing yields a value.
+// The rated clock, which does not follow the load: cpufreq's maximum (a text as AusCpufreq
+// takes it), else the time-stamp counter's rate (Zaehler is asked only then), else the "cpu MHz"
+// of a /proc/cpuinfo text, which shows the momentary clock; 0 when nothing yields a value.
+double Waehle(const QByteArray& CpufreqMax, const std::function<double()>& Zaehler,
+              const QByteArray& Cpuinfo);
+
+// Waehle on this machine's files, counting the time-stamp counter over 10 ms if needed.
 double Messen();
 
 } // namespace Prozessortakt

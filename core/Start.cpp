@@ -7,6 +7,7 @@
 #include "core/Einstellungswerte.h"
 #include "core/Programmordner.h"
 #include "core/Prozessortakt.h"
+#include "support/Arbeitsordner.h"
 #include "support/Registrierung.h"
 #include "support/STRegIni.h"
 #include "ui/Bedienelemente.h"
@@ -58,6 +59,10 @@ TMainForm::TMainForm(TMainFormUmgebung Umgebung, QWidget* Parent)
         this->Umgebung.Zufall = SystemZufall();
     if (!this->Umgebung.Oeffner)
         this->Umgebung.Oeffner = Verweise::DesktopOeffner();
+    if (!this->Umgebung.DefekterSpeicher)
+        this->Umgebung.DefekterSpeicher = [this](const QString& Text) {
+            MeldeDefektenSpeicher(Text);
+        };
     if (!this->Umgebung.ProzessEnde)
         this->Umgebung.ProzessEnde = &TMainForm::BeendeProzessSofort;
     Groessenziel = std::make_unique<TGroessenZielFenster>(*this);
@@ -68,7 +73,6 @@ TMainForm::TMainForm(TMainFormUmgebung Umgebung, QWidget* Parent)
 TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);
-    Registrierung::SetzeMeldungDefekteDatei({});
     try {
         FormDestroy();
     } catch (const std::exception& Fehler) {
@@ -134,25 +138,21 @@ void TMainForm::FormCreate()
     SonderSpiele = BcdFromText("0");
     SchreibeSonderspieleAnzeige();
 
-    // A damaged store file has been put aside by the store; the player hears of it once.
-    Registrierung::SetzeMeldungDefekteDatei([this](const QString& Text) {
-        MessageDlgCtr(Text, QMessageBox::Warning, 0, QMessageBox::Ok);
-    });
-
     BestimmeProgrammVerzeichnis();
     LadeKassenstand();
 }
 
 void TMainForm::BestimmeProgrammVerzeichnis()
 {
-    const Programmordner::TOrdner Ordner = Programmordner::Bestimme(
-        Umgebung.Programmordner.isEmpty() ? QCoreApplication::applicationDirPath()
-                                          : Umgebung.Programmordner);
+    const QString Programmdateiordner = Umgebung.Programmordner.isEmpty()
+                                            ? QCoreApplication::applicationDirPath()
+                                            : Umgebung.Programmordner;
+    const Programmordner::TOrdner Ordner = Programmordner::Bestimme(Programmdateiordner);
     if (!Ordner.Arbeitsordner.isEmpty() && QDir::setCurrent(Ordner.Arbeitsordner))
         Installordner = Ordner.Installordner;
     MediaPlayer1().SetzeErsatzordner(Installordner);
 
-    ProgrammVerzeichnis = QDir::currentPath();
+    ProgrammVerzeichnis = Arbeitsordner::OderErsatz(Programmdateiordner);
     if (!ProgrammVerzeichnis.endsWith(QLatin1Char('/')))
         ProgrammVerzeichnis += QLatin1Char('/');
     IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");
@@ -177,7 +177,7 @@ double TMainForm::GetCPUSpeed()
 
 void TMainForm::SchreibAnwendungsPfadINRegistry(const QString& Programmdatei)
 {
-    TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+    TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
     Speicher.SetSubKey(QStringLiteral("Software"));
     Speicher.CreateSubKey(QStringLiteral("Vorlix-Geldspielautomat"));
     Speicher.SetSubKey(InstallSchluessel);
@@ -187,7 +187,7 @@ void TMainForm::SchreibAnwendungsPfadINRegistry(const QString& Programmdatei)
 
 QString TMainForm::LiesAnwendungsPfadINRegistry()
 {
-    TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+    TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
     Speicher.SetSubKey(InstallSchluessel);
     return Speicher.ReadString(QStringLiteral("InstallPfad"), QString());
 }
@@ -196,7 +196,7 @@ void TMainForm::LadeKassenstand()
 {
     QString Gelesen;
     {
-        TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+        TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
         Speicher.SetSubKey(KassenSchluessel);
         Gelesen = Speicher.ReadString(QStringLiteral("KA"), QString());
     }
@@ -210,10 +210,29 @@ void TMainForm::LadeKassenstand()
         BeschaedigterKassenstand = Gelesen;
         Automatenkasse = BcdFromText("0,00");
         KassenstandText = QStringLiteral("0,00");
-        TStRegIni Speicher(QStringLiteral("C_USERS"), false);
+        TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
         Speicher.SetSubKey(KassenSchluessel);
         Speicher.WriteString(QStringLiteral("KA-beschaedigt"), BeschaedigterKassenstand);
     }
+}
+
+// A message box during the start-up would let Esc end the program half started.
+void TMainForm::MeldeDefektenSpeicher(const QString& Text)
+{
+    if (!StartGelaufen) {
+        WartendeMeldungen << Text;
+        return;
+    }
+    MessageDlgCtr(Text, QMessageBox::Warning, 0, QMessageBox::Ok);
+}
+
+void TMainForm::MeldeWartendes()
+{
+    StartGelaufen = true;
+    while (!WartendeMeldungen.isEmpty() && !ProgrammEndet)
+        MessageDlgCtr(WartendeMeldungen.takeFirst(), QMessageBox::Warning, 0, QMessageBox::Ok);
+    if (!ProgrammEndet)
+        MeldeBeschaedigtenKassenstand();
 }
 
 void TMainForm::MeldeBeschaedigtenKassenstand()

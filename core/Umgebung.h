@@ -22,6 +22,9 @@ struct TMainFormUmgebung
     std::function<QSize()> Bildschirm;         // size of the screen the window is on
     Verweise::TOeffner Oeffner;                // the desktop's default applications
     TZufall Zufall;                            // every random draw of the game
+    // Who hears that the stored settings were damaged and put aside (a German text). Empty: the
+    // window tells the player in a message box once its start-up has run.
+    std::function<void(const QString&)> DefekterSpeicher;
     // Called last when the program ends, after the log, "Spieldauer" and "KA" are stored.
     // The real one ends the process at once, from whatever loop is running.
     std::function<void()> ProzessEnde;

@@ -13,7 +13,7 @@
 // Value = (-1)^sign * 0.d1 d2 ... d18 * 10^(exponent - 63). Zero is all ten bytes 0.
 struct TBcdWert
 {
-    std::uint8_t Bytes[10];
+    std::uint8_t Bytes[10] = {}; // zero until a value is assigned
 };
 static_assert(sizeof(TBcdWert) == 10);
 

@@ -1,12 +1,12 @@
 #include "support/Auswertung.h"
 
+#include "support/AtomareDatei.h"
+#include "support/Windows1252.h"
+
 #include <QDir>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <iconv.h>
 #include <utility>
 
 namespace Auswertung {
@@ -106,51 +106,20 @@ void KuerzeUmEinZeichen(QString& Text)
     Text.chop(Ersatzpaar ? 2 : 1);
 }
 
-qsizetype Utf8ZeichenLaenge(unsigned char Erstes)
+QString Schreibfehlertext(long Fehler)
 {
-    if ((Erstes & 0xE0) == 0xC0) {
-        return 2;
+    switch (Fehler) {
+    case Registrierung::ErfolgOk:
+        return {};
+    case Registrierung::FehlerZugriff:
+        return QStringLiteral("Zugriff verweigert");
+    case Registrierung::FehlerPfadNichtGefunden:
+        return QStringLiteral("Ordner nicht gefunden");
+    case Registrierung::FehlerPlatteVoll:
+        return QStringLiteral("Kein Platz mehr auf dem Datenträger");
+    default:
+        return QStringLiteral("Die Datei konnte nicht geschrieben werden");
     }
-    if ((Erstes & 0xF0) == 0xE0) {
-        return 3;
-    }
-    if ((Erstes & 0xF8) == 0xF0) {
-        return 4;
-    }
-    return 1;
-}
-
-QByteArray NachWindows1252(const QString& Text)
-{
-    QByteArray Utf8 = Text.toUtf8();
-    const iconv_t Wandler = iconv_open("WINDOWS-1252", "UTF-8");
-    if (Wandler == reinterpret_cast<iconv_t>(-1)) {
-        // Without the code page module the shared Latin-1 range is still right.
-        return Text.toLatin1();
-    }
-    // Every character becomes one byte and takes at least one byte in UTF-8.
-    QByteArray Ergebnis(Utf8.size(), Qt::Uninitialized);
-    char* Ein = Utf8.data();
-    std::size_t EinRest = static_cast<std::size_t>(Utf8.size());
-    char* Aus = Ergebnis.data();
-    std::size_t AusRest = static_cast<std::size_t>(Ergebnis.size());
-    while (EinRest > 0) {
-        if (iconv(Wandler, &Ein, &EinRest, &Aus, &AusRest) != static_cast<std::size_t>(-1)) {
-            break;
-        }
-        if (errno != EILSEQ && errno != EINVAL) {
-            break;
-        }
-        const auto Uebersprungen = std::min<std::size_t>(
-            static_cast<std::size_t>(Utf8ZeichenLaenge(static_cast<unsigned char>(*Ein))), EinRest);
-        Ein += Uebersprungen;
-        EinRest -= Uebersprungen;
-        *Aus++ = '?';
-        --AusRest;
-    }
-    iconv_close(Wandler);
-    Ergebnis.truncate(Aus - Ergebnis.data());
-    return Ergebnis;
 }
 
 } // namespace
@@ -308,7 +277,7 @@ QByteArray LogDateiInhalt(const QStringList& Zeilen)
     for (const QString& Zeile : Zeilen) {
         Text += Zeile + QStringLiteral("\r\n");
     }
-    return NachWindows1252(Text);
+    return Windows1252::Kodiere(Text);
 }
 
 TSpeicherErgebnis SpeichereAuswertung(const QStringList& Zeilen, const QString& Ordner,
@@ -318,22 +287,9 @@ TSpeicherErgebnis SpeichereAuswertung(const QStringList& Zeilen, const QString& 
     TSpeicherErgebnis Ergebnis;
     Ergebnis.Pfad =
         QDir(Ordner).absoluteFilePath(LogDateiName(SpielerName, DatumText, UhrzeitText));
-    QSaveFile Datei(Ergebnis.Pfad);
-    if (!Datei.open(QIODevice::WriteOnly)) {
-        Ergebnis.Fehler = Datei.errorString();
-        return Ergebnis;
-    }
-    const QByteArray Inhalt = LogDateiInhalt(Zeilen);
-    if (Datei.write(Inhalt) != Inhalt.size()) {
-        Ergebnis.Fehler = Datei.errorString();
-        Datei.cancelWriting();
-        return Ergebnis;
-    }
-    if (!Datei.commit()) {
-        Ergebnis.Fehler = Datei.errorString();
-        return Ergebnis;
-    }
-    Ergebnis.Gespeichert = true;
+    const long Fehler = Registrierung::SchreibeDateiAtomar(Ergebnis.Pfad, LogDateiInhalt(Zeilen));
+    Ergebnis.Gespeichert = Fehler == Registrierung::ErfolgOk;
+    Ergebnis.Fehler = Schreibfehlertext(Fehler);
     return Ergebnis;
 }
 

@@ -42,8 +42,7 @@ void TMachPause::Pause(int Millisekunden)
 void TMachPause::WarteMitAktuellemIntervall()
 {
     Fertig = false;
-    Timer->start(
-        Zeitraffer::Dauer(IntervallMs)); // starting afresh: the tick is a whole interval away
+    Zeitraffer::Starte(*Timer, IntervallMs); // afresh: the tick is a whole interval away
     while (!Fertig)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     Timer->stop();

@@ -1,16 +1,14 @@
 #include "support/PrivateProfil.h"
 
-#include "support/Registrierung.h"
+#include "support/AtomareDatei.h"
+#include "support/Windows1252.h"
 
 #include <QFile>
-#include <QStringConverter>
 #include <QStringList>
 
 namespace PrivateProfil {
 
 namespace {
-
-const char* const Codepage = "windows-1252";
 
 bool IstLeerraum(QChar Zeichen)
 {
@@ -48,33 +46,14 @@ QString EinZeilig(QString Text)
     return Text.replace(u'\r', u' ').replace(u'\n', u' ');
 }
 
-bool CodepageVorhanden()
+// A value that reading would change (blanks at its ends, one pair of enclosing quotes) is written
+// in double quotes, which reading takes off again.
+QString Geschuetzt(const QString& Wert)
 {
-    return QStringDecoder(Codepage).isValid();
-}
-
-QString AusCodepage(const QByteArray& Bytes)
-{
-    return QStringDecoder(Codepage).decode(Bytes);
-}
-
-QByteArray InCodepage(const QString& Text)
-{
-    QStringEncoder Kodierer(Codepage);
-    const QByteArray Bytes = Kodierer.encode(Text);
-    if (!Kodierer.hasError())
-        return Bytes;
-    QByteArray Ergebnis;
-    for (qsizetype i = 0; i < Text.size();) {
-        const qsizetype Laenge =
-            Text[i].isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate() ? 2
-                                                                                             : 1;
-        QStringEncoder Zeichen(Codepage);
-        const QByteArray Byte = Zeichen.encode(QStringView(Text).mid(i, Laenge));
-        Ergebnis += Zeichen.hasError() ? QByteArray("?") : Byte;
-        i += Laenge;
-    }
-    return Ergebnis;
+    if (Wert.isEmpty())
+        return Wert;
+    const bool Rand = IstLeerraum(Wert.front()) || IstLeerraum(Wert.back());
+    return Rand || OhneZitatzeichen(Wert) != Wert ? u'"' + Wert + u'"' : Wert;
 }
 
 // The file as lines, with the line break it uses.
@@ -211,7 +190,7 @@ long LiesDatei(const QString& Datei, QString& Text)
         return Registrierung::ErfolgOk;
     if (!Ini.open(QIODevice::ReadOnly))
         return Registrierung::FehlerZugriff;
-    Text = AusCodepage(Ini.readAll());
+    Text = Windows1252::Dekodiere(Ini.readAll());
     return Ini.error() == QFileDevice::NoError ? Registrierung::ErfolgOk
                                                : Registrierung::FehlerLesen;
 }
@@ -220,8 +199,7 @@ std::optional<QString> FindeWert(const QString& Abschnitt, const QString& Schlue
                                  const QString& Datei)
 {
     QString Text;
-    if (Datei.isEmpty() || !CodepageVorhanden() ||
-        LiesDatei(Datei, Text) != Registrierung::ErfolgOk)
+    if (Datei.isEmpty() || LiesDatei(Datei, Text) != Registrierung::ErfolgOk)
         return std::nullopt;
     const QStringList Zeilen = Zerlege(Text).Zeilen;
     const qsizetype Kopf = FindeAbschnitt(Zeilen, Abschnitt);
@@ -247,10 +225,10 @@ int LiesText(const QString& Abschnitt, const QString& Schluessel, const QString&
 bool SchreibText(const QString& Abschnitt, const QString& Schluessel,
                  const std::optional<QString>& Wert, const QString& Datei)
 {
-    if (Datei.isEmpty() || !CodepageVorhanden())
+    if (Datei.isEmpty())
         return false;
     const std::optional<QString> Einzeilig =
-        Wert ? std::optional<QString>(EinZeilig(*Wert)) : std::nullopt;
+        Wert ? std::optional<QString>(Geschuetzt(EinZeilig(*Wert))) : std::nullopt;
     Registrierung::TDateiSperre Sperre(Datei);
     if (Sperre.Ergebnis() != Registrierung::ErfolgOk)
         return false;
@@ -260,7 +238,8 @@ bool SchreibText(const QString& Abschnitt, const QString& Schluessel,
     TIniText Ini = Zerlege(Text);
     if (!SetzeWert(Ini.Zeilen, EinZeilig(Abschnitt), EinZeilig(Schluessel), Einzeilig))
         return true;
-    return Registrierung::SchreibeDateiAtomar(Datei, InCodepage(Zusammen(Ini))) ==
+    Registrierung::EntferneVerwaisteTempdateien(Datei);
+    return Registrierung::SchreibeDateiAtomar(Datei, Windows1252::Kodiere(Zusammen(Ini))) ==
            Registrierung::ErfolgOk;
 }
 

@@ -22,8 +22,10 @@ int LiesText(const QString& Abschnitt, const QString& Schluessel, const QString&
 // Sets Schluessel to Wert: the key's line is replaced in place and every other line is kept. A
 // missing file or section is created (a new section at the end of the file, a new key after the
 // last key of its section). Wert == nullopt deletes the key's line. Line breaks in the texts
-// become blanks, so a value cannot break the file apart. The file is replaced atomically under
-// a lock shared by all programs. Returns false when the file cannot be read or written.
+// become blanks, so a value cannot break the file apart. A value with blanks at its ends or in a
+// pair of quotes is written in double quotes, so that it reads back as it was given. The file is
+// replaced atomically under a lock shared by all programs. Returns false when the file cannot be
+// read or written.
 bool SchreibText(const QString& Abschnitt, const QString& Schluessel,
                  const std::optional<QString>& Wert, const QString& Datei);
 

@@ -60,7 +60,8 @@ QString AlsText(const TRegWert& Wert, const QString& Default)
 
 } // namespace
 
-TStRegIni::TStRegIni(const QString& RootName, bool FileMode) : DateiModus(FileMode)
+TStRegIni::TStRegIni(const QString& RootName, bool FileMode, Registrierung::TMelder Melder)
+    : DateiModus(FileMode), Melder(std::move(Melder))
 {
     if (RootName.isEmpty())
         Wirf(RegIniKeinSchluessel, "No Ini File or Primary Key specified");
@@ -88,7 +89,7 @@ void TStRegIni::CreateSubKey(const QString& KeyName)
     }
     const QString Pfad =
         AktuellerSchluessel.isEmpty() ? KeyName : AktuellerSchluessel + u'\\' + KeyName;
-    const long Ergebnis = TRegistrierungsDatei(Wurzel).ErzeugeSchluessel(Pfad);
+    const long Ergebnis = TRegistrierungsDatei(Wurzel, Melder).ErzeugeSchluessel(Pfad);
     if (Ergebnis != ErfolgOk)
         WirfMitCode(RegIniErzeugen, "Failed to create key", Ergebnis);
 }
@@ -119,14 +120,15 @@ void TStRegIni::WriteString(const QString& ValueName, const QString& Value)
 QString TStRegIni::LiesAusRegistry(const QString& ValueName, const QString& Default)
 {
     TRegWert Wert;
-    if (TRegistrierungsDatei(Wurzel).LiesWert(AktuellerSchluessel, ValueName, Wert) != ErfolgOk)
+    if (TRegistrierungsDatei(Wurzel, Melder).LiesWert(AktuellerSchluessel, ValueName, Wert) !=
+        ErfolgOk)
         return Default;
     return AlsText(Wert, Default);
 }
 
 void TStRegIni::SchreibInRegistry(const QString& ValueName, const QString& Value)
 {
-    TRegistrierungsDatei Datei(Wurzel);
+    TRegistrierungsDatei Datei(Wurzel, Melder);
     const long Erzeugt = Datei.ErzeugeSchluessel(AktuellerSchluessel);
     if (Erzeugt != ErfolgOk)
         WirfMitCode(RegIniErzeugen, "Failed to create key", Erzeugt);

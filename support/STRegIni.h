@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/Registrierung.h"
 #include "support/StException.h"
 
 #include <QRecursiveMutex>
@@ -34,8 +35,8 @@ enum TStRegIniFehler : int
 class TStRegIni
 {
 public:
-    // Throws EStRegIniError on an empty root name.
-    TStRegIni(const QString& RootName, bool FileMode);
+    // Throws EStRegIniError on an empty root name. Melder hears of a damaged registry file.
+    TStRegIni(const QString& RootName, bool FileMode, Registrierung::TMelder Melder = {});
 
     // The key path below the root ("Software\Firma") or, in file mode, the section. No check.
     void SetSubKey(const QString& SubKey);
@@ -64,4 +65,5 @@ private:
     QString AktuellerSchluessel;
     QRecursiveMutex Sperre;
     QString Dateiname;
+    Registrierung::TMelder Melder;
 };

@@ -1,7 +1,10 @@
 #include "support/Sound.h"
 
+#include "support/Arbeitsordner.h"
+
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMediaDevices>
@@ -64,7 +67,7 @@ TSoundSpieler::~TSoundSpieler() = default;
 
 void TSoundSpieler::SpieleSound(const QString& Name)
 {
-    QString Pfad = QDir::currentPath() + Name;
+    QString Pfad = Arbeitsordner::OderErsatz(QCoreApplication::applicationDirPath()) + Name;
     if (!QFileInfo(Pfad).isFile() && !Ersatzordner.isEmpty())
         Pfad = Ersatzordner + Name;
     if (!QFileInfo(Pfad).isFile()) {

@@ -56,8 +56,8 @@ public:
     ~TSoundSpieler();
 
     // Name begins with '/' ("/Muenze.WAV"); the file is the current directory at this moment
-    // followed by Name, or else the fallback folder followed by Name. A missing file is skipped
-    // silently. Throws ESoundFehler.
+    // (the program's folder when that directory is gone) followed by Name, or else the fallback
+    // folder followed by Name. A missing file is skipped silently. Throws ESoundFehler.
     void SpieleSound(const QString& Name);
 
     // As SpieleSound, but only when sounds are switched on; otherwise nothing is touched.

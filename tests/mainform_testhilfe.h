@@ -60,17 +60,22 @@ private:
     bool Geraet;
 };
 
-// One test case's world: a fresh folder as the working directory and an empty registry.
+// One test case's world: a fresh folder as the working directory and an empty registry in a
+// config folder of its own. Only the folders made here are ever removed.
 class TUmgebung
 {
 public:
-    TUmgebung()
+    TUmgebung() : VorherigeKonfig(qgetenv("XDG_CONFIG_HOME"))
     {
-        QDir(Registrierung::TRegistrierungsDatei::Ordner()).removeRecursively();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(Konfig.path()));
         Vorher = QDir::currentPath();
         QDir::setCurrent(Ordner.path());
     }
-    ~TUmgebung() { QDir::setCurrent(Vorher); }
+    ~TUmgebung()
+    {
+        QDir::setCurrent(Vorher);
+        qputenv("XDG_CONFIG_HOME", VorherigeKonfig);
+    }
 
     // The folder with a trailing "/", as the window names its program folder.
     QString Pfad() const { return QDir(Ordner.path()).canonicalPath() + QLatin1Char('/'); }
@@ -131,6 +136,8 @@ public:
     }
 
 private:
+    QByteArray VorherigeKonfig;
+    QTemporaryDir Konfig;
     QTemporaryDir Ordner;
     QString Vorher;
 };

@@ -1,4 +1,5 @@
 #include "support/Auswertung.h"
+#include "tests/testmain.h"
 
 #include <QDir>
 #include <QFile>
@@ -640,5 +641,5 @@ void TestAuswertung::ordnerMitDemNamenDerDateiMeldetFehler()
              QStringList({"Anna 07_12_2026 14_03_05.txt"}));
 }
 
-QTEST_MAIN(TestAuswertung)
+VORLIX_TEST_GUILESS_MAIN(TestAuswertung)
 #include "tst_auswertung.moc"

@@ -1,5 +1,6 @@
 // The machine's pictures as the program finds them in its resources: sizes, formats, the colour
 // markers of the disc artwork under every resting angle, the screw's slot, and the money's classes.
+#include "tests/testmain.h"
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -519,5 +520,5 @@ void TestBilder::qrCodeIstSchwarzAufWeissMitSuchmuster()
     QCOMPARE(Code.pixel(2, R - 2), qRgb(0, 0, 0));
 }
 
-QTEST_GUILESS_MAIN(TestBilder)
+VORLIX_TEST_GUILESS_MAIN(TestBilder)
 #include "tst_bilder.moc"

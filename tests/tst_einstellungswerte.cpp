@@ -1,4 +1,5 @@
 #include "core/Einstellungswerte.h"
+#include "tests/testmain.h"
 
 #include <QtTest>
 
@@ -107,5 +108,5 @@ void TestEinstellungswerte::kassenstandAusSpeicher()
     QCOMPARE(Einstellungswerte::KassenstandAusSpeicher(Gespeichert), Betrag);
 }
 
-QTEST_MAIN(TestEinstellungswerte)
+VORLIX_TEST_GUILESS_MAIN(TestEinstellungswerte)
 #include "tst_einstellungswerte.moc"

@@ -1,3 +1,4 @@
+#include "tests/testmain.h"
 #include "ui/ImageWindow.h"
 
 #include <QPainter>
@@ -259,5 +260,5 @@ void TestImageWindow::autoSizeUebernimmtDieBildgroesse()
     QCOMPARE(Steuerelement.geometry(), QRect(52, 74, 120, 80));
 }
 
-QTEST_MAIN(TestImageWindow)
+VORLIX_TEST_MAIN(TestImageWindow)
 #include "tst_imagewindow.moc"

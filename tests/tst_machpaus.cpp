@@ -1,5 +1,6 @@
 #include "support/Machpaus.h"
 #include "support/Zeitraffer.h"
+#include "tests/testmain.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -176,5 +177,5 @@ void TestMachpaus::zeitrafferDauer()
     QCOMPARE(Zeitraffer::Dauer(ms), erwartet);
 }
 
-QTEST_MAIN(TestMachpaus)
+VORLIX_TEST_MAIN(TestMachpaus)
 #include "tst_machpaus.moc"

@@ -1,6 +1,8 @@
 #include "mainform_testhilfe.h"
 #include "support/PrivateProfil.h"
+#include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
+#include "ui/Meldungen.h"
 #include "ui/Zahlenanzeige.h"
 
 #include <QCheckBox>
@@ -61,6 +63,7 @@ class TestMainFormAnzeigen : public QObject
 
 private slots:
     void init() { Zeitraffer::SetzeFaktor(0.01); }
+    void umbrocheneMeldungStehtMittigUeberDemFenster();
     void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
 
     void loeschenUndSchreibenLaesstKeineAlteZifferStehen_data();
@@ -386,5 +389,27 @@ void TestMainFormAnzeigen::ohneBrowserKommtGenauEineMeldung()
     QCOMPARE(Welt.Meldungen[0].Text, QString("Keinen Browser gefunden"));
 }
 
-QTEST_MAIN(TestMainFormAnzeigen)
+void TestMainFormAnzeigen::umbrocheneMeldungStehtMittigUeberDemFenster()
+{
+    QWidget Fenster;
+    Fenster.setGeometry(0, 0, 1600, 900);
+    Fenster.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Fenster));
+    QRect Lage;
+    QTimer::singleShot(0, [&Lage] {
+        if (QWidget* Box = QApplication::activeModalWidget()) {
+            Lage = Box->frameGeometry();
+            Box->close();
+        }
+    });
+    TDialogMeldungen().Zeige(&Fenster, QMessageBox::Warning,
+                             QString("Ein Text, der umbrechen muss. ").repeated(30),
+                             QMessageBox::Ok);
+    QVERIFY(Lage.isValid());
+    QVERIFY2(qAbs(Lage.center().x() - Fenster.frameGeometry().center().x()) <= 2,
+             qPrintable(QString::number(Lage.center().x())));
+    QCOMPARE(Lage.top(), Fenster.frameGeometry().top() + 100);
+}
+
+VORLIX_TEST_MAIN(TestMainFormAnzeigen)
 #include "tst_mainform_anzeigen.moc"

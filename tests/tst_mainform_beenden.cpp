@@ -1,6 +1,7 @@
 #include "mainform_testhilfe.h"
 #include "support/Machpaus.h"
 #include "support/PrivateProfil.h"
+#include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 
 #include <QCheckBox>
@@ -80,6 +81,7 @@ private slots:
     void ohneSpeichernBleibtDieAuswertungImFenster();
     void unmoeglicheZeichenImNamenWerdenErsetzt();
     void missglueckteSpeicherungWirdGemeldetUndDasEndeGehtWeiter();
+    void ohneArbeitsordnerLandetDieAuswertungImProgrammordner();
     void formDestroyLaeuftNurEinmal();
     void zerstoerenOhneBeendenSpeichertSpieldauerUndKasse();
     void auszahlknopfBeendetVorerstWieEsc();
@@ -245,6 +247,23 @@ void TestMainFormBeenden::missglueckteSpeicherungWirdGemeldetUndDasEndeGehtWeite
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("20 00"));
 }
 
+void TestMainFormBeenden::ohneArbeitsordnerLandetDieAuswertungImProgrammordner()
+{
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    auto Fenster = Welt.NeuesFenster();
+    QVERIFY(StarteMitUhr(*Fenster));
+    {
+        QTemporaryDir Verschwindet;
+        QVERIFY(QDir::setCurrent(Verschwindet.path()));
+    }
+    QTest::keyClick(Fenster.get(), Qt::Key_Escape);
+    QCOMPARE(Welt.Prozessenden, 1);
+    QCOMPARE(QDir(Welt.Pfad()).entryList({"*.txt"}), QStringList{Dateiname});
+    QCOMPARE(Welt.Meldungen.size(), 1);
+    QVERIFY(Welt.Meldungen[0].Text.contains(Welt.Pfad() + Dateiname));
+}
+
 void TestMainFormBeenden::formDestroyLaeuftNurEinmal()
 {
     TUmgebung Welt;
@@ -287,5 +306,5 @@ void TestMainFormBeenden::auszahlknopfBeendetVorerstWieEsc()
     QVERIFY(QFile::exists(Welt.Pfad() + Dateiname));
 }
 
-QTEST_MAIN(TestMainFormBeenden)
+VORLIX_TEST_MAIN(TestMainFormBeenden)
 #include "tst_mainform_beenden.moc"

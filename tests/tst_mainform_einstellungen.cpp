@@ -1,5 +1,6 @@
 #include "mainform_testhilfe.h"
 #include "support/PrivateProfil.h"
+#include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 
 #include <QCheckBox>
@@ -483,5 +484,5 @@ void TestMainFormEinstellungen::linksklickAufDieNaseTutNichts()
     QCOMPARE(S.Welt.Prozessenden, 0);
 }
 
-QTEST_MAIN(TestMainFormEinstellungen)
+VORLIX_TEST_MAIN(TestMainFormEinstellungen)
 #include "tst_mainform_einstellungen.moc"

@@ -1,5 +1,6 @@
 #include "mainform_testhilfe.h"
 #include "support/Machpaus.h"
+#include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 #include "ui/ImageWindow.h"
 #include "ui/Schriften.h"
@@ -68,6 +69,7 @@ private slots:
     void anordnung();
     void hochformatVersteckt();
     void skaliertesQuerformat();
+    void drehscheibeBleibtNachSchrumpfenUndWachsenScharf();
     void ausrichtungswechselOrdnetBeimNaechstenZeichnenNeu();
     void titelleisteVerschwindetUndKommtWieder();
     void mausradRolltDenInhalt();
@@ -530,6 +532,26 @@ void TestMainFormLayout::ausrichtungswechselOrdnetBeimNaechstenZeichnenNeu()
     QVERIFY(!S.Fenster->QRImage->isHidden());
 }
 
+void TestMainFormLayout::drehscheibeBleibtNachSchrumpfenUndWachsenScharf()
+{
+    TGestartet S({1600, 900});
+    QVERIFY(Starte(*S.Fenster));
+    const QImage Scharf = S.Fenster->ImageDrehscheibe2->Picture();
+    const QSize Scheibe = S.Fenster->ScheibeLinks->size();
+
+    S.Fenster->ScheibeLinks->resize(12, 12);
+    S.Welt.Bildschirm = {768, 1024};
+    S.Fenster->update();
+    QTRY_VERIFY(S.Fenster->Hochformat);
+    QCOMPARE(S.Fenster->ImageDrehscheibe2->Picture().size(), QSize(12, 12));
+
+    S.Fenster->ScheibeLinks->resize(Scheibe);
+    S.Welt.Bildschirm = {1600, 900};
+    S.Fenster->update();
+    QTRY_VERIFY(S.Fenster->Querformat);
+    QVERIFY(S.Fenster->ImageDrehscheibe2->Picture() == Scharf);
+}
+
 void TestMainFormLayout::titelleisteVerschwindetUndKommtWieder()
 {
     TGestartet S({1600, 900});
@@ -584,5 +606,5 @@ void TestMainFormLayout::textgroesseOhneSteuerelementIstNull()
     QCOMPARE(Lang.height(), Kurz.height());
 }
 
-QTEST_MAIN(TestMainFormLayout)
+VORLIX_TEST_MAIN(TestMainFormLayout)
 #include "tst_mainform_layout.moc"

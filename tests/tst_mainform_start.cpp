@@ -1,5 +1,6 @@
 #include "core/Prozessortakt.h"
 #include "mainform_testhilfe.h"
+#include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 #include "ui/ImageWindow.h"
 #include "ui/Schriften.h"
@@ -18,6 +19,9 @@ class TestMainFormStart : public QObject
 private slots:
     void init() { Zeitraffer::SetzeFaktor(1.0); }
 
+    void testprogrammHatEinenEigenenKonfigOrdner();
+    void testfallLaesstFremdenKonfigOrdnerStehen();
+
     void programmordnerIstDasArbeitsverzeichnisMitSchraegstrich();
     void programmdateiWirdOhneRuecksichtAufGrossschreibungErkannt_data();
     void programmdateiWirdOhneRuecksichtAufGrossschreibungErkannt();
@@ -30,6 +34,7 @@ private slots:
     void beschaedigterKassenstandWirdGemeldetUndAufbewahrt();
     void beschaedigterKassenstandHaeltDenStartNichtAuf();
     void beschaedigteRegistrierungsdateiWirdGemeldetUndAufbewahrt();
+    void zweitesFensterHoertVonBeschaedigterDateiNachDemEndeDesErsten();
 
     void anzeigenZeigenNachDemStartNull();
     void symboleUndGeldSindNachDemStartNull();
@@ -46,9 +51,40 @@ private slots:
     void taktAusZaehler_data();
     void taktAusZaehler();
     void gemessenerTaktIstPositiv();
+    void nenntaktVorMomentanemTakt_data();
+    void nenntaktVorMomentanemTakt();
 
     void deaktivierungSetztUndAktivierungLoeschtDasKennzeichen();
 };
+
+void TestMainFormStart::testprogrammHatEinenEigenenKonfigOrdner()
+{
+    const QString Konfig = QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
+    QVERIFY2(QFileInfo(Konfig).fileName().startsWith("vorlix-test-config-"), qPrintable(Konfig));
+    QVERIFY(QFileInfo(Konfig).isDir());
+}
+
+// A folder that stands for the player's: a test case may use its own folders only.
+void TestMainFormStart::testfallLaesstFremdenKonfigOrdnerStehen()
+{
+    QTemporaryDir Spieler;
+    const QByteArray Vorher = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Spieler.path()));
+    const QString Gespeichert =
+        Registrierung::TRegistrierungsDatei::Ordner() + "/HKEY_CURRENT_USER.reg";
+    QVERIFY(QDir().mkpath(Registrierung::TRegistrierungsDatei::Ordner()));
+    QVERIFY(QFile(Gespeichert).open(QIODevice::WriteOnly));
+    {
+        TUmgebung Welt;
+        Welt.LegeProgrammAn();
+        auto Fenster = Welt.NeuesFenster();
+    }
+    const QByteArray Danach = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", Vorher);
+    QCOMPARE(Danach, QFile::encodeName(Spieler.path()));
+    QVERIFY(QFile::exists(Gespeichert));
+    QCOMPARE(QFileInfo(Gespeichert).size(), 0);
+}
 
 void TestMainFormStart::programmordnerIstDasArbeitsverzeichnisMitSchraegstrich()
 {
@@ -189,12 +225,35 @@ void TestMainFormStart::beschaedigteRegistrierungsdateiWirdGemeldetUndAufbewahrt
     }
     auto Fenster = Welt.NeuesFenster();
     QCOMPARE(QString::fromStdString(BcdToFixed(Fenster->Automatenkasse, 0, 2)), QString("0,00"));
+    // Told only once the start-up has run, so Esc on the box cannot end it half done.
+    QCOMPARE(Welt.Meldungen.size(), 0);
+    QVERIFY(Starte(*Fenster));
     QCOMPARE(Welt.Meldungen.size(), 1);
     QCOMPARE(Welt.Meldungen[0].Art, QMessageBox::Warning);
     const QStringList Beiseite =
         QDir(QFileInfo(Pfad).path()).entryList({QStringLiteral("*.defekt-*")}, QDir::Files);
     QCOMPARE(Beiseite.size(), 1);
     QVERIFY(Welt.Meldungen[0].Text.contains(Beiseite[0]));
+}
+
+void TestMainFormStart::zweitesFensterHoertVonBeschaedigterDateiNachDemEndeDesErsten()
+{
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    auto Erstes = Welt.NeuesFenster();
+    auto Zweites = Welt.NeuesFenster();
+    QVERIFY(Starte(*Zweites));
+    Erstes.reset();
+    const QString Pfad =
+        Registrierung::TRegistrierungsDatei(QStringLiteral("HKEY_CURRENT_USER")).Pfad();
+    QFile Datei(Pfad);
+    QVERIFY(Datei.open(QIODevice::WriteOnly));
+    Datei.write("kaputt\n");
+    Datei.close();
+    Welt.Meldungen.clear();
+    Zweites->LiesAnwendungsPfadINRegistry();
+    QCOMPARE(Welt.Meldungen.size(), 1);
+    QVERIFY(Welt.Meldungen[0].Text.contains("beschädigt"));
 }
 
 void TestMainFormStart::anzeigenZeigenNachDemStartNull()
@@ -335,6 +394,34 @@ void TestMainFormStart::taktAusZaehler()
     QCOMPARE(Prozessortakt::AusZaehler(Ticks, Nanosekunden), Mhz);
 }
 
+void TestMainFormStart::nenntaktVorMomentanemTakt_data()
+{
+    QTest::addColumn<QByteArray>("cpufreq");
+    QTest::addColumn<double>("zaehler");
+    QTest::addColumn<bool>("zaehlerGefragt");
+    QTest::addColumn<double>("mhz");
+
+    QTest::newRow("cpufreq zuerst") << QByteArray("2400000\n") << 2300.0 << false << 2400.0;
+    QTest::newRow("dann der Zaehler") << QByteArray() << 2300.0 << true << 2300.0;
+    QTest::newRow("zuletzt cpuinfo") << QByteArray("x") << 0.0 << true << 800.0;
+}
+
+// An idle machine reports 800 MHz in /proc/cpuinfo; that must not decide while better is there.
+void TestMainFormStart::nenntaktVorMomentanemTakt()
+{
+    QFETCH(QByteArray, cpufreq);
+    QFETCH(double, zaehler);
+    QFETCH(bool, zaehlerGefragt);
+    QFETCH(double, mhz);
+    bool Gefragt = false;
+    const auto Zaehler = [&] {
+        Gefragt = true;
+        return zaehler;
+    };
+    QCOMPARE(Prozessortakt::Waehle(cpufreq, Zaehler, "cpu MHz\t\t: 800.000\n"), mhz);
+    QCOMPARE(Gefragt, zaehlerGefragt);
+}
+
 void TestMainFormStart::gemessenerTaktIstPositiv()
 {
     const double Mhz = TMainForm::GetCPUSpeed();
@@ -352,5 +439,5 @@ void TestMainFormStart::deaktivierungSetztUndAktivierungLoeschtDasKennzeichen()
     QVERIFY(!Fenster->Deaktiviert);
 }
 
-QTEST_MAIN(TestMainFormStart)
+VORLIX_TEST_MAIN(TestMainFormStart)
 #include "tst_mainform_start.moc"

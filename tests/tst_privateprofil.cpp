@@ -1,4 +1,5 @@
 #include "support/PrivateProfil.h"
+#include "tests/testmain.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,6 +65,8 @@ class TestPrivateProfil : public QObject
 
 private slots:
     void init();
+    void geschriebenerWertLiestSichUnveraendert_data();
+    void geschriebenerWertLiestSichUnveraendert();
 
     void liestWert_data();
     void liestWert();
@@ -318,5 +321,30 @@ void TestPrivateProfil::leererDateinameLiestVorgabeUndSchreibtNicht()
     QVERIFY(!SchreibText("Einstellungen", "Sound", "1", ""));
 }
 
-QTEST_GUILESS_MAIN(TestPrivateProfil)
+void TestPrivateProfil::geschriebenerWertLiestSichUnveraendert_data()
+{
+    QTest::addColumn<QString>("wert");
+    QTest::addColumn<QByteArray>("zeile");
+    QTest::newRow("schlicht") << "a b" << QByteArray("k=a b");
+    QTest::newRow("Blanks am Rand") << " a " << QByteArray("k=\" a \"");
+    QTest::newRow("Tabulator am Ende") << "a\t" << QByteArray("k=\"a\t\"");
+    QTest::newRow("einfache Zitatzeichen") << "'x'" << QByteArray("k=\"'x'\"");
+    QTest::newRow("doppelte Zitatzeichen") << "\"x\"" << QByteArray("k=\"\"x\"\"");
+    QTest::newRow("ein Zitatzeichen") << "\"" << QByteArray("k=\"");
+}
+
+void TestPrivateProfil::geschriebenerWertLiestSichUnveraendert()
+{
+    QFETCH(QString, wert);
+    QFETCH(QByteArray, zeile);
+    QVERIFY(SchreibText("A", "k", wert, Ini));
+    QString Gelesen;
+    LiesText("A", "k", "", Gelesen, 255, Ini);
+    QCOMPARE(Gelesen, wert);
+    QFile Datei(Ini);
+    QVERIFY(Datei.open(QIODevice::ReadOnly));
+    QCOMPARE(Datei.readAll(), "[A]\r\n" + zeile + "\r\n");
+}
+
+VORLIX_TEST_GUILESS_MAIN(TestPrivateProfil)
 #include "tst_privateprofil.moc"

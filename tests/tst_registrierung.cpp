@@ -1,4 +1,5 @@
 #include "support/Registrierung.h"
+#include "tests/testmain.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,7 +46,6 @@ class TestRegistrierung : public QObject
 
 private slots:
     void init();
-    void cleanup();
 
     void liestWertzeilen_data();
     void liestWertzeilen();
@@ -69,6 +69,11 @@ private slots:
     void sperreHaeltAnderenSchreiberAuf();
 
 private:
+    TMelder Melder()
+    {
+        return [this](const QString& Text) { Meldungen << Text; };
+    }
+
     std::unique_ptr<QTemporaryDir> Konfig;
     QStringList Meldungen;
 };
@@ -79,12 +84,6 @@ void TestRegistrierung::init()
     QVERIFY(Konfig->isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(Konfig->path()));
     Meldungen.clear();
-    SetzeMeldungDefekteDatei([this](const QString& Text) { Meldungen << Text; });
-}
-
-void TestRegistrierung::cleanup()
-{
-    SetzeMeldungDefekteDatei({});
 }
 
 void TestRegistrierung::liestWertzeilen_data()
@@ -276,7 +275,7 @@ void TestRegistrierung::unzulaessigePfadeHabenKeinenSchluessel()
 {
     QFETCH(QString, pfad);
     QVERIFY(!ZerlegePfad(pfad));
-    TRegistrierungsDatei Datei("HKEY_CURRENT_USER");
+    TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
     QCOMPARE(Datei.ErzeugeSchluessel(pfad), FehlerPfadname);
     QCOMPARE(Datei.SchreibeWert(pfad, TRegWert::Text("a", "b")), FehlerPfadname);
     TRegWert Wert;
@@ -294,7 +293,7 @@ void TestRegistrierung::dateiLiegtImKonfigurationsordner()
 
 void TestRegistrierung::schreibenLegtDateiOhneTempUndSperrdateiAn()
 {
-    TRegistrierungsDatei Datei("HKEY_CURRENT_USER");
+    TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
     QCOMPARE(Datei.SchreibeWert("Software\\Test", TRegWert::Text("a", "1")), ErfolgOk);
     QCOMPARE(Datei.SchreibeWert("Software\\Test", TRegWert::Dword("b", 7)), ErfolgOk);
     QCOMPARE(Eintraege(TRegistrierungsDatei::Ordner()), QStringList{"HKEY_CURRENT_USER.reg"});
@@ -314,7 +313,7 @@ void TestRegistrierung::schreibenLegtDateiOhneTempUndSperrdateiAn()
 
 void TestRegistrierung::lesenLegtWederDateiNochSchluesselAn()
 {
-    TRegistrierungsDatei Datei("HKEY_CURRENT_USER");
+    TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
     TRegWert Wert;
     QCOMPARE(Datei.LiesWert("Software\\Fehlt", "a", Wert), FehlerNichtGefunden);
     QVERIFY(!QFile::exists(TRegistrierungsDatei::Ordner()));
@@ -329,7 +328,7 @@ void TestRegistrierung::lesenLegtWederDateiNochSchluesselAn()
 
 void TestRegistrierung::leereDateiIstLeererSpeicher()
 {
-    TRegistrierungsDatei Datei("HKEY_CURRENT_USER");
+    TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
     Schreibe(Datei.Pfad(), "");
     TRegWert Wert;
     QCOMPARE(Datei.LiesWert("", "a", Wert), FehlerNichtGefunden);
@@ -340,7 +339,7 @@ void TestRegistrierung::leereDateiIstLeererSpeicher()
 
 void TestRegistrierung::gescheitertesSchreibenLaesstAlteDateiStehen()
 {
-    TRegistrierungsDatei Datei("HKEY_CURRENT_USER");
+    TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
     QCOMPARE(Datei.SchreibeWert("Software", TRegWert::Text("a", "1")), ErfolgOk);
     const QByteArray Vorher = Inhalt(Datei.Pfad());
 
@@ -375,7 +374,7 @@ void TestRegistrierung::bestehendeDateiBehaeltIhreRechte()
 
 void TestRegistrierung::beschaedigteDateiWirdBeimLesenBeiseitegelegtUndEinmalGemeldet()
 {
-    TRegistrierungsDatei Datei("HKEY_CURRENT_USER");
+    TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
     const QByteArray Kaputt = Kopf + "[HKEY_CURRENT_USER\\Software]\n\"a\"=\"offen\n";
     Schreibe(Datei.Pfad(), Kaputt);
 
@@ -394,7 +393,7 @@ void TestRegistrierung::beschaedigteDateiWirdBeimLesenBeiseitegelegtUndEinmalGem
 
 void TestRegistrierung::beschaedigteDateiWirdBeimSchreibenNichtUeberschrieben()
 {
-    TRegistrierungsDatei Datei("HKEY_CURRENT_USER");
+    TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
     const QByteArray Kaputt = "Das ist keine Registrierungsdatei\n";
     Schreibe(Datei.Pfad(), Kaputt);
 
@@ -448,7 +447,7 @@ void TestRegistrierung::gleichzeitigeSchreiberVerlierenKeinenWert()
 
 void TestRegistrierung::sperreHaeltAnderenSchreiberAuf()
 {
-    TRegistrierungsDatei Datei("HKEY_CURRENT_USER");
+    TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
     QVERIFY(QDir().mkpath(TRegistrierungsDatei::Ordner()));
     std::unique_ptr<QThread> Schreiber;
     {
@@ -468,5 +467,5 @@ void TestRegistrierung::sperreHaeltAnderenSchreiberAuf()
     QCOMPARE(Eintraege(TRegistrierungsDatei::Ordner()), QStringList{"HKEY_CURRENT_USER.reg"});
 }
 
-QTEST_GUILESS_MAIN(TestRegistrierung)
+VORLIX_TEST_GUILESS_MAIN(TestRegistrierung)
 #include "tst_registrierung.moc"

@@ -1,3 +1,4 @@
+#include "tests/testmain.h"
 #include "ui/ScalierungsEinstell.h"
 #include "ui/Schriften.h"
 
@@ -123,6 +124,8 @@ private slots:
 
     void fensterHatTitelUndLage();
     void titelleisteOhneSystemmenue();
+    void erzwungenerZustandWirdZurueckgenommen_data();
+    void erzwungenerZustandWirdZurueckgenommen();
     void steuerelementeStehenAnIhremPlatz_data();
     void steuerelementeStehenAnIhremPlatz();
     void tabulatorfolge();
@@ -204,8 +207,11 @@ void TestScalierungsEinstell::ImModalenDialog(const std::function<void()>& Aktio
 void TestScalierungsEinstell::fensterHatTitelUndLage()
 {
     QCOMPARE(Form->windowTitle(), QStringLiteral("Vorlix-Größeneinstellung"));
-    QCOMPARE(Form->geometry(), QRect(158, 139, 601, 251));
     QVERIFY(!Form->isVisible());
+    Form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Form));
+    QCOMPARE(Form->frameGeometry(), QRect(158, 139, 601, 251));
+    QCOMPARE(Form->minimumSize(), Form->maximumSize());
     QCOMPARE(Form->palette().color(QPalette::Window), Form->palette().color(QPalette::Button));
 }
 
@@ -220,6 +226,26 @@ void TestScalierungsEinstell::titelleisteOhneSystemmenue()
     QVERIFY(!Flaggen.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!Flaggen.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!Flaggen.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+void TestScalierungsEinstell::erzwungenerZustandWirdZurueckgenommen_data()
+{
+    QTest::addColumn<Qt::WindowState>("zustand");
+    QTest::newRow("minimiert") << Qt::WindowMinimized;
+    QTest::newRow("maximiert") << Qt::WindowMaximized;
+    QTest::newRow("Vollbild") << Qt::WindowFullScreen;
+}
+
+void TestScalierungsEinstell::erzwungenerZustandWirdZurueckgenommen()
+{
+    QFETCH(Qt::WindowState, zustand);
+    Form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Form));
+    Form->setWindowState(zustand);
+    QCoreApplication::processEvents();
+    QCOMPARE(Form->windowState(), Qt::WindowNoState);
+    QVERIFY(Form->isVisible());
+    QCOMPARE(Form->frameGeometry(), QRect(158, 139, 601, 251));
 }
 
 void TestScalierungsEinstell::steuerelementeStehenAnIhremPlatz_data()
@@ -535,5 +561,5 @@ void TestScalierungsEinstell::schliessbefehlSchliesst()
     QVERIFY(Ziel->Aufrufe.filter(QStringLiteral("Speichere")).isEmpty());
 }
 
-QTEST_MAIN(TestScalierungsEinstell)
+VORLIX_TEST_MAIN(TestScalierungsEinstell)
 #include "tst_scalierungseinstell.moc"

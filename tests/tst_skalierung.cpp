@@ -1,6 +1,8 @@
+#include "tests/testmain.h"
 #include "ui/Skalierung.h"
 #include "ui/Skalierungsmathe.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QWidget>
@@ -78,6 +80,8 @@ class TestSkalierung : public QObject
     Q_OBJECT
 
 private slots:
+    void haekchenSchrumpftMitDemKaestchen_data();
+    void haekchenSchrumpftMitDemKaestchen();
     void ersterStartFaktorFolgtDerBildschirmhoehe_data();
     void ersterStartFaktorFolgtDerBildschirmhoehe();
     void mulDivRundetHalbeVonNullWeg_data();
@@ -526,5 +530,32 @@ void TestSkalierung::hinUndZurueckLiefertDieAusgangslage()
     QCOMPARE(Wurzel.size(), QSize(400, 300));
 }
 
-QTEST_MAIN(TestSkalierung)
+void TestSkalierung::haekchenSchrumpftMitDemKaestchen_data()
+{
+    QTest::addColumn<QList<int>>("schritte"); // percent, one after the other
+    QTest::newRow("50 %") << QList<int>{50};
+    QTest::newRow("in Schritten auf 50 %") << QList<int>{90, 80, 70};
+    QTest::newRow("50 % und zurueck") << QList<int>{50, 200};
+}
+
+// "Geräusche ein" with its tick on the right: the caption must stay whole in the smaller box.
+void TestSkalierung::haekchenSchrumpftMitDemKaestchen()
+{
+    QFETCH(QList<int>, schritte);
+    QWidget Fenster;
+    auto* Kaestchen = new QCheckBox(QStringLiteral("Geräusche ein"), &Fenster);
+    QFont Schrift(QStringLiteral("Liberation Sans"));
+    Schrift.setPixelSize(15);
+    Kaestchen->setFont(Schrift);
+    Kaestchen->setLayoutDirection(Qt::RightToLeft);
+    Kaestchen->adjustSize();
+    for (const int Prozent : schritte)
+        Skalierung::SkaliereFenster(&Fenster, Prozent, 100);
+    QVERIFY2(
+        Kaestchen->sizeHint().width() <= Kaestchen->width() + 1,
+        qPrintable(
+            QStringLiteral("%1 > %2").arg(Kaestchen->sizeHint().width()).arg(Kaestchen->width())));
+}
+
+VORLIX_TEST_MAIN(TestSkalierung)
 #include "tst_skalierung.moc"

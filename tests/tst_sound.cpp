@@ -1,4 +1,5 @@
 #include "support/Sound.h"
+#include "tests/testmain.h"
 
 #include <QAudioDevice>
 #include <QDir>
@@ -218,5 +219,5 @@ void TestSound::echteAusgabeOhneGeraetWirftFehler()
     }
 }
 
-QTEST_MAIN(TestSound)
+VORLIX_TEST_MAIN(TestSound)
 #include "tst_sound.moc"

@@ -1,8 +1,10 @@
 #include "money/StBcd.h"
+#include "tests/testmain.h"
 
 #include <QtTest>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <random>
 #include <string>
 #include <type_traits>
@@ -86,6 +88,7 @@ class TestStBcd : public QObject
     Q_OBJECT
 
 private slots:
+    void neuerWertIstNull();
     void textWirdGepacktGespeichert_data();
     void textWirdGepacktGespeichert();
     void textGegenDieSchreibweiseIstFormatfehler_data();
@@ -667,5 +670,15 @@ void TestStBcd::zufaelligeCentbetraegeRechnenWieGanzzahlen()
     }
 }
 
-QTEST_GUILESS_MAIN(TestStBcd)
+void TestStBcd::neuerWertIstNull()
+{
+    alignas(TBcdWert) std::uint8_t Speicher[sizeof(TBcdWert)];
+    std::memset(Speicher, 0xA5, sizeof Speicher);
+    const auto* Wert = new (Speicher) TBcdWert;
+    for (const std::uint8_t Byte : Wert->Bytes)
+        QCOMPARE(Byte, std::uint8_t(0));
+    QCOMPARE(BcdToGeneral(*Wert), BcdToGeneral(BcdFromText("0")));
+}
+
+VORLIX_TEST_GUILESS_MAIN(TestStBcd)
 #include "tst_stbcd.moc"

@@ -1,5 +1,6 @@
 #include "support/Registrierung.h"
 #include "support/STRegIni.h"
+#include "tests/testmain.h"
 
 #include <QDir>
 #include <QFile>
@@ -502,5 +503,5 @@ void TestStRegIni::dateimodusCreateSubKeyFehlerWirft()
     QCOMPARE(Fehler->Text, "Failed to write value to INI file");
 }
 
-QTEST_GUILESS_MAIN(TestStRegIni)
+VORLIX_TEST_GUILESS_MAIN(TestStRegIni)
 #include "tst_stregini.moc"

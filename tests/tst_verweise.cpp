@@ -1,4 +1,5 @@
 #include "support/Verweise.h"
+#include "tests/testmain.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -121,5 +122,5 @@ void TestVerweise::logoOeffnetDieSeiteDesHerstellers()
     QVERIFY(!Adresse.host().isEmpty());
 }
 
-QTEST_MAIN(TestVerweise)
+VORLIX_TEST_MAIN(TestVerweise)
 #include "tst_verweise.moc"

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTextBlock>
+#include <QWindow>
 
 namespace {
 constexpr int GeldLeerzeichen = 16;
@@ -72,9 +73,9 @@ void TMainForm::HaengeLogZeilenAn(const QStringList& Zeilen)
 
 void TMainForm::paintEvent(QPaintEvent*)
 {
+    FolgeBildschirm();
     if (!Gezeichnet) {
         Gezeichnet = true;
-        connect(screen(), &QScreen::geometryChanged, this, qOverload<>(&QWidget::update));
         emit ErstmalsGezeichnet();
     }
     // The work of a paint runs right after it: it may wait, show dialogs and move controls,
@@ -83,6 +84,30 @@ void TMainForm::paintEvent(QPaintEvent*)
         FormPaintAngefordert = true;
         QMetaObject::invokeMethod(this, &TMainForm::FormPaint, Qt::QueuedConnection);
     }
+}
+
+// A turned screen is noticed at the next paint; the screen watched is the one the window is on
+// now, also after a move to another monitor. A new native window (new frame flags) is watched
+// from its first paint on.
+void TMainForm::FolgeBildschirm()
+{
+    if (QWindow* Fenster = windowHandle())
+        connect(Fenster, &QWindow::screenChanged, this, &TMainForm::BildschirmGewechselt,
+                Qt::UniqueConnection);
+    QScreen* Jetzt = screen();
+    if (Jetzt == BeobachteterBildschirm)
+        return;
+    disconnect(BildschirmVerbindung);
+    BeobachteterBildschirm = Jetzt;
+    if (Jetzt)
+        BildschirmVerbindung =
+            connect(Jetzt, &QScreen::geometryChanged, this, qOverload<>(&QWidget::update));
+}
+
+void TMainForm::BildschirmGewechselt()
+{
+    FolgeBildschirm();
+    update();
 }
 
 void TMainForm::FormPaint()
@@ -113,7 +138,7 @@ void TMainForm::ErsteDarstellungAusfuehren()
             Groessendialog->ZeigeErsterStart();
         ErsterStart = false;
     }
-    MeldeBeschaedigtenKassenstand();
+    MeldeWartendes();
     emit StartAbgeschlossen();
 }
 

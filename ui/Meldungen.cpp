@@ -21,6 +21,28 @@ QString Titel(QMessageBox::Icon Art)
     }
 }
 
+// A message box lays its text out, and so takes its size, only when it is shown; placed before,
+// a box whose text wraps stands off centre.
+class TPlatzierteBox : public QMessageBox
+{
+public:
+    TPlatzierteBox(QMessageBox::Icon Art, const QString& Text, QMessageBox::StandardButtons Knoepfe,
+                   QWidget* Bezug)
+        : QMessageBox(Art, Titel(Art), Text, Knoepfe, Bezug), Bezug(Bezug)
+    {}
+
+protected:
+    void showEvent(QShowEvent* Ereignis) override
+    {
+        QMessageBox::showEvent(Ereignis);
+        if (Bezug)
+            move(MeldungsPosition(Bezug->frameGeometry(), frameGeometry().size()));
+    }
+
+private:
+    QWidget* Bezug;
+};
+
 } // namespace
 
 QPoint MeldungsPosition(const QRect& Fenster, const QSize& Meldung)
@@ -35,10 +57,6 @@ QMessageBox::StandardButton TDialogMeldungen::Zeige(QWidget* Bezug, QMessageBox:
     QWidget* Aktiv = QApplication::activeWindow();
     if (!Aktiv)
         Aktiv = Bezug;
-    QMessageBox Box(Art, Titel(Art), Text, Knoepfe, Aktiv);
-    if (Aktiv) {
-        Box.adjustSize();
-        Box.move(MeldungsPosition(Aktiv->frameGeometry(), Box.frameGeometry().size()));
-    }
+    TPlatzierteBox Box(Art, Text, Knoepfe, Aktiv);
     return static_cast<QMessageBox::StandardButton>(Box.exec());
 }

@@ -108,7 +108,9 @@ void TMainForm::SetzePanelLage(const Skalierung::TPanelLage& Lage)
 
 void TMainForm::DrehscheibeAnScheibeAnpassen()
 {
-    ImageDrehscheibe2->SetPicture(ImageDrehscheibe2->Picture().scaled(
+    if (DrehscheibeOriginal.isNull())
+        DrehscheibeOriginal = ImageDrehscheibe2->Picture();
+    ImageDrehscheibe2->SetPicture(DrehscheibeOriginal.scaled(
         ScheibeLinks->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 

@@ -4,8 +4,12 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
+// The outer frame, title bar included, whatever the window manager draws around the dialog.
+const QRect Rahmen(158, 139, 601, 251);
+
 QPushButton* NeuerSchalter(QWidget* Eltern, const char* Name, const QString& Text, QRect Lage)
 {
     auto* Schalter = new QPushButton(Text, Eltern);
@@ -22,7 +26,8 @@ TForm2::TForm2(IGroessenZiel& Ziel, QWidget* Parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Vorlix-Größeneinstellung"));
-    setGeometry(158, 139, 601, 251);
+    setFixedSize(Rahmen.size());
+    move(Rahmen.topLeft());
 
     QPalette Farben = palette();
     Farben.setColor(QPalette::Window, Farben.color(QPalette::Button));
@@ -166,4 +171,34 @@ void TForm2::keyPressEvent(QKeyEvent* Ereignis)
         return;
     }
     QDialog::keyPressEvent(Ereignis);
+}
+
+void TForm2::showEvent(QShowEvent* Ereignis)
+{
+    QDialog::showEvent(Ereignis);
+    BehalteRahmen();
+}
+
+// The frame's width is known only once the window is shown.
+void TForm2::BehalteRahmen()
+{
+    const QMargins Rand = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setFixedSize(Rahmen.width() - Rand.left() - Rand.right(),
+                 Rahmen.height() - Rand.top() - Rand.bottom());
+    move(Rahmen.topLeft());
+}
+
+// Window managers that offer minimise and maximise on dialogs do so against the window's hints;
+// a minimised size dialog would leave the program without any window to answer.
+void TForm2::changeEvent(QEvent* Ereignis)
+{
+    QDialog::changeEvent(Ereignis);
+    if (Ereignis->type() != QEvent::WindowStateChange)
+        return;
+    constexpr Qt::WindowStates Verboten =
+        Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (windowState() & Verboten) {
+        setWindowState(windowState() & ~Verboten);
+        BehalteRahmen();
+    }
 }

@@ -65,8 +65,11 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* Ereignis) override;
+    void showEvent(QShowEvent* Ereignis) override;
+    void changeEvent(QEvent* Ereignis) override;
 
 private:
+    void BehalteRahmen();
     void BaueSteuerelemente();
     void SchrittGemeinsam();
     void SkaliereUndOrdneAn(int SkalierSchritt);

@@ -2,7 +2,9 @@
 
 #include "ui/Skalierungsmathe.h"
 
+#include <QCheckBox>
 #include <QFont>
+#include <QStyle>
 #include <QVector>
 #include <QWidget>
 
@@ -41,6 +43,25 @@ QFont SkaliereSchrift(QFont Schrift, int Zaehler, int Nenner)
     return Schrift;
 }
 
+// A check box's tick square and the gap beside it come from the style at one size; unless they
+// shrink and grow with the box, a smaller box pushes its caption out at the side.
+void SkaliereHaken(QCheckBox* Kaestchen, int Zaehler, int Nenner)
+{
+    constexpr char Mass[] = "vorlixHakenmass"; // tick square and gap as they are now, unrounded
+    QPointF Jetzt = Kaestchen->property(Mass).toPointF();
+    if (!Kaestchen->property(Mass).isValid()) {
+        const QStyle* Stil = Kaestchen->style();
+        Jetzt = QPointF(Stil->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, Kaestchen),
+                        Stil->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, Kaestchen));
+    }
+    const QPointF Neu = Jetzt * Zaehler / Nenner;
+    Kaestchen->setProperty(Mass, Neu);
+    Kaestchen->setStyleSheet(QStringLiteral("QCheckBox { spacing: %2px; } "
+                                            "QCheckBox::indicator { width: %1px; height: %1px; }")
+                                 .arg(qMax(1, qRound(Neu.x())))
+                                 .arg(qMax(0, qRound(Neu.y()))));
+}
+
 } // namespace
 
 void SkaliereFenster(QWidget* Wurzel, int Zaehler, int Nenner)
@@ -59,6 +80,8 @@ void SkaliereFenster(QWidget* Wurzel, int Zaehler, int Nenner)
     for (const TSteuerelement& Kind : Kinder) {
         if (Kind.EigeneSchrift)
             Kind.Widget->setFont(SkaliereSchrift(Kind.Schrift, Zaehler, Nenner));
+        if (auto* Kaestchen = qobject_cast<QCheckBox*>(Kind.Widget))
+            SkaliereHaken(Kaestchen, Zaehler, Nenner);
     }
     // Geometry last, so that controls which fit themselves to a new font end as scaled.
     for (const TSteuerelement& Kind : Kinder)

@@ -150,7 +150,7 @@ QTimer* NeuerTimer(QObject* Eltern, const char* Name, int Millisekunden, bool Ei
     auto* Timer = Benannt(new QTimer(Eltern), Name);
     Zeitraffer::SetzeIntervall(*Timer, Millisekunden);
     if (Ein)
-        Timer->start();
+        Zeitraffer::Einschalten(*Timer);
     return Timer;
 }
 

@@ -1,0 +1,59 @@
+// A registry file that parses writes back to a text that parses to the same keys and values, and
+// that text writes back to itself.
+
+#include "support/RegText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace Registrierung;
+
+namespace {
+
+const QString Wurzel = QStringLiteral("HKEY_CURRENT_USER");
+
+bool Gleich(const TRegSchluessel& A, const TRegSchluessel& B)
+{
+    if (A.Name != B.Name || A.Werte.size() != B.Werte.size() ||
+        A.Unterschluessel.size() != B.Unterschluessel.size())
+        return false;
+    for (qsizetype i = 0; i < A.Werte.size(); ++i) {
+        const TRegWert& W = A.Werte[i];
+        const TRegWert& V = B.Werte[i];
+        if (W.Name != V.Name || W.Typ != V.Typ || W.Daten != V.Daten)
+            return false;
+    }
+    // Keys are written sorted; their order in memory is that of the text.
+    for (const TRegSchluessel& Unter : A.Unterschluessel) {
+        const auto* Gegenstueck = B.Finde({Unter.Name});
+        if (!Gegenstueck || !Gleich(Unter, *Gegenstueck))
+            return false;
+    }
+    return true;
+}
+
+[[noreturn]] void Befund(const char* Was)
+{
+    std::fprintf(stderr, "%s\n", Was);
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Daten, size_t Groesse)
+{
+    const QByteArray Eingabe(reinterpret_cast<const char*>(Daten), qsizetype(Groesse));
+    const auto Gelesen = LiesRegText(Eingabe, Wurzel);
+    if (!Gelesen)
+        return 0;
+    const QByteArray Text = SchreibeRegText(*Gelesen, Wurzel);
+    const auto Wieder = LiesRegText(Text, Wurzel);
+    if (!Wieder)
+        Befund("written text does not parse");
+    if (!Gleich(*Gelesen, *Wieder))
+        Befund("keys or values changed on the way through the text");
+    if (SchreibeRegText(*Wieder, Wurzel) != Text)
+        Befund("the written text is not stable");
+    return 0;
+}
