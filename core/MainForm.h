@@ -162,7 +162,6 @@ public:
     // The count-out of AuszahlListe; false when the program began to end meanwhile.
     bool LasseGeldFallen();
     void LasseEinStueckFallen(const QString& Name);
-    void SpeichereAuswertungsdatei(const QStringList& Zeilen);
 
     // ---- the log
     QStringList LogZeilen() const;
@@ -401,6 +400,8 @@ private:
     void BildschirmGewechselt();
     void DrehscheibeAnScheibeAnpassen();
     // core/Beenden.cpp
+    // Saves the log in the working folder, or in the program folder when that is gone; a
+    // failure is reported and the caller goes on.
     void SpeichereAuswertungsdatei(const QStringList& Zeilen);
     QString Programmordner() const; // where files go when the working folder is gone
     void BeendeProzess();

@@ -62,16 +62,6 @@ void TMainForm::AuszahlenButtonClick()
     BeendeProzess();
 }
 
-void TMainForm::SpeichereAuswertungsdatei(const QStringList& Zeilen)
-{
-    const Auswertung::TSpeicherErgebnis Ergebnis = Auswertung::SpeichereAuswertung(
-        Zeilen, QDir::currentPath(), SpielerName, DatumText, UhrzeitText);
-    if (!Ergebnis.Gespeichert)
-        MessageDlgCtr(QStringLiteral("Die Auswertung konnte nicht gespeichert werden:\n%1\n%2")
-                          .arg(Ergebnis.Pfad, Ergebnis.Fehler),
-                      QMessageBox::Critical, 0, QMessageBox::Ok);
-}
-
 bool TMainForm::LasseGeldFallen()
 {
     for (const QString& Name : AuszahlListe) {

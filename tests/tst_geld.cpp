@@ -1,5 +1,6 @@
 #include "money/Geldregeln.h"
 #include "support/Auswertung.h"
+#include "tests/testmain.h"
 
 #include <QtTest>
 
@@ -178,5 +179,5 @@ void TestGeld::bilanzHaengtNichtVomNamenAb()
     QCOMPARE(Zusammenfassung, Name + " hat am 07.12.2026 um 14:05:00 Uhr" + ende);
 }
 
-QTEST_GUILESS_MAIN(TestGeld)
+VORLIX_TEST_GUILESS_MAIN(TestGeld)
 #include "tst_geld.moc"

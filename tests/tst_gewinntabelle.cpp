@@ -1,4 +1,5 @@
 #include "discs/Gewinntabelle.h"
+#include "tests/testmain.h"
 
 #include <QtTest>
 
@@ -169,5 +170,5 @@ void TestGewinntabelle::jedeRegelMitUndOhneRisiko()
     QCOMPARE(A.SonderspieleGewonnen, schritte.contains("Sonderspiele "));
 }
 
-QTEST_GUILESS_MAIN(TestGewinntabelle)
+VORLIX_TEST_GUILESS_MAIN(TestGewinntabelle)
 #include "tst_gewinntabelle.moc"

@@ -1,4 +1,5 @@
 #include "mainform_testhilfe.h"
+#include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 #include "ui/Zahlenanzeige.h"
 
@@ -216,5 +217,5 @@ void TestMainFormAuswertung::risikoknopfSchaltetUm()
     }
 }
 
-QTEST_MAIN(TestMainFormAuswertung)
+VORLIX_TEST_MAIN(TestMainFormAuswertung)
 #include "tst_mainform_auswertung.moc"

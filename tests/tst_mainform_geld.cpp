@@ -1,4 +1,5 @@
 #include "mainform_testhilfe.h"
+#include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 #include "ui/Zahlenanzeige.h"
 
@@ -429,5 +430,5 @@ void TestMainFormGeld::ganzerBesuch()
                  "Kein Name hat am 07.12.2026\t um 14:03:05 Uhr\t" + Ende + "\r\n" + Trenn);
 }
 
-QTEST_MAIN(TestMainFormGeld)
+VORLIX_TEST_MAIN(TestMainFormGeld)
 #include "tst_mainform_geld.moc"

@@ -3,6 +3,7 @@
 // and a long chain of games.
 #include "mainform_testhilfe.h"
 #include "support/Auswertung.h"
+#include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 #include "ui/ImageWindow.h"
 #include "ui/Zahlenanzeige.h"
@@ -422,5 +423,5 @@ void TestMainFormSpiel::dreihundertSpieleVertiefenDenStapelNicht()
              qPrintable(QString::number(quintptr(*Hoechste) - quintptr(*Tiefste))));
 }
 
-QTEST_MAIN(TestMainFormSpiel)
+VORLIX_TEST_MAIN(TestMainFormSpiel)
 #include "tst_mainform_spiel.moc"

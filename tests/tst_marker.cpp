@@ -2,6 +2,7 @@
 // rotation to every resting angle, also stretched as the left disc is; the screw's slot.
 #include "discs/Marker.h"
 #include "discs/Rotation.h"
+#include "tests/testmain.h"
 
 #include <QImage>
 #include <QtTest>
@@ -132,5 +133,5 @@ void TestMarker::schraubeZeigtSchlitzNurSenkrecht()
     QCOMPARE(Farbe(Gedreht(QStringLiteral("ImageOriginalSchraube.bmp"), winkel), {13, 3}), farbe);
 }
 
-QTEST_GUILESS_MAIN(TestMarker)
+VORLIX_TEST_GUILESS_MAIN(TestMarker)
 #include "tst_marker.moc"

@@ -2,6 +2,7 @@
 // own folder and takes its sounds and help from the installed one.
 #include "core/Programmordner.h"
 #include "mainform_testhilfe.h"
+#include "tests/testmain.h"
 
 #include <QLineEdit>
 
@@ -159,5 +160,5 @@ void TestProgrammordner::fensterSpieltUndHilftAusDemInstalliertenOrdner()
     QCOMPARE(Meldungen.size(), 0);
 }
 
-QTEST_MAIN(TestProgrammordner)
+VORLIX_TEST_MAIN(TestProgrammordner)
 #include "tst_programmordner.moc"

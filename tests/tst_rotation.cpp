@@ -1,6 +1,7 @@
 // The rotation of the discs and the screw: the fast rotation gives the very bytes of the plain
 // loop, and a few pixels worked out by hand from the mapping rule.
 #include "discs/Rotation.h"
+#include "tests/testmain.h"
 
 #include <QtTest>
 #include <random>
@@ -156,5 +157,5 @@ void TestRotation::spiegelnKehrtDieZeilenUm()
     }
 }
 
-QTEST_GUILESS_MAIN(TestRotation)
+VORLIX_TEST_GUILESS_MAIN(TestRotation)
 #include "tst_rotation.moc"

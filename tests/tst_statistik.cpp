@@ -1,3 +1,4 @@
+#include "tests/testmain.h"
 #include "tools/statistik/Kunstwerk.h"
 #include "tools/statistik/Maschinenzahlen.h"
 
@@ -159,5 +160,5 @@ void TestStatistik::simulationHaengtNurVonDerSaatAb()
     QVERIFY(Einer.Haeufigkeit != Andere.Haeufigkeit);
 }
 
-QTEST_GUILESS_MAIN(TestStatistik)
+VORLIX_TEST_GUILESS_MAIN(TestStatistik)
 #include "tst_statistik.moc"
