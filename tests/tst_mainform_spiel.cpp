@@ -123,6 +123,8 @@ private slots:
     void deaktivierungMachtSpielUngueltig_data();
     void deaktivierungMachtSpielUngueltig();
     void dreihundertSpieleVertiefenDenStapelNicht();
+    void schraubeStehtNachZweiUndSechsSchrittenSenkrecht();
+    void spinbildWechseltGespiegeltUndGerade();
 };
 
 void TestMainFormSpiel::scheibenRuhenAufDemGezogenenSymbol_data()
@@ -425,6 +427,46 @@ void TestMainFormSpiel::dreihundertSpieleVertiefenDenStapelNicht()
                             [](const void* A, const void* B) { return quintptr(A) < quintptr(B); });
     QVERIFY2(quintptr(*Hoechste) - quintptr(*Tiefste) < 1024,
              qPrintable(QString::number(quintptr(*Hoechste) - quintptr(*Tiefste))));
+}
+
+void TestMainFormSpiel::schraubeStehtNachZweiUndSechsSchrittenSenkrecht()
+{
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    auto Fenster = Spielfenster(Welt, P);
+    QList<int> Winkel, Senkrecht;
+    Fenster->CheckSchraube();
+    QVERIFY(!Fenster->SchraubeSenkrecht);
+    for (int Schritt = 1; Schritt <= 9; ++Schritt) {
+        Fenster->SchraubenTimerTimer();
+        Fenster->CheckSchraube();
+        Winkel << Fenster->SchraubenWinkel;
+        if (Fenster->SchraubeSenkrecht)
+            Senkrecht << Fenster->SchraubenWinkel;
+    }
+    QCOMPARE(Winkel, (QList<int>{45, 90, 135, 180, 225, 270, 315, 360, 45}));
+    QCOMPARE(Senkrecht, (QList<int>{90, 270}));
+}
+
+void TestMainFormSpiel::spinbildWechseltGespiegeltUndGerade()
+{
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    auto Fenster = Spielfenster(Welt, P);
+    Fenster->TimerSchnellDrehendeScheibe->stop();
+    const QImage Gerade =
+        Fenster->ImageDrehscheibe2->Picture().convertToFormat(QImage::Format_RGB888);
+    const QImage Gespiegelt = Gerade.mirrored(false, true);
+    QVERIFY(Gerade != Gespiegelt);
+    Fenster->SchnellZaehler = 0;
+    QString Folge;
+    for (int Tick = 0; Tick < 5; ++Tick) {
+        Fenster->TimerSchnellDrehendeScheibeTimer();
+        const QImage Bild =
+            Fenster->ImageDrehendeScheibe->Picture().convertToFormat(QImage::Format_RGB888);
+        Folge += Bild == Gespiegelt ? u'S' : Bild == Gerade ? u'G' : u'?';
+    }
+    QCOMPARE(Folge, QStringLiteral("SSGSG"));
 }
 
 QTEST_MAIN(TestMainFormSpiel)
