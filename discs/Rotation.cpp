@@ -92,23 +92,45 @@ inline void Versatz4(const double* SpalteC, const double* SpalteS, __m128d Zeile
 #endif
 
 #ifdef __x86_64__
-// Columns Von to Bis - 1 of one row, eight at once with AVX2 (Bis - Von a multiple of 8): the
-// source pixels fetched in one gather, the eight 3-byte pixels written as two overlapping
-// 16-byte stores that run 4 bytes past the last pixel. Rows of the source need room for the
-// byte read beyond their last pixel.
+// Writes the first three bytes of each of the eight lanes: 24 bytes, nothing beyond.
+__attribute__((target("avx2"))) inline void Speichere24(uchar* Punkt, __m256i Pixel)
+{
+    // The first three bytes of each 4-byte lane, 12 bytes per 128-bit half ...
+    const __m256i Packen = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,
+                                            0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+    // ... and the two halves' 12 bytes side by side.
+    const __m256i Verdichten = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 3, 7);
+    const __m256i Dicht =
+        _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(Pixel, Packen), Verdichten);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Punkt), _mm256_castsi256_si128(Dicht));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(Punkt + 16), _mm256_extracti128_si256(Dicht, 1));
+}
+
+// All lanes of sx and sy inside 0 .. B - 1 and 0 .. H - 1.
+__attribute__((target("avx2"))) inline __m256i Innen(__m256i sx, __m256i sy, __m256i B, __m256i H)
+{
+    return _mm256_and_si256(_mm256_cmpgt_epi32(_mm256_or_si256(sx, sy), _mm256_set1_epi32(-1)),
+                            _mm256_and_si256(_mm256_cmpgt_epi32(B, sx), _mm256_cmpgt_epi32(H, sy)));
+}
+
+// Columns Von to Bis - 1 of one row, eight at once with AVX2 (Bis - Von a multiple of 8), the
+// source pixels fetched in one gather. Rows of the source need room for the byte read beyond
+// their last pixel. With Spiegelzeile the row's point reflection about the centre is written
+// too: its pixel (2 MitteX - 1 - x) comes from (2 MitteX - sx, 2 MitteY - sy), because negating
+// xx and yy negates u and v exactly, and both the rounding and the halving are symmetric.
 __attribute__((target("avx2"))) void Zeile8(const double* SpalteC, const double* SpalteS,
                                             double ZeileS, double ZeileC, int MitteX, int MitteY,
                                             const TBildzeilen& Quelle, int Von, int Bis,
-                                            uchar* Zielzeile)
+                                            uchar* Zielzeile, uchar* Spiegelzeile)
 {
     const __m256d S = _mm256_set1_pd(ZeileS), C = _mm256_set1_pd(ZeileC);
     const __m256i Mx = _mm256_set1_epi32(MitteX), My = _mm256_set1_epi32(MitteY);
     const __m256i B = _mm256_set1_epi32(Quelle.Breite), H = _mm256_set1_epi32(Quelle.Hoehe);
-    const __m256i A = _mm256_set1_epi32(static_cast<int>(Quelle.Zeilenabstand));
-    const __m256i Minus1 = _mm256_set1_epi32(-1);
-    // The first three bytes of each 4-byte lane, 12 bytes per 128-bit half.
-    const __m256i Packen = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,
-                                            0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+    const int Abstand = static_cast<int>(Quelle.Zeilenabstand);
+    const __m256i A = _mm256_set1_epi32(Abstand);
+    const __m256i Mx2 = _mm256_set1_epi32(2 * MitteX), My2 = _mm256_set1_epi32(2 * MitteY);
+    const __m256i Spiegelort = _mm256_set1_epi32(2 * MitteY * Abstand + 6 * MitteX);
+    const __m256i Umkehren = _mm256_setr_epi32(7, 6, 5, 4, 3, 2, 1, 0);
     const int* Basis = reinterpret_cast<const int*>(Quelle.Daten);
     for (int x = Von; x < Bis; x += 8) {
         const __m256i u = _mm256_setr_m128i(
@@ -121,18 +143,18 @@ __attribute__((target("avx2"))) void Zeile8(const double* SpalteC, const double*
             Mx, _mm256_srai_epi32(_mm256_add_epi32(u, _mm256_srli_epi32(u, 31)), 1));
         const __m256i sy = _mm256_add_epi32(
             My, _mm256_srai_epi32(_mm256_add_epi32(v, _mm256_srli_epi32(v, 31)), 1));
-        const __m256i Innen = _mm256_and_si256(
-            _mm256_cmpgt_epi32(_mm256_or_si256(sx, sy), Minus1),
-            _mm256_and_si256(_mm256_cmpgt_epi32(B, sx), _mm256_cmpgt_epi32(H, sy)));
         const __m256i Ort = _mm256_add_epi32(_mm256_mullo_epi32(sy, A),
                                              _mm256_add_epi32(sx, _mm256_add_epi32(sx, sx)));
-        const __m256i Pixel =
-            _mm256_mask_i32gather_epi32(_mm256_setzero_si256(), Basis, Ort, Innen, 1);
-        const __m256i Gepackt = _mm256_shuffle_epi8(Pixel, Packen);
-        uchar* Punkt = Zielzeile + 3 * x;
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(Punkt), _mm256_castsi256_si128(Gepackt));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(Punkt + 12),
-                         _mm256_extracti128_si256(Gepackt, 1));
+        Speichere24(Zielzeile + 3 * x, _mm256_mask_i32gather_epi32(_mm256_setzero_si256(), Basis,
+                                                                   Ort, Innen(sx, sy, B, H), 1));
+        if (Spiegelzeile) {
+            const __m256i Innen2 =
+                Innen(_mm256_sub_epi32(Mx2, sx), _mm256_sub_epi32(My2, sy), B, H);
+            const __m256i Pixel2 = _mm256_mask_i32gather_epi32(
+                _mm256_setzero_si256(), Basis, _mm256_sub_epi32(Spiegelort, Ort), Innen2, 1);
+            Speichere24(Spiegelzeile + 3 * (2 * MitteX - 8 - x),
+                        _mm256_permutevar8x32_epi32(Pixel2, Umkehren));
+        }
     }
 }
 
@@ -224,31 +246,42 @@ void Drehe(const TBildzeilen& Quelle, const TBildzeilen& Ziel, int MitteX, int M
         SpalteS[x] = xx * s;
     }
     std::vector<int> Versatz(Breite);
+    // Columns Von to Bis - 1 of row y, one at a time.
+    auto Einzeln = [&](int y, int Von, int Bis) {
+        const int yy = 2 * (y - MitteY) + 1;
+        ZeileBerechnen(SpalteC.data() + Von, SpalteS.data() + Von, yy * s, yy * c, Bis - Von,
+                       MitteX, MitteY, Quelle, Versatz.data());
+        ZeileKopieren(Quelle, Versatz.data(), Bis - Von, Ziel.Zeile(y) + 3 * Von);
+    };
     int Vektorbreite = 0; // columns done eight at a time
 #ifdef __x86_64__
-    if (HatAvx2() && Quelle.Zeilenabstand > 3 * qsizetype(Quelle.Breite) && Breite >= 10)
-        Vektorbreite = (Breite - 2) / 8 * 8;
+    if (HatAvx2() && Quelle.Zeilenabstand > 3 * qsizetype(Quelle.Breite))
+        Vektorbreite = Breite / 8 * 8;
+    // The lower half's rows give the upper half's too, when the centre is the picture's.
+    const bool Symmetrisch = 2 * MitteX == Breite && 2 * MitteY == Quelle.Hoehe;
+    const int ErsteZeile = Symmetrisch ? MitteY : 0;
     // In tiles, so the source pixels of neighbouring rows are still in the cache.
     constexpr int Kachelhoehe = 8, Kachelbreite = 64;
-    for (int y0 = Quelle.Hoehe - 1; y0 >= 0; y0 -= Kachelhoehe) {
+    for (int y0 = ErsteZeile; y0 < Quelle.Hoehe; y0 += Kachelhoehe) {
         for (int x0 = 0; x0 < Vektorbreite; x0 += Kachelbreite) {
             const int x1 = std::min(x0 + Kachelbreite, Vektorbreite);
-            for (int y = y0; y > y0 - Kachelhoehe && y >= 0; --y) {
+            for (int y = y0; y < y0 + Kachelhoehe && y < Quelle.Hoehe; ++y) {
                 const int yy = 2 * (y - MitteY) + 1;
                 Zeile8(SpalteC.data(), SpalteS.data(), yy * s, yy * c, MitteX, MitteY, Quelle, x0,
-                       x1, Ziel.Zeile(y));
+                       x1, Ziel.Zeile(y), Symmetrisch ? Ziel.Zeile(2 * MitteY - 1 - y) : nullptr);
             }
         }
     }
-#endif
-    // What is left of each row, after the stores running past the last vector columns.
-    for (int y = Quelle.Hoehe - 1; y >= 0; --y) {
-        const int yy = 2 * (y - MitteY) + 1;
-        const int x = Vektorbreite;
-        ZeileBerechnen(SpalteC.data() + x, SpalteS.data() + x, yy * s, yy * c, Breite - x, MitteX,
-                       MitteY, Quelle, Versatz.data());
-        ZeileKopieren(Quelle, Versatz.data(), Breite - x, Ziel.Zeile(y) + 3 * x);
+    if (Vektorbreite > 0 && Symmetrisch) {
+        for (int y = ErsteZeile; y < Quelle.Hoehe; ++y) {
+            Einzeln(y, Vektorbreite, Breite);
+            Einzeln(2 * MitteY - 1 - y, 0, Breite - Vektorbreite);
+        }
+        return;
     }
+#endif
+    for (int y = Quelle.Hoehe - 1; y >= 0; --y)
+        Einzeln(y, Vektorbreite, Breite);
 }
 
 void SpiegleVertikal(const TBildzeilen& Quelle, const TBildzeilen& Ziel)
