@@ -417,8 +417,8 @@ private:
     // The installed folder whose sounds and help serve a machine that works from the player's
     // own folder; empty when the machine works from its own folder.
     QString Installordner;
-    QStringList WartendeMeldungen;    // found before the start-up had run
-    QImage DrehscheibeOriginal;       // every size is scaled from this, never from a scaled one
+    QStringList WartendeMeldungen; // found before the start-up had run
+    QImage DrehscheibeOriginal;    // every size is scaled from this, never from a scaled one
     bool StartGelaufen = false;
     QScreen* BeobachteterBildschirm = nullptr; // only compared, never used
     QMetaObject::Connection BildschirmVerbindung;

@@ -8,7 +8,6 @@
 #include "ui/ImageWindow.h"
 
 #include <QCoreApplication>
-#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -66,7 +65,7 @@ void DreheInZiel(const QImage& Quelle, QImage& Ziel, int MitteX, int MitteY, dou
 
 void Bildpause()
 {
-    QThread::msleep(static_cast<unsigned long>(Zeitraffer::Dauer(50)));
+    Zeitraffer::Schlafe(50);
 }
 
 int Code(const QImage& Bild, int Bisher)

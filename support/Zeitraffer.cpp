@@ -1,5 +1,6 @@
 #include "support/Zeitraffer.h"
 
+#include <QThread>
 #include <QTimer>
 #include <cmath>
 
@@ -43,6 +44,13 @@ void Starte(QTimer& Timer, int Millisekunden)
 {
     SetzeIntervall(Timer, Millisekunden);
     Timer.start();
+}
+
+void Schlafe(int Millisekunden)
+{
+    const int Dauer = Zeitraffer::Dauer(Millisekunden);
+    if (Dauer > 0)
+        QThread::msleep(static_cast<unsigned long>(Dauer));
 }
 
 } // namespace Zeitraffer

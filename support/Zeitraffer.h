@@ -27,4 +27,7 @@ void Einschalten(QTimer& Timer);
 // Sets the interval (scaled) and starts the timer afresh.
 void Starte(QTimer& Timer, int Millisekunden);
 
+// Sleeps Millisekunden (scaled) without handling any event: the window stands still meanwhile.
+void Schlafe(int Millisekunden);
+
 } // namespace Zeitraffer
