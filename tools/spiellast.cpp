@@ -4,6 +4,7 @@
 // the player's settings. Argument: the game duration in seconds, 1 to 8 (default 1).
 
 #include "core/MainForm.h"
+#include "tools/Messumgebung.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,16 +18,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-bool BereiteOrdnerVor(const QTemporaryDir& Ordner)
-{
-    QFile Programm(Ordner.filePath(QStringLiteral("Vorlix")));
-    QFile Einstellungen(Ordner.filePath(QStringLiteral("Vorlix.ini")));
-    if (!Programm.open(QIODevice::WriteOnly) || !Einstellungen.open(QIODevice::WriteOnly))
-        return false;
-    Einstellungen.write("[Einstellungen]\r\nSound=0\r\n");
-    return QDir::setCurrent(Ordner.path());
-}
 
 double Prozessorsekunden()
 {
@@ -59,17 +50,9 @@ struct TMessung
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir Konfiguration;
-    QTemporaryDir Programmordner;
-    if (!Konfiguration.isValid() || !Programmordner.isValid() ||
-        !BereiteOrdnerVor(Programmordner)) {
-        std::fprintf(stderr, "spiellast: kein Arbeitsordner\n");
+    TMessumgebung Umgebungsordner;
+    if (!Umgebungsordner.RichteEin("spiellast"))
         return 1;
-    }
-    qputenv("XDG_CONFIG_HOME", Konfiguration.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication Anwendung(argc, argv);
     const int Spieldauer = argc > 1 ? qBound(1, QByteArray(argv[1]).toInt(), 8) : 1;

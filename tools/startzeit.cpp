@@ -4,6 +4,7 @@
 // greeting waits half a second by design), and touches none of the player's settings.
 
 #include "core/MainForm.h"
+#include "tools/Messumgebung.h"
 #include "ui/ScalierungsEinstell.h"
 
 #include <QApplication>
@@ -14,36 +15,14 @@
 #include <QTimer>
 #include <cstdio>
 
-namespace {
-
-bool BereiteOrdnerVor(const QTemporaryDir& Ordner)
-{
-    QFile Programm(Ordner.filePath(QStringLiteral("Vorlix")));
-    QFile Einstellungen(Ordner.filePath(QStringLiteral("Vorlix.ini")));
-    if (!Programm.open(QIODevice::WriteOnly) || !Einstellungen.open(QIODevice::WriteOnly))
-        return false;
-    Einstellungen.write("[Einstellungen]\r\nSound=0\r\n");
-    return QDir::setCurrent(Ordner.path());
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     QElapsedTimer Uhr;
     Uhr.start();
 
-    QTemporaryDir Konfiguration;
-    QTemporaryDir Programmordner;
-    if (!Konfiguration.isValid() || !Programmordner.isValid() ||
-        !BereiteOrdnerVor(Programmordner)) {
-        std::fprintf(stderr, "startzeit: kein Arbeitsordner\n");
+    TMessumgebung Umgebungsordner;
+    if (!Umgebungsordner.RichteEin("startzeit"))
         return 1;
-    }
-    qputenv("XDG_CONFIG_HOME", Konfiguration.path().toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication Anwendung(argc, argv);
     qint64 Erzeugt = 0;
