@@ -47,7 +47,7 @@ private slots:
     void liegtAlsPdfBei();
     void hatEineOderZweiSeiten();
     void querverweiseZeigenAufIhreObjekte();
-    void generatorSchreibtDieselbenBytesWieDieBeigelegteDatei();
+    void generatorSchreibtInJederZeitzoneDieselbenBytes();
 };
 
 void TestHilfe::liegtAlsPdfBei()
@@ -91,27 +91,39 @@ void TestHilfe::querverweiseZeigenAufIhreObjekte()
     QCOMPARE(Belegt, Anzahl - 1); // all but the head of the free list
 }
 
-void TestHilfe::generatorSchreibtDieselbenBytesWieDieBeigelegteDatei()
+namespace {
+
+// The help document as the generator writes it in the given time zone; empty when it failed.
+QByteArray HilfeAusDemGenerator(const QString& Generator, const QString& Zeitzone)
+{
+    QTemporaryDir Ziel;
+    if (!Ziel.isValid())
+        return {};
+    QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
+    Umgebung.insert("TZ", Zeitzone);
+    QProcess Lauf;
+    Lauf.setProcessEnvironment(Umgebung);
+    Lauf.start(Generator, {Ziel.path()});
+    if (!Lauf.waitForFinished(120000) || Lauf.exitStatus() != QProcess::NormalExit ||
+        Lauf.exitCode() != 0)
+        return {};
+    return LiesDatei(QDir(Ziel.path()).filePath("Vorlix-Hilfe.pdf"));
+}
+
+} // namespace
+
+void TestHilfe::generatorSchreibtInJederZeitzoneDieselbenBytes()
 {
     const QString Generator =
         QCoreApplication::applicationDirPath() + "/../tools/generator/vorlix_generator";
     if (!QFileInfo::exists(Generator))
         VORLIX_SKIP_AUSSER_CI("the asset generator has not been built");
-    QTemporaryDir Ziel;
-    QVERIFY(Ziel.isValid());
-    // Far from universal time, so that a local time stamp would change the file's length.
-    QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
-    Umgebung.insert("TZ", "Pacific/Chatham");
-    QProcess Lauf;
-    Lauf.setProcessEnvironment(Umgebung);
-    Lauf.start(Generator, {Ziel.path()});
-    QVERIFY(Lauf.waitForFinished(120000));
-    QCOMPARE(Lauf.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(Lauf.exitCode(), 0);
-    const QByteArray Neu = LiesDatei(QDir(Ziel.path()).filePath("Vorlix-Hilfe.pdf"));
-    QVERIFY(!Neu.isEmpty());
-    // Neither the time nor the time zone of the run shows in the file.
-    QVERIFY(Neu == LiesDatei(HilfePfad()));
+    // Far from universal time, so that a local time stamp would change the file's length. Two
+    // fresh runs are compared, not the committed file, whose bytes a newer library may change.
+    const QByteArray Chatham = HilfeAusDemGenerator(Generator, "Pacific/Chatham");
+    const QByteArray Utc = HilfeAusDemGenerator(Generator, "UTC");
+    QVERIFY(!Chatham.isEmpty());
+    QVERIFY(Chatham == Utc);
 }
 
 VORLIX_TEST_GUILESS_MAIN(TestHilfe)
