@@ -235,7 +235,10 @@ void DreheEinfach(const TBildzeilen& Quelle, const TBildzeilen& Ziel, int MitteX
 void Drehe(const TBildzeilen& Quelle, const TBildzeilen& Ziel, int MitteX, int MitteY,
            double Winkel)
 {
-    const auto [c, s] = Drehung(Winkel);
+    // Plain variables, not a structured binding: the lambdas below capture them.
+    const TDrehung Werte = Drehung(Winkel);
+    const double c = Werte.c;
+    const double s = Werte.s;
     const int Breite = Ziel.Breite;
     // xx * c and xx * s depend on the column only, yy * s and yy * c on the row only; each is
     // the very product the plain loop forms, so the sums and their rounding stay the same.
