@@ -33,16 +33,17 @@ void TMainForm::SchreibeEinstellung(const QString& Schluessel, const QString& We
     PrivateProfil::SchreibText(Abschnitt, Schluessel, Wert, IniDatei);
 }
 
-void TMainForm::SchreibeKassenstand()
+void TMainForm::SchreibeKassenstand(bool MitKomma)
 {
     TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
     const QString Elternschluessel = KassenSchluessel.section(QLatin1Char('\\'), 0, -2);
     Speicher.SetSubKey(Elternschluessel);
     Speicher.CreateSubKey(KassenSchluessel.section(QLatin1Char('\\'), -1));
     Speicher.SetSubKey(KassenSchluessel);
+    const QString Kassenstand = QString::fromStdString(BcdToFixed(Automatenkasse, 0, 2));
     Speicher.WriteString(QStringLiteral("KA"),
-                         Einstellungswerte::KassenstandFuerSpeicher(
-                             QString::fromStdString(BcdToFixed(Automatenkasse, 0, 2))));
+                         MitKomma ? Kassenstand
+                                  : Einstellungswerte::KassenstandFuerSpeicher(Kassenstand));
 }
 
 void TMainForm::LiesDarstellungsEinstellungen()

@@ -62,7 +62,9 @@ public:
     // missing or empty.
     std::optional<QString> LiesEinstellung(const QString& Schluessel) const;
     void SchreibeEinstellung(const QString& Schluessel, const QString& Wert) const;
-    void SchreibeKassenstand(); // "KA" with a blank for the decimal comma
+    // "KA" with a blank for the decimal comma, as the end of the program stores it, or with the
+    // comma itself, as the payout stores it. Throws when the store cannot be written.
+    void SchreibeKassenstand(bool MitKomma = false);
 
     // ---- quitting (core/Beenden.cpp)
     // Closes the log, saves it and ends the program without a payout, from whatever loop runs.

@@ -4,7 +4,6 @@
 
 #include "money/Geldregeln.h"
 #include "support/Auswertung.h"
-#include "support/STRegIni.h"
 #include "ui/Bedienelemente.h"
 
 #include <QCheckBox>
@@ -168,16 +167,7 @@ void TMainForm::LasseGeldEinsinken()
 void TMainForm::SichereKassenstand(bool MitKomma)
 {
     try {
-        if (!MitKomma) {
-            SchreibeKassenstand();
-            return;
-        }
-        TStRegIni Speicher(QStringLiteral("C_USERS"), false);
-        Speicher.SetSubKey(KassenSchluessel.section(QLatin1Char('\\'), 0, -2));
-        Speicher.CreateSubKey(KassenSchluessel.section(QLatin1Char('\\'), -1));
-        Speicher.SetSubKey(KassenSchluessel);
-        Speicher.WriteString(QStringLiteral("KA"),
-                             QString::fromStdString(BcdToFixed(Automatenkasse, 0, 2)));
+        SchreibeKassenstand(MitKomma);
     } catch (const std::exception& Fehler) {
         MessageDlgCtr(QStringLiteral("Der Kassenstand konnte nicht gespeichert werden:\n%1")
                           .arg(QString::fromLocal8Bit(Fehler.what())),

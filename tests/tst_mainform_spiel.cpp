@@ -52,25 +52,18 @@ struct TSpielprotokoll
 
 std::unique_ptr<TMainForm> Spielfenster(TUmgebung& Welt, TSpielprotokoll& P)
 {
-    TMainFormUmgebung U;
-    U.Meldungen = std::make_unique<TAufzeichnendeMeldungen>(Welt.Meldungen);
-    U.Tonausgabe = std::make_unique<TAufzeichnendeTonausgabe>(Welt.Gespielt, true);
-    U.Uhr = [&Welt] { return Welt.Uhrzeit; };
-    U.Bildschirm = [&Welt] { return Welt.Bildschirm; };
-    U.Oeffner = [](const QUrl&) { return true; };
-    U.ProzessEnde = [&Welt] { ++Welt.Prozessenden; };
-    U.Zufall = [&P](int n) {
+    Welt.Zufall = [&P](int n) {
         P.Ziehungen << n;
         return P.Ziehe(n);
     };
-    U.Drehbild = [&P](int Scheibe, int Winkel) {
+    Welt.Drehbild = [&P](int Scheibe, int Winkel) {
         const TDrehbild Bild{Scheibe, Winkel, std::chrono::nanoseconds(P.Uhr.nsecsElapsed())};
         P.Bilder << Bild; // a copy is handed on: a re-spin in the handler adds frames
         if (P.BeiBild)
             P.BeiBild(Bild);
     };
-    U.Spielbeginn = [&P](const void* Stelle) { P.Stapel << Stelle; };
-    auto Fenster = std::make_unique<TMainForm>(std::move(U));
+    Welt.Spielbeginn = [&P](const void* Stelle) { P.Stapel << Stelle; };
+    auto Fenster = Welt.NeuesFenster();
     // The tests alone decide when the window loses its activation; the offscreen platform's own
     // changes, which come whenever a test window is shown or closed, would race with them.
     QObject::disconnect(qApp, &QGuiApplication::applicationStateChanged, Fenster.get(), nullptr);
