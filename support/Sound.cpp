@@ -3,62 +3,70 @@
 #include "support/Arbeitsordner.h"
 
 #include <QAudioDevice>
-#include <QAudioOutput>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QMediaPlayer>
+#include <QSoundEffect>
 #include <QUrl>
 
 namespace {
 
-void WirfWennFehler(const QMediaPlayer& Spieler)
+[[noreturn]] void WirfUnspielbar(const QString& Pfad)
 {
-    if (Spieler.error() != QMediaPlayer::NoError) {
-        throw ESoundFehler(Spieler.errorString().toStdString());
-    }
+    throw ESoundFehler("cannot play " + QDir::toNativeSeparators(Pfad).toStdString());
 }
 
 } // namespace
 
-TMedienSoundAusgabe::TMedienSoundAusgabe() = default;
+TEffektSoundAusgabe::TEffektSoundAusgabe() : Besitzer(std::make_unique<QObject>()) {}
 
-TMedienSoundAusgabe::~TMedienSoundAusgabe() = default;
+TEffektSoundAusgabe::~TEffektSoundAusgabe() = default;
 
-bool TMedienSoundAusgabe::GeraetVorhanden() const
+bool TEffektSoundAusgabe::GeraetVorhanden() const
 {
     return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
-void TMedienSoundAusgabe::Spiele(const QString& Pfad)
+void TEffektSoundAusgabe::Spiele(const QString& Pfad)
 {
-    // Without a device the media backends either never finish a sound or crash in play().
     const QAudioDevice Geraet = QMediaDevices::defaultAudioOutput();
     if (Geraet.isNull()) {
         throw ESoundFehler("no audio output device");
     }
-    if (!Spieler) {
-        ErzeugeSpieler();
+    if (Geladen(Pfad, Geraet).status() == QSoundEffect::Error) {
+        WirfUnspielbar(Pfad);
     }
-    Ausgang->setDevice(Geraet);
-    // Stopping first makes the same file start again from its beginning.
-    Spieler->stop();
-    // Right after setSource the player may still show the error of the previous file; play()
-    // clears it, so only what is left after play() belongs to this sound.
-    Spieler->setSource(QUrl::fromLocalFile(Pfad));
-    Spieler->play();
-    WirfWennFehler(*Spieler);
+    if (Laufend) {
+        Laufend->stop();
+    }
+    auto* Effekt = new QSoundEffect(Geraet, Besitzer.get());
+    QObject::connect(Effekt, &QSoundEffect::playingChanged, Effekt, [Effekt] {
+        if (!Effekt->isPlaying())
+            Effekt->deleteLater();
+    });
+    Effekt->setSource(QUrl::fromLocalFile(Pfad));
+    Effekt->play();
+    if (Effekt->status() == QSoundEffect::Error) {
+        delete Effekt;
+        WirfUnspielbar(Pfad);
+    }
+    Laufend = Effekt;
 }
 
-void TMedienSoundAusgabe::ErzeugeSpieler()
+// The first request of a file starts its decoding in the background; a sound started meanwhile
+// begins as soon as the samples are there.
+const QSoundEffect& TEffektSoundAusgabe::Geladen(const QString& Pfad, const QAudioDevice& Geraet)
 {
-    Ausgang = std::make_unique<QAudioOutput>();
-    Spieler = std::make_unique<QMediaPlayer>();
-    Spieler->setAudioOutput(Ausgang.get());
+    QSoundEffect*& Effekt = Vorrat[Pfad];
+    if (!Effekt) {
+        Effekt = new QSoundEffect(Geraet, Besitzer.get());
+        Effekt->setSource(QUrl::fromLocalFile(Pfad));
+    }
+    return *Effekt;
 }
 
-TSoundSpieler::TSoundSpieler() : TSoundSpieler(std::make_unique<TMedienSoundAusgabe>()) {}
+TSoundSpieler::TSoundSpieler() : TSoundSpieler(std::make_unique<TEffektSoundAusgabe>()) {}
 
 TSoundSpieler::TSoundSpieler(std::unique_ptr<TSoundAusgabe> Ausgabe) : Ausgabe(std::move(Ausgabe))
 {}
