@@ -17,7 +17,7 @@ const QString SinkName = QStringLiteral("hoerprobe");
 constexpr double MusterSekunden = 0.1; // the part of a file that identifies it
 constexpr float LautSchwelle = 0.1f;   // every machine sound begins louder than this
 constexpr double MindestAehnlichkeit = 0.6;
-constexpr double MindestPegel = 0.5; // recorded level relative to the file's own
+constexpr double MindestPegel = 0.7; // recorded level relative to the file's own
 constexpr double HoechstPegel = 2.0;
 
 std::vector<float> AlsProben(const char* Daten, qsizetype Bytes)
@@ -47,9 +47,12 @@ struct TTreffer
     double Pegel = 0;
 };
 
-// The position in [Von, Bis] where the recording looks most like the beginning of the file.
+// The position in [Von, Bis] where the recording looks most like the beginning of the file,
+// leaving out the places within Abstand of a sound already heard: one sound in the recording
+// stands for one start only.
 TTreffer BesterTreffer(const std::vector<float>& Aufnahme, const std::vector<float>& Muster,
-                       qsizetype Von, qsizetype Bis)
+                       qsizetype Von, qsizetype Bis, const QList<qsizetype>& Vergeben,
+                       qsizetype Abstand)
 {
     const qsizetype Laenge = qsizetype(Muster.size());
     double MusterEnergie = 0;
@@ -61,6 +64,9 @@ TTreffer BesterTreffer(const std::vector<float>& Aufnahme, const std::vector<flo
     if (MusterEnergie <= 0)
         return Bester;
     for (qsizetype Stelle = Von; Stelle <= Bis; ++Stelle) {
+        if (std::any_of(Vergeben.begin(), Vergeben.end(),
+                        [&](qsizetype Andere) { return std::abs(Andere - Stelle) < Abstand; }))
+            continue;
         double Produkt = 0;
         double Energie = 0;
         for (qsizetype I = 0; I < Laenge; ++I) {
@@ -274,6 +280,7 @@ QList<TBefund> Hoere(const std::vector<float>& Aufnahme, int Rate,
     qsizetype Bezug = ErsterLauter - Aufnahme.begin();
     const double BezugSekunde = Erwartet.front().Sekunde;
     const qsizetype Fenster = qRound64(Spielraum * Rate);
+    QList<qsizetype> Vergeben;
     for (const TErwartung& Klang : Erwartet) {
         TBefund Befund{Klang};
         const auto Gefunden = Klaenge.constFind(Klang.Name);
@@ -284,8 +291,8 @@ QList<TBefund> Hoere(const std::vector<float>& Aufnahme, int Rate,
                 Proben.begin() +
                     std::min<qsizetype>(qRound64(MusterSekunden * Rate), qsizetype(Proben.size())));
             const qsizetype Soll = Bezug + qRound64((Klang.Sekunde - BezugSekunde) * Rate);
-            const TTreffer Treffer =
-                BesterTreffer(Aufnahme, Muster, Soll - Fenster, Soll + Fenster);
+            const TTreffer Treffer = BesterTreffer(Aufnahme, Muster, Soll - Fenster, Soll + Fenster,
+                                                   Vergeben, qsizetype(Muster.size()));
             Befund.Aehnlichkeit = Treffer.Aehnlichkeit;
             Befund.Abweichung = double(Treffer.Stelle - Soll) / Rate;
             Befund.Gehoert = Treffer.Aehnlichkeit >= MindestAehnlichkeit &&
@@ -293,6 +300,8 @@ QList<TBefund> Hoere(const std::vector<float>& Aufnahme, int Rate,
             // Later sounds count from where the first one really begins.
             if (Befunde.isEmpty() && Befund.Gehoert)
                 Bezug = Treffer.Stelle;
+            if (Befund.Gehoert)
+                Vergeben.append(Treffer.Stelle);
         }
         Befunde.append(Befund);
     }

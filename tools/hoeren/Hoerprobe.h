@@ -72,7 +72,8 @@ struct TBefund
 // Looks for each expected sound near its time. The times count from the first expected sound,
 // which is placed at the first loud sample of the recording (the recording is silent before).
 // A sound is heard when its file's beginning is found within Spielraum seconds, in shape and
-// at about its level.
+// at about its level, and not where another expected sound was heard already: sounds started a
+// few milliseconds apart leave one sound in the recording, and count once.
 QList<TBefund> Hoere(const std::vector<float>& Aufnahme, int Rate,
                      const QList<TErwartung>& Erwartet, const QHash<QString, TKlangmuster>& Klaenge,
                      double Spielraum = 0.2);
