@@ -10,15 +10,6 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-namespace {
-
-[[noreturn]] void WirfUnspielbar(const QString& Pfad)
-{
-    throw ESoundFehler("cannot play " + QDir::toNativeSeparators(Pfad).toStdString());
-}
-
-} // namespace
-
 TEffektSoundAusgabe::TEffektSoundAusgabe() : Besitzer(std::make_unique<QObject>()) {}
 
 TEffektSoundAusgabe::~TEffektSoundAusgabe() = default;
@@ -34,23 +25,25 @@ void TEffektSoundAusgabe::Spiele(const QString& Pfad)
     if (Geraet.isNull()) {
         throw ESoundFehler("no audio output device");
     }
+    // A file that could not be decoded is reported from its next play on.
     if (Geladen(Pfad, Geraet).status() == QSoundEffect::Error) {
-        WirfUnspielbar(Pfad);
+        throw ESoundFehler("cannot play " + QDir::toNativeSeparators(Pfad).toStdString());
     }
     if (Laufend) {
         Laufend->stop();
     }
     auto* Effekt = new QSoundEffect(Geraet, Besitzer.get());
+    // Gone once it has sounded, or once its file turned out undecodable.
     QObject::connect(Effekt, &QSoundEffect::playingChanged, Effekt, [Effekt] {
         if (!Effekt->isPlaying())
             Effekt->deleteLater();
     });
+    QObject::connect(Effekt, &QSoundEffect::statusChanged, Effekt, [Effekt] {
+        if (Effekt->status() == QSoundEffect::Error)
+            Effekt->deleteLater();
+    });
     Effekt->setSource(QUrl::fromLocalFile(Pfad));
     Effekt->play();
-    if (Effekt->status() == QSoundEffect::Error) {
-        delete Effekt;
-        WirfUnspielbar(Pfad);
-    }
     Laufend = Effekt;
 }
 

@@ -161,8 +161,7 @@ int main(int argc, char* argv[])
     const auto Klaenge = LiesMaschinenklaenge(Klangordner);
     TVirtuellerBildschirm Bildschirm;
     TMessumgebung Ordner;
-    if (Klaenge.isEmpty() ||
-        (qEnvironmentVariableIsEmpty("DISPLAY") && !Bildschirm.Starte()) ||
+    if (Klaenge.isEmpty() || (qEnvironmentVariableIsEmpty("DISPLAY") && !Bildschirm.Starte()) ||
         !Ordner.RichteEin("hoerbesuch", Klangordner)) {
         std::fprintf(stderr, "hoerbesuch: keine Klänge in %s oder kein Bildschirm\n",
                      qPrintable(Klangordner));
@@ -198,14 +197,12 @@ int main(int argc, char* argv[])
     // asks for the money.
     QStringList Verlangt;
     QObject::connect(&Fenster, &TMainForm::StartAbgeschlossen, &Fenster, [&] {
-        QTimer::singleShot(1500, &Fenster, [&] {
-            QTest::mouseClick(Fenster.Button_1_Euro, Qt::LeftButton);
-        });
+        QTimer::singleShot(1500, &Fenster,
+                           [&] { QTest::mouseClick(Fenster.Button_1_Euro, Qt::LeftButton); });
     });
     TSpielende Spielende(*Fenster.GibMirMeinGeldBtn, [&] {
-        QTimer::singleShot(1000, &Fenster, [&] {
-            QTest::mouseClick(Fenster.GibMirMeinGeldBtn, Qt::LeftButton);
-        });
+        QTimer::singleShot(1000, &Fenster,
+                           [&] { QTest::mouseClick(Fenster.GibMirMeinGeldBtn, Qt::LeftButton); });
     });
     Fenster.show();
     QElapsedTimer Frist;
@@ -228,8 +225,8 @@ int main(int argc, char* argv[])
     std::printf("verlangt:  %s\ngestartet: %s\n%s", qPrintable(Verlangt.join(u' ')),
                 qPrintable(Gestartet.join(u' ')), qPrintable(Bericht(Befunde)));
     std::printf("Klänge verlangt %lld, gestartet %lld, gehört %lld\n",
-                static_cast<long long>(Verlangt.size()),
-                static_cast<long long>(Gestartet.size()), static_cast<long long>(Gehoert));
+                static_cast<long long>(Verlangt.size()), static_cast<long long>(Gestartet.size()),
+                static_cast<long long>(Gehoert));
     const bool Vollstaendig = Beendet && Verlangt == Gestartet && Gehoert == Befunde.size();
     return Vollstaendig ? 0 : 1;
 }
