@@ -40,8 +40,11 @@ void TestHoeren::jederKlangErklingtZuSeinerZeit()
     QElapsedTimer Uhr;
     Uhr.start();
     const auto Jetzt = [&Uhr] { return Uhr.nsecsElapsed() / 1e9; };
+    const auto WarteBis = [&Uhr](int Millisekunde) {
+        QTest::qWait(std::max(0, int(Millisekunde - Uhr.elapsed())));
+    };
     const auto UmSpiele = [&](int Millisekunde, const QString& Name) {
-        QTest::qWait(int(Millisekunde - Uhr.elapsed()));
+        WarteBis(Millisekunde);
         Gespielt.append({Name, Jetzt()});
         Spieler.SpieleSound(QLatin1Char('/') + Name);
     };
@@ -50,7 +53,7 @@ void TestHoeren::jederKlangErklingtZuSeinerZeit()
     UmSpiele(1700, QStringLiteral("Muenze.WAV"));
     UmSpiele(3000, QStringLiteral("gewonnen1.WAV"));
     UmSpiele(4300, QStringLiteral("Sonderspiele1.WAV"));
-    QTest::qWait(int(5600 - Uhr.elapsed()));
+    WarteBis(5600);
     Gespielt.append({QStringLiteral("stop.WAV"), Jetzt()});
     Spieler.SpieleSoundPaar(true, QStringLiteral("/stop.WAV"), QStringLiteral("/ups.WAV"),
                             [&](int Millisekunden) {
