@@ -1,8 +1,8 @@
 #pragma once
 
-// What the measuring tools share: a program folder and a configuration of their own, with the
-// sounds off, so a measurement touches none of the player's settings; offscreen when no display
-// is there.
+// What the measuring tools share: a program folder and a configuration, data and state of their
+// own, with the sounds off unless the tool brings them, so a measurement touches none of the
+// player's settings; offscreen when no display is there.
 
 #include <QDir>
 #include <QFile>
@@ -12,14 +12,18 @@
 class TMessumgebung
 {
 public:
-    // Call before the QApplication is made; Werkzeug names the tool in an error message.
-    bool RichteEin(const char* Werkzeug)
+    // Call before the QApplication is made; Werkzeug names the tool in an error message. With a
+    // folder of sounds, its WAV files are copied into the program folder and the sounds stay on.
+    bool RichteEin(const char* Werkzeug, const QString& Klangordner = {})
     {
-        if (!Konfiguration.isValid() || !Programmordner.isValid() || !BereiteOrdnerVor()) {
+        if (!Konfiguration.isValid() || !Programmordner.isValid() ||
+            !BereiteOrdnerVor(Klangordner)) {
             std::fprintf(stderr, "%s: kein Arbeitsordner\n", Werkzeug);
             return false;
         }
         qputenv("XDG_CONFIG_HOME", Konfiguration.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", Konfiguration.filePath(QStringLiteral("daten")).toLocal8Bit());
+        qputenv("XDG_STATE_HOME", Konfiguration.filePath(QStringLiteral("zustand")).toLocal8Bit());
         if (qEnvironmentVariableIsEmpty("DISPLAY") &&
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -28,13 +32,19 @@ public:
     }
 
 private:
-    bool BereiteOrdnerVor()
+    bool BereiteOrdnerVor(const QString& Klangordner)
     {
         QFile Programm(Programmordner.filePath(QStringLiteral("Vorlix")));
         QFile Einstellungen(Programmordner.filePath(QStringLiteral("Vorlix.ini")));
         if (!Programm.open(QIODevice::WriteOnly) || !Einstellungen.open(QIODevice::WriteOnly))
             return false;
-        Einstellungen.write("[Einstellungen]\r\nSound=0\r\n");
+        Einstellungen.write(Klangordner.isEmpty() ? "[Einstellungen]\r\nSound=0\r\n"
+                                                  : "[Einstellungen]\r\n");
+        const QDir Klaenge(Klangordner);
+        if (!Klangordner.isEmpty())
+            for (const QString& Name : Klaenge.entryList({QStringLiteral("*.WAV")}, QDir::Files))
+                if (!QFile::copy(Klaenge.filePath(Name), Programmordner.filePath(Name)))
+                    return false;
         return QDir::setCurrent(Programmordner.path());
     }
 
