@@ -386,8 +386,9 @@ void TestMainFormLayout::schieberegler()
     QCOMPARE(Fenster->KommentarHoeren->layoutDirection(), Qt::RightToLeft);
     QVERIFY(Fenster->Memo1->isReadOnly());
     QCOMPARE(Fenster->Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
-    QCOMPARE(Fenster->MenueBtn->focusPolicy(), Qt::ClickFocus);
-    QCOMPARE(Fenster->PfeilLinks->focusPolicy(), Qt::ClickFocus);
+    // Only the game's buttons and the name field ever take the focus.
+    QCOMPARE(Fenster->MenueBtn->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(Fenster->PfeilLinks->focusPolicy(), Qt::NoFocus);
 }
 
 void TestMainFormLayout::timer_data()

@@ -108,6 +108,8 @@ private slots:
 
     void scheibenRuhenAufDemGezogenenSymbol_data();
     void scheibenRuhenAufDemGezogenenSymbol();
+    void jederRuhewinkelZahltBeiJederScheibengroesse_data();
+    void jederRuhewinkelZahltBeiJederScheibengroesse();
     void spielKostetSonderspielOderZwanzigCent_data();
     void spielKostetSonderspielOderZwanzigCent();
     void stopHaeltRechteScheibeAmLetztenWinkel_data();
@@ -153,11 +155,82 @@ void TestMainFormSpiel::scheibenRuhenAufDemGezogenenSymbol()
     QCOMPARE((QList<int>{P.LetzterWinkel(0), P.LetzterWinkel(1), P.LetzterWinkel(2)}), winkel);
     QCOMPARE((QList<int>{Fenster->SymbolLinks, Fenster->SymbolMitte, Fenster->SymbolRechts}),
              codes);
-    // The left resting picture is stretched to its disc; the discs show their target pictures.
-    QCOMPARE(Fenster->ZielbildLinks.size(), Fenster->ScheibeLinks->size());
+    // The resting pictures keep the artwork's size; the discs show their target pictures.
+    QCOMPARE(Fenster->ZielbildLinks.size(), Fenster->ImageOriginal->Picture().size());
     QCOMPARE(Fenster->ScheibeRechts->Picture(), Fenster->ZielbildRechts);
     QVERIFY(Fenster->ScheibeMitte->Darueber().isNull());
     QVERIFY(!Fenster->SpielLaeuft);
+}
+
+void TestMainFormSpiel::jederRuhewinkelZahltBeiJederScheibengroesse_data()
+{
+    QTest::addColumn<int>("scheibe");
+    QTest::addColumn<QList<int>>("ruhewinkel");
+    // Every angle a disc can come to rest at, from its draws: left, the largest multiple of 135
+    // below 45 r + 100; middle 45 (r + 2); right 45 (r + 17), or any angle from 90 on at which
+    // the stop button stopped it.
+    QList<int> Links, Mitte, Rechts;
+    for (int r = 0; r < 45; ++r)
+        Links << (45 * r + 99) / 135 * 135;
+    for (int r = 0; r < 60; ++r)
+        Mitte << 45 * (r + 2);
+    for (int Winkel = 90; Winkel <= 45 * (11 + 17); Winkel += 45)
+        Rechts << Winkel;
+    QTest::newRow("links") << 0 << Links;
+    QTest::newRow("mitte") << 1 << Mitte;
+    QTest::newRow("rechts") << 2 << Rechts;
+}
+
+void TestMainFormSpiel::jederRuhewinkelZahltBeiJederScheibengroesse()
+{
+    QFETCH(int, scheibe);
+    QFETCH(QList<int>, ruhewinkel);
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    auto Fenster = Spielfenster(Welt, P);
+    const auto Scheibe = TMainForm::TScheibe(scheibe);
+    TImageWindow* Steuerelement =
+        QList{Fenster->ScheibeLinks, Fenster->ScheibeMitte, Fenster->ScheibeRechts}[scheibe];
+    QImage& Ziel = QList{&Fenster->ZielbildLinks, &Fenster->ZielbildMitte,
+                         &Fenster->ZielbildRechts}[scheibe][0];
+    int& Symbol =
+        QList{&Fenster->SymbolLinks, &Fenster->SymbolMitte, &Fenster->SymbolRechts}[scheibe][0];
+    const QImage Vorlage = Fenster->ImageOriginal->Picture().convertToFormat(QImage::Format_RGB888);
+    QMap<int, QImage> Gedreht;
+    for (int Winkel : ruhewinkel) {
+        if (Scheibe == TMainForm::TScheibe::Links)
+            Fenster->RotateBitmapLinks(Vorlage, 125, 125, Winkel);
+        else if (Scheibe == TMainForm::TScheibe::Mitte)
+            Fenster->RotateBitmapMitte(Vorlage, 125, 125, Winkel);
+        else
+            Fenster->RotateBitmapRechts(Vorlage, 125, 125, Winkel);
+        Gedreht[Winkel] = Ziel;
+    }
+
+    // Every size from the smallest to beyond the largest the size dialog reaches on a screen of
+    // 3840 x 2160 pixels (about 860 in portrait); rounding may give a disc a height a pixel off
+    // its width.
+    for (int Breite = 1; Breite <= 1000; ++Breite) {
+        for (int Hoehe : {Breite - 1, Breite, Breite + 1}) {
+            if (Hoehe < 1)
+                continue;
+            Steuerelement->resize(Breite, Hoehe);
+            for (int Winkel : ruhewinkel) {
+                Ziel = Gedreht[Winkel];
+                Symbol = 0;
+                Fenster->ZeigeRuhebild(Scheibe);
+                Fenster->CheckMarker();
+                // The artwork carries code 1 at the bottom, then one code per 45 degrees.
+                if (Symbol != Winkel / 45 % 8 + 1)
+                    QFAIL(qPrintable(QStringLiteral("%1 x %2, %3 Grad: Symbol %4")
+                                         .arg(Breite)
+                                         .arg(Hoehe)
+                                         .arg(Winkel)
+                                         .arg(Symbol)));
+                QCOMPARE(Steuerelement->Picture(), Ziel);
+            }
+        }
+    }
 }
 
 void TestMainFormSpiel::spielKostetSonderspielOderZwanzigCent_data()
