@@ -401,6 +401,17 @@ private:
     void FolgeBildschirm();
     void BildschirmGewechselt();
     void DrehscheibeAnScheibeAnpassen();
+    // discs/Schraube.cpp
+    struct TLabelStand
+    {
+        QString Text;
+        QFont Schrift;
+        QPoint Ort;
+        QRect Gesicht;
+        bool operator==(const TLabelStand&) const = default;
+    };
+    TLabelStand Label1Stand() const;
+    TLabelStand Label1Zentriert; // as Label1 stood when the screw's tick last centred it
     // core/Tastatur.cpp
     void RichteTastaturEin();
     bool IstSpielknopf(const QObject* Objekt) const; // the start, stop or payout button

@@ -113,7 +113,9 @@ void TMainForm::RotateLinksClick()
         StartBtnGruen->setFocus();
         RotateMitteClick();
     }
-    if (!ProgrammEndet)
+    // A free re-spin returns into the middle disc's spin, whose picture flickers on; after a whole
+    // game no disc turns, and the spin picture is left alone until the next one starts.
+    if (NachstartLaeuft && !ProgrammEndet)
         Zeitraffer::Einschalten(*TimerSchnellDrehendeScheibe);
 }
 

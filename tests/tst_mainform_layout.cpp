@@ -396,7 +396,7 @@ void TestMainFormLayout::timer_data()
     QTest::addColumn<QString>("Name");
     QTest::addColumn<int>("Intervall");
     QTest::addColumn<bool>("Aktiv");
-    QTest::newRow("TimerSchnellDrehendeScheibe") << "TimerSchnellDrehendeScheibe" << 200 << true;
+    QTest::newRow("TimerSchnellDrehendeScheibe") << "TimerSchnellDrehendeScheibe" << 30 << false;
     QTest::newRow("TimerSpieldauer") << "TimerSpieldauer" << 8000 << false;
     QTest::newRow("SchraubenTimer") << "SchraubenTimer" << 100 << false;
     QTest::newRow("UhrzeitTimer") << "UhrzeitTimer" << 1000 << true;

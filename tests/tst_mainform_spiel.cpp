@@ -360,9 +360,11 @@ void TestMainFormSpiel::startknopfDrehtLinksEinmalGratisNach()
     Fenster->SpielGeldSpeicher = BcdFromText("0,4");
     Fenster->AutoStartCheckBox->setChecked(true);
     QList<QPair<int, bool>> Angebot; // middle angle, start button offered
+    bool Flackert = true; // the spin picture changes in every frame before the final approach
     P.BeiBild = [&](const TDrehbild& Bild) {
         if (Bild.Scheibe != 1)
             return;
+        Flackert &= Fenster->MitteGestoppt || Fenster->TimerSchnellDrehendeScheibe->isActive();
         Angebot << qMakePair(Bild.Winkel, Fenster->StartBtnGruen->isVisible());
         if (taste && Bild.Winkel == 135 && Fenster->StartBtnGruen->hasFocus()) {
             DrueckeImFokus(Qt::Key(taste));
@@ -382,6 +384,9 @@ void TestMainFormSpiel::startknopfDrehtLinksEinmalGratisNach()
     QCOMPARE(P.LetzterWinkel(0), taste ? 135 : 270);
     QCOMPARE(Fenster->SymbolLinks, taste ? 4 : 7);
     QVERIFY(!Fenster->NachstartLaeuft);
+    QVERIFY(Flackert);
+    // Between games no disc turns, and nothing makes spin pictures.
+    QVERIFY(!Fenster->TimerSchnellDrehendeScheibe->isActive());
 }
 
 void TestMainFormSpiel::spieldauerFolgtDemRegler_data()

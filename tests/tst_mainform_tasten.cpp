@@ -63,8 +63,8 @@ void TestMainFormTasten::tastenErreichenImSpielNurStartUndStop()
     if (!vorherAngeklickt.isEmpty()) {
         auto* Angeklickt = Fenster->findChild<QWidget*>(vorherAngeklickt);
         QVERIFY(Angeklickt);
-        const bool Schalter = qobject_cast<QCheckBox*>(Angeklickt) ||
-                              Angeklickt == Fenster->ButtonRisiko;
+        const bool Schalter =
+            qobject_cast<QCheckBox*>(Angeklickt) || Angeklickt == Fenster->ButtonRisiko;
         const int Klicks = Schalter ? 2 : 1;
         for (int i = 0; i < Klicks; ++i)
             QTest::mouseClick(Angeklickt, Qt::LeftButton, {}, {4, Angeklickt->height() / 2});
