@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QSlider>
 
 using namespace Testhilfe;
@@ -110,6 +111,8 @@ private slots:
     void scheibenRuhenAufDemGezogenenSymbol();
     void jederRuhewinkelZahltBeiJederScheibengroesse_data();
     void jederRuhewinkelZahltBeiJederScheibengroesse();
+    void tastenErreichenImSpielNurStartUndStop_data();
+    void tastenErreichenImSpielNurStartUndStop();
     void spielKostetSonderspielOderZwanzigCent_data();
     void spielKostetSonderspielOderZwanzigCent();
     void stopHaeltRechteScheibeAmLetztenWinkel_data();
@@ -166,14 +169,14 @@ void TestMainFormSpiel::jederRuhewinkelZahltBeiJederScheibengroesse_data()
 {
     QTest::addColumn<int>("scheibe");
     QTest::addColumn<QList<int>>("ruhewinkel");
-    // Every angle a disc can come to rest at, from its draws: left, the largest multiple of 135
-    // below 45 r + 100; middle 45 (r + 2); right 45 (r + 17), or any angle from 90 on at which
-    // the stop button stopped it.
+    // From the draws: left, the largest multiple of 135 below 45 r + 100; middle 45 (r + 2);
+    // right 45 (r + 17), or any angle from 90 on at which the stop button stopped it.
     QList<int> Links, Mitte, Rechts;
-    for (int r = 0; r < 45; ++r)
-        Links << (45 * r + 99) / 135 * 135;
-    for (int r = 0; r < 60; ++r)
+    for (int r = 0; r < 60; ++r) {
+        if (r < 45)
+            Links << (45 * r + 99) / 135 * 135;
         Mitte << 45 * (r + 2);
+    }
     for (int Winkel = 90; Winkel <= 45 * (11 + 17); Winkel += 45)
         Rechts << Winkel;
     QTest::newRow("links") << 0 << Links;
@@ -187,50 +190,82 @@ void TestMainFormSpiel::jederRuhewinkelZahltBeiJederScheibengroesse()
     QFETCH(QList<int>, ruhewinkel);
     TUmgebung Welt;
     TSpielprotokoll P;
-    auto Fenster = Spielfenster(Welt, P);
-    const auto Scheibe = TMainForm::TScheibe(scheibe);
+    auto F = Spielfenster(Welt, P);
     TImageWindow* Steuerelement =
-        QList{Fenster->ScheibeLinks, Fenster->ScheibeMitte, Fenster->ScheibeRechts}[scheibe];
-    QImage& Ziel = QList{&Fenster->ZielbildLinks, &Fenster->ZielbildMitte,
-                         &Fenster->ZielbildRechts}[scheibe][0];
-    int& Symbol =
-        QList{&Fenster->SymbolLinks, &Fenster->SymbolMitte, &Fenster->SymbolRechts}[scheibe][0];
-    const QImage Vorlage = Fenster->ImageOriginal->Picture().convertToFormat(QImage::Format_RGB888);
+        QList{F->ScheibeLinks, F->ScheibeMitte, F->ScheibeRechts}[scheibe];
+    QImage& Ziel = *QList{&F->ZielbildLinks, &F->ZielbildMitte, &F->ZielbildRechts}[scheibe];
+    int& Symbol = *QList{&F->SymbolLinks, &F->SymbolMitte, &F->SymbolRechts}[scheibe];
+    const auto Drehe = QList{&TMainForm::RotateBitmapLinks, &TMainForm::RotateBitmapMitte,
+                             &TMainForm::RotateBitmapRechts}[scheibe];
+    const QImage Vorlage = F->ImageOriginal->Picture().convertToFormat(QImage::Format_RGB888);
     QMap<int, QImage> Gedreht;
     for (int Winkel : ruhewinkel) {
-        if (Scheibe == TMainForm::TScheibe::Links)
-            Fenster->RotateBitmapLinks(Vorlage, 125, 125, Winkel);
-        else if (Scheibe == TMainForm::TScheibe::Mitte)
-            Fenster->RotateBitmapMitte(Vorlage, 125, 125, Winkel);
-        else
-            Fenster->RotateBitmapRechts(Vorlage, 125, 125, Winkel);
+        (F.get()->*Drehe)(Vorlage, 125, 125, Winkel);
         Gedreht[Winkel] = Ziel;
     }
-
-    // Every size from the smallest to beyond the largest the size dialog reaches on a screen of
-    // 3840 x 2160 pixels (about 860 in portrait); rounding may give a disc a height a pixel off
-    // its width.
+    // From the smallest size to beyond the largest the size dialog reaches on 3840 x 2160 (about
+    // 860 in portrait); rounding may make a disc a pixel higher or lower than wide.
     for (int Breite = 1; Breite <= 1000; ++Breite) {
-        for (int Hoehe : {Breite - 1, Breite, Breite + 1}) {
-            if (Hoehe < 1)
-                continue;
+        for (int Hoehe = qMax(1, Breite - 1); Hoehe <= Breite + 1; ++Hoehe) {
             Steuerelement->resize(Breite, Hoehe);
             for (int Winkel : ruhewinkel) {
                 Ziel = Gedreht[Winkel];
                 Symbol = 0;
-                Fenster->ZeigeRuhebild(Scheibe);
-                Fenster->CheckMarker();
-                // The artwork carries code 1 at the bottom, then one code per 45 degrees.
-                if (Symbol != Winkel / 45 % 8 + 1)
+                F->ZeigeRuhebild(TMainForm::TScheibe(scheibe));
+                F->CheckMarker();
+                // The artwork has code 1 at the bottom, then one code more every 45 degrees.
+                if (Symbol != Winkel / 45 % 8 + 1 || Steuerelement->Picture() != Ziel)
                     QFAIL(qPrintable(QStringLiteral("%1 x %2, %3 Grad: Symbol %4")
                                          .arg(Breite)
                                          .arg(Hoehe)
                                          .arg(Winkel)
                                          .arg(Symbol)));
-                QCOMPARE(Steuerelement->Picture(), Ziel);
             }
         }
     }
+}
+
+void TestMainFormSpiel::tastenErreichenImSpielNurStartUndStop_data()
+{
+    QTest::addColumn<int>("taste");
+    QTest::addColumn<QString>("angeklickt"); // what the player clicked before the game
+    for (int Taste : {int(Qt::Key_Space), int(Qt::Key_Return)})
+        for (const char* Name : {"", "KommentarHoeren", "Edit1", "ButtonRisiko", "HilfeButton"})
+            QTest::addRow("%s %s", Taste == Qt::Key_Space ? "Leertaste" : "Enter", Name)
+                << Taste << QString::fromLatin1(Name);
+}
+
+void TestMainFormSpiel::tastenErreichenImSpielNurStartUndStop()
+{
+    QFETCH(int, taste);
+    QFETCH(QString, angeklickt);
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    P.Ziehe = Ziehungen(0, 59, 0); // the middle disc turns long after its start button went
+    auto F = Spielfenster(Welt, P);
+    if (auto* W = angeklickt.isEmpty() ? nullptr : F->findChild<QWidget*>(angeklickt)) {
+        const bool Schalter = qobject_cast<QCheckBox*>(W) || W == F->ButtonRisiko;
+        for (int Klick = 0; Klick < (Schalter ? 2 : 1); ++Klick) // twice: as it was
+            QTest::mouseClick(W, Qt::LeftButton, {}, {4, W->height() / 2});
+    }
+    const QByteArray Ini = Welt.LiesIni();
+    const qsizetype Geoeffnet = Welt.Geoeffnet.size();
+    int Gedrueckt = 0;
+    P.BeiBild = [&](const TDrehbild&) {
+        if (F->StartBtnGruen->isVisible() || F->StopBtnGruen->isVisible())
+            return;
+        ++Gedrueckt;
+        QTest::keyClick(F->windowHandle(), Qt::Key(taste));
+    };
+    F->SpielGeldSpeicher = BcdFromText("0,2");
+    F->AutoStartClick();
+
+    QVERIFY(Gedrueckt > 20);
+    QCOMPARE(Welt.LiesIni(), Ini);
+    QVERIFY(F->KommentarHoeren->isChecked() && F->LogDateiSpeichern->isChecked() && F->RisikoEin);
+    QCOMPARE(F->Edit1->text(), QStringLiteral("Kein Name"));
+    QCOMPARE(Welt.Geoeffnet.size(), Geoeffnet);
+    QCOMPARE(Welt.Prozessenden, 0);
 }
 
 void TestMainFormSpiel::spielKostetSonderspielOderZwanzigCent_data()
