@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <exception>
 
 namespace {
@@ -13,12 +14,18 @@ class TAnwendung : public QApplication
 public:
     using QApplication::QApplication;
 
+    // The box's parent when no window of the program is active, as on a Wayland desktop that
+    // has not given it the focus: a box with a parent is a dialog of the machine, which the
+    // window system places over it.
+    QPointer<QWidget> Hauptfenster;
+
     bool notify(QObject* Empfaenger, QEvent* Ereignis) override
     {
         try {
             return QApplication::notify(Empfaenger, Ereignis);
         } catch (const std::exception& Fehler) {
-            QMessageBox::critical(activeWindow(), QStringLiteral("Vorlix"),
+            QWidget* Bezug = activeWindow() ? activeWindow() : Hauptfenster.data();
+            QMessageBox::critical(Bezug, QStringLiteral("Vorlix"),
                                   QString::fromLocal8Bit(Fehler.what()));
             return false;
         }
@@ -30,8 +37,13 @@ public:
 int main(int argc, char* argv[])
 {
     TAnwendung Anwendung(argc, argv);
+    // The window's class (X11) and app id (Wayland) tie the window to its menu entry, however the
+    // program was started.
+    QApplication::setApplicationName(QStringLiteral("Vorlix"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORLIX_KENNUNG));
     try {
         TMainForm MainForm;
+        Anwendung.Hauptfenster = &MainForm;
         TForm2 Form2(MainForm.GroessenZiel(), &MainForm);
         MainForm.SetzeGroessenDialog(&Form2);
         MainForm.show();

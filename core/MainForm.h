@@ -126,8 +126,8 @@ public:
     void RotateBitmapLinks(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
     void RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
     void RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
-    // Bild stretched to Breite x Hoehe; false, and Bild unchanged, when that fails.
-    bool ResizeBmp(QImage& Bild, int Breite, int Hoehe);
+    // The disc shows its resting picture, the turned artwork in its target picture.
+    void ZeigeRuhebild(TScheibe Scheibe);
     // The symbol codes of the three resting discs from their target pictures.
     void CheckMarker();
     void RotateBitmapSchraube(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
@@ -401,6 +401,23 @@ private:
     void FolgeBildschirm();
     void BildschirmGewechselt();
     void DrehscheibeAnScheibeAnpassen();
+    // discs/Schraube.cpp
+    struct TLabelStand
+    {
+        QString Text;
+        QFont Schrift;
+        QPoint Ort;
+        QRect Gesicht;
+        bool operator==(const TLabelStand&) const = default;
+    };
+    TLabelStand Label1Stand() const;
+    TLabelStand Label1Zentriert; // as Label1 stood when the screw's tick last centred it
+    // core/Tastatur.cpp
+    void RichteTastaturEin();
+    bool IstSpielknopf(const QObject* Objekt) const; // the start, stop or payout button
+    // true: the event is kept from its control (keys during a game, the focus of a button put
+    // away).
+    bool FaengtTasteAb(QObject* Objekt, QEvent* Ereignis);
     // core/Beenden.cpp
     // Saves the log in the working folder, or in the program folder when that is gone; a
     // failure is reported and the caller goes on.

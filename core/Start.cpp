@@ -67,6 +67,7 @@ TMainForm::TMainForm(TMainFormUmgebung Umgebung, QWidget* Parent)
         this->Umgebung.ProzessEnde = &TMainForm::BeendeProzessSofort;
     Groessenziel = std::make_unique<TGroessenZielFenster>(*this);
     ErzeugeSteuerelemente();
+    RichteTastaturEin();
     FormCreate();
 }
 
@@ -255,6 +256,8 @@ bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis)
         Beenden();
     } else if (Objekt == Edit1 && Ereignis->type() == QEvent::MouseButtonPress) {
         Edit1Click();
+    } else if (FaengtTasteAb(Objekt, Ereignis)) {
+        return true;
     }
     return QWidget::eventFilter(Objekt, Ereignis);
 }

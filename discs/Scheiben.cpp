@@ -106,16 +106,16 @@ void TMainForm::RotateLinksClick()
     Zeitraffer::Einschalten(*TimerSchnellDrehendeScheibe);
     if (!ScheibeDrehen(TScheibe::Links, Grenze))
         return;
-    if (LinksGestoppt) {
-        ResizeBmp(ZielbildLinks, ScheibeLinks->width(), ScheibeLinks->height());
-        ScheibeLinks->SetPicture(ZielbildLinks);
-    }
+    if (LinksGestoppt)
+        ZeigeRuhebild(TScheibe::Links);
     if (!NachstartLaeuft) {
         StartBtnGruen->show();
         StartBtnGruen->setFocus();
         RotateMitteClick();
     }
-    if (!ProgrammEndet)
+    // A free re-spin returns into the middle disc's spin, whose picture flickers on; after a whole
+    // game no disc turns, and the spin picture is left alone until the next one starts.
+    if (NachstartLaeuft && !ProgrammEndet)
         Zeitraffer::Einschalten(*TimerSchnellDrehendeScheibe);
 }
 
@@ -144,7 +144,7 @@ void TMainForm::RotateRechtsClick()
         return;
     StopBtnGruen->hide();
     if (StopAngefordert || RechtsGestoppt)
-        ScheibeRechts->SetPicture(ZielbildRechts);
+        ZeigeRuhebild(TScheibe::Rechts);
     CheckMarker();
     CheckSchraube();
     Zeitraffer::Einschalten(*SchraubenTimer);
@@ -220,7 +220,7 @@ void TMainForm::RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, 
     ScheibeRechts->ZeichneDarueber(Spinbild);
     ScheibeMitte->ZeichneDarueber(Spinbild);
     if (MitteGestoppt)
-        ScheibeMitte->SetPicture(ZielbildMitte);
+        ZeigeRuhebild(TScheibe::Mitte);
     Bildpause();
 }
 
@@ -231,20 +231,20 @@ void TMainForm::RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY,
     Bildpause();
 }
 
-bool TMainForm::ResizeBmp(QImage& Bild, int Breite, int Hoehe)
+void TMainForm::ZeigeRuhebild(TScheibe Scheibe)
 {
-    try {
-        if (Breite <= 0 || Hoehe <= 0 || Bild.isNull())
-            return false;
-        // Nearest neighbour keeps the marker colours pure for the symbol detection.
-        QImage Gestreckt = Bild.scaled(Breite, Hoehe, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                               .convertToFormat(QImage::Format_RGB888);
-        if (Gestreckt.isNull())
-            return false;
-        Bild = std::move(Gestreckt);
-        return true;
-    } catch (...) {
-        return false;
+    // The target keeps the artwork's own size and the disc only stretches it on the screen, so
+    // the marker is read where the artwork has it, whatever size the machine has.
+    switch (Scheibe) {
+    case TScheibe::Links:
+        ScheibeLinks->SetPicture(ZielbildLinks);
+        break;
+    case TScheibe::Mitte:
+        ScheibeMitte->SetPicture(ZielbildMitte);
+        break;
+    case TScheibe::Rechts:
+        ScheibeRechts->SetPicture(ZielbildRechts);
+        break;
     }
 }
 

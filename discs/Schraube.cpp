@@ -22,7 +22,12 @@ constexpr QRgb Schlitzfarbe = qRgb(0xC0, 0xC0, 0xC0);
 
 void TMainForm::SchraubenTimerTimer()
 {
-    Label1Zentrieren();
+    // Measuring the text is the costly part of a tick: the label is centred anew only when its
+    // text, its font or a place changed since it was last centred.
+    if (Label1Stand() != Label1Zentriert) {
+        Label1Zentrieren();
+        Label1Zentriert = Label1Stand();
+    }
     if (SchraubenWinkel == 360)
         SchraubenWinkel = 0;
     SchraubenWinkel += 45;
@@ -30,6 +35,11 @@ void TMainForm::SchraubenTimerTimer()
     RotateBitmapSchraube(Schraube, Rotation::Mitte(Schraube.width()),
                          Rotation::Mitte(Schraube.height()), SchraubenWinkel);
     QCoreApplication::processEvents();
+}
+
+TMainForm::TLabelStand TMainForm::Label1Stand() const
+{
+    return {Label1->Caption(), Label1->font(), Label1->pos(), ImageGesicht->geometry()};
 }
 
 void TMainForm::RotateBitmapSchraube(const QImage& Quelle, int MitteX, int MitteY, double Winkel)

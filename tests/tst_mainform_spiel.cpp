@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QSlider>
 
 using namespace Testhilfe;
@@ -108,6 +109,10 @@ private slots:
 
     void scheibenRuhenAufDemGezogenenSymbol_data();
     void scheibenRuhenAufDemGezogenenSymbol();
+    void jederRuhewinkelZahltBeiJederScheibengroesse_data();
+    void jederRuhewinkelZahltBeiJederScheibengroesse();
+    void tastenErreichenImSpielNurStartUndStop_data();
+    void tastenErreichenImSpielNurStartUndStop();
     void spielKostetSonderspielOderZwanzigCent_data();
     void spielKostetSonderspielOderZwanzigCent();
     void stopHaeltRechteScheibeAmLetztenWinkel_data();
@@ -153,11 +158,114 @@ void TestMainFormSpiel::scheibenRuhenAufDemGezogenenSymbol()
     QCOMPARE((QList<int>{P.LetzterWinkel(0), P.LetzterWinkel(1), P.LetzterWinkel(2)}), winkel);
     QCOMPARE((QList<int>{Fenster->SymbolLinks, Fenster->SymbolMitte, Fenster->SymbolRechts}),
              codes);
-    // The left resting picture is stretched to its disc; the discs show their target pictures.
-    QCOMPARE(Fenster->ZielbildLinks.size(), Fenster->ScheibeLinks->size());
+    // The resting pictures keep the artwork's size; the discs show their target pictures.
+    QCOMPARE(Fenster->ZielbildLinks.size(), Fenster->ImageOriginal->Picture().size());
     QCOMPARE(Fenster->ScheibeRechts->Picture(), Fenster->ZielbildRechts);
     QVERIFY(Fenster->ScheibeMitte->Darueber().isNull());
     QVERIFY(!Fenster->SpielLaeuft);
+}
+
+void TestMainFormSpiel::jederRuhewinkelZahltBeiJederScheibengroesse_data()
+{
+    QTest::addColumn<int>("scheibe");
+    QTest::addColumn<QList<int>>("ruhewinkel");
+    // From the draws: left the largest multiple of 135 below 45 r + 100, middle 45 (r + 2), right
+    // 45 (r + 17), or any multiple of 45 from 90 on where the stop button stopped it.
+    QList<int> Winkel[3];
+    for (int r = 0; r < 60; ++r) {
+        if (r < 45 && !Winkel[0].contains((45 * r + 99) / 135 * 135))
+            Winkel[0] << (45 * r + 99) / 135 * 135;
+        Winkel[1] << 45 * (r + 2);
+        if (r <= 26)
+            Winkel[2] << 45 * (r + 2);
+    }
+    int Scheibe = 0;
+    for (const char* Name : {"links", "mitte", "rechts"})
+        QTest::newRow(Name) << Scheibe << Winkel[Scheibe++];
+}
+
+void TestMainFormSpiel::jederRuhewinkelZahltBeiJederScheibengroesse()
+{
+    QFETCH(int, scheibe);
+    QFETCH(QList<int>, ruhewinkel);
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    auto F = Spielfenster(Welt, P);
+    TImageWindow* Steuerelement =
+        QList{F->ScheibeLinks, F->ScheibeMitte, F->ScheibeRechts}[scheibe];
+    QImage& Ziel = *QList{&F->ZielbildLinks, &F->ZielbildMitte, &F->ZielbildRechts}[scheibe];
+    int& Symbol = *QList{&F->SymbolLinks, &F->SymbolMitte, &F->SymbolRechts}[scheibe];
+    const auto Drehe = QList{&TMainForm::RotateBitmapLinks, &TMainForm::RotateBitmapMitte,
+                             &TMainForm::RotateBitmapRechts}[scheibe];
+    const QImage Vorlage = F->ImageOriginal->Picture().convertToFormat(QImage::Format_RGB888);
+    QList<QImage> Gedreht;
+    for (int Winkel : ruhewinkel) {
+        (F.get()->*Drehe)(Vorlage, 125, 125, Winkel);
+        Gedreht << Ziel;
+    }
+    // From the smallest size to beyond the largest the size dialog reaches on 3840 x 2160 (about
+    // 860 in portrait); rounding may make a disc a pixel higher or lower than wide.
+    for (int Breite = 1; Breite <= 1000; ++Breite) {
+        for (int Hoehe = qMax(1, Breite - 1); Hoehe <= Breite + 1; ++Hoehe) {
+            Steuerelement->resize(Breite, Hoehe);
+            for (int i = 0; i < Gedreht.size(); ++i) {
+                Ziel = Gedreht[i];
+                Symbol = 0;
+                F->ZeigeRuhebild(TMainForm::TScheibe(scheibe));
+                F->CheckMarker();
+                // The artwork has code 1 at the bottom, then one code more every 45 degrees.
+                if (Symbol != ruhewinkel[i] / 45 % 8 + 1 || Steuerelement->Picture() != Ziel)
+                    QFAIL(qPrintable(QStringLiteral("%1 x %2, %3 Grad: Symbol %4")
+                                         .arg(Breite)
+                                         .arg(Hoehe)
+                                         .arg(ruhewinkel[i])
+                                         .arg(Symbol)));
+            }
+        }
+    }
+}
+
+void TestMainFormSpiel::tastenErreichenImSpielNurStartUndStop_data()
+{
+    QTest::addColumn<int>("taste");
+    QTest::addColumn<QString>("angeklickt"); // what the player clicked before the game
+    for (int Taste : {int(Qt::Key_Space), int(Qt::Key_Return)})
+        for (const char* Name : {"", "KommentarHoeren", "Edit1", "ButtonRisiko", "HilfeButton"})
+            QTest::addRow("%s %s", Taste == Qt::Key_Space ? "Leertaste" : "Enter", Name)
+                << Taste << QString::fromLatin1(Name);
+}
+
+void TestMainFormSpiel::tastenErreichenImSpielNurStartUndStop()
+{
+    QFETCH(int, taste);
+    QFETCH(QString, angeklickt);
+    TUmgebung Welt;
+    TSpielprotokoll P;
+    P.Ziehe = Ziehungen(0, 59, 0); // the middle disc turns long after its start button went
+    auto F = Spielfenster(Welt, P);
+    if (auto* W = angeklickt.isEmpty() ? nullptr : F->findChild<QWidget*>(angeklickt)) {
+        const bool Schalter = qobject_cast<QCheckBox*>(W) || W == F->ButtonRisiko;
+        for (int Klick = 0; Klick < (Schalter ? 2 : 1); ++Klick) // twice: as it was
+            QTest::mouseClick(W, Qt::LeftButton, {}, {4, W->height() / 2});
+    }
+    const QByteArray Ini = Welt.LiesIni();
+    const qsizetype Geoeffnet = Welt.Geoeffnet.size();
+    int Gedrueckt = 0;
+    P.BeiBild = [&](const TDrehbild&) {
+        if (F->StartBtnGruen->isVisible() || F->StopBtnGruen->isVisible())
+            return;
+        ++Gedrueckt;
+        QTest::keyClick(F->windowHandle(), Qt::Key(taste));
+    };
+    F->SpielGeldSpeicher = BcdFromText("0,2");
+    F->AutoStartClick();
+
+    QVERIFY(Gedrueckt > 20);
+    QCOMPARE(Welt.LiesIni(), Ini);
+    QVERIFY(F->KommentarHoeren->isChecked() && F->LogDateiSpeichern->isChecked() && F->RisikoEin);
+    QCOMPARE(F->Edit1->text(), QStringLiteral("Kein Name"));
+    QCOMPARE(Welt.Geoeffnet.size(), Geoeffnet);
+    QCOMPARE(Welt.Prozessenden, 0);
 }
 
 void TestMainFormSpiel::spielKostetSonderspielOderZwanzigCent_data()
@@ -287,9 +395,11 @@ void TestMainFormSpiel::startknopfDrehtLinksEinmalGratisNach()
     Fenster->SpielGeldSpeicher = BcdFromText("0,4");
     Fenster->AutoStartCheckBox->setChecked(true);
     QList<QPair<int, bool>> Angebot; // middle angle, start button offered
+    bool Flackert = true; // the spin picture changes in every frame before the final approach
     P.BeiBild = [&](const TDrehbild& Bild) {
         if (Bild.Scheibe != 1)
             return;
+        Flackert &= Fenster->MitteGestoppt || Fenster->TimerSchnellDrehendeScheibe->isActive();
         Angebot << qMakePair(Bild.Winkel, Fenster->StartBtnGruen->isVisible());
         if (taste && Bild.Winkel == 135 && Fenster->StartBtnGruen->hasFocus()) {
             DrueckeImFokus(Qt::Key(taste));
@@ -309,6 +419,9 @@ void TestMainFormSpiel::startknopfDrehtLinksEinmalGratisNach()
     QCOMPARE(P.LetzterWinkel(0), taste ? 135 : 270);
     QCOMPARE(Fenster->SymbolLinks, taste ? 4 : 7);
     QVERIFY(!Fenster->NachstartLaeuft);
+    QVERIFY(Flackert);
+    // Between games no disc turns, and nothing makes spin pictures.
+    QVERIFY(!Fenster->TimerSchnellDrehendeScheibe->isActive());
 }
 
 void TestMainFormSpiel::spieldauerFolgtDemRegler_data()

@@ -21,11 +21,19 @@ void TBild::PictureChanged()
     update();
 }
 
+void TBild::PruefeDeckend()
+{
+    // A picture that covers the whole control lets Qt skip painting what lies below it.
+    setAttribute(Qt::WA_OpaquePaintEvent,
+                 StretchEin && !TransparentEin && !Bild.isNull() && !Bild.hasAlphaChannel());
+}
+
 void TBild::SetStretch(bool Wert)
 {
     if (Wert == StretchEin)
         return;
     StretchEin = Wert;
+    PruefeDeckend();
     update();
 }
 
@@ -39,6 +47,7 @@ void TBild::SetTransparent(bool Wert)
 
 void TBild::BereiteVor()
 {
+    PruefeDeckend();
     Vorbereitet = QPixmap::fromImage(TransparentEin ? Bilder::Durchsichtig(Bild) : Bild);
 }
 

@@ -39,6 +39,7 @@ protected:
 
 private:
     void BereiteVor();
+    void PruefeDeckend();
 
     QImage Bild;
     QPixmap Vorbereitet;

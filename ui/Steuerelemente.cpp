@@ -482,7 +482,8 @@ void TMainForm::ErzeugeBedienung()
 
 void TMainForm::ErzeugeTimer()
 {
-    TimerSchnellDrehendeScheibe = NeuerTimer(this, "TimerSchnellDrehendeScheibe", 200, true);
+    // Runs only while a disc turns (discs/), from its first tick on at the spin picture's pace.
+    TimerSchnellDrehendeScheibe = NeuerTimer(this, "TimerSchnellDrehendeScheibe", 30, false);
     TimerSpieldauer = NeuerTimer(this, "TimerSpieldauer", 8000, false);
     SchraubenTimer = NeuerTimer(this, "SchraubenTimer", 100, false);
     UhrzeitTimer = NeuerTimer(this, "UhrzeitTimer", 1000, true);

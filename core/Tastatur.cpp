@@ -1,0 +1,45 @@
+// Keys and focus: Space and Enter press only the start, stop and payout buttons that the game
+// gives the focus to, the name field takes typing between games, and while a game runs no
+// other control takes a key.
+
+#include "core/MainForm.h"
+#include "ui/Bedienelemente.h"
+
+#include <QEvent>
+#include <QLineEdit>
+
+void TMainForm::RichteTastaturEin()
+{
+    // Neither a click nor Tab gives any other control the focus, so no check box, slider or
+    // button of the panel is ever switched by a key meant for the game.
+    for (QWidget* Steuerelement : findChildren<QWidget*>()) {
+        if (!Steuerelement->isWindow() && !IstSpielknopf(Steuerelement))
+            Steuerelement->setFocusPolicy(Qt::NoFocus);
+    }
+    Edit1->setFocusPolicy(Qt::ClickFocus);
+}
+
+bool TMainForm::IstSpielknopf(const QObject* Objekt) const
+{
+    return Objekt == StartBtnGruen || Objekt == StopBtnGruen || Objekt == GibMirMeinGeldBtn;
+}
+
+bool TMainForm::FaengtTasteAb(QObject* Objekt, QEvent* Ereignis)
+{
+    auto* Steuerelement = qobject_cast<QWidget*>(Objekt);
+    if (!Steuerelement || Steuerelement->window() != this)
+        return false;
+    switch (Ereignis->type()) {
+    case QEvent::Hide:
+        // Qt would hand the focus of a button that is put away to the next control in the tab
+        // chain; the window keeps it instead, and takes no key itself but Esc.
+        if (IstSpielknopf(Steuerelement) && Steuerelement->isHidden() && Steuerelement->hasFocus())
+            setFocus();
+        return false;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return SpielLaeuft && Objekt != StartBtnGruen && Objekt != StopBtnGruen;
+    default:
+        return false;
+    }
+}
