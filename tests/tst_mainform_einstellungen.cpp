@@ -93,6 +93,8 @@ private slots:
     void ohneFormScalierenBleibtAllesBeiHundert();
     void unbrauchbarerFaktorGiltAlsNichtGesetzt_data();
     void unbrauchbarerFaktorGiltAlsNichtGesetzt();
+    void faktorJenseitsDesBildschirmsGiltAlsNichtGesetzt_data();
+    void faktorJenseitsDesBildschirmsGiltAlsNichtGesetzt();
     void kleinerImErststartDialogSpeichertBeiOk();
     void groesserImErststartDialogSpeichertBeiOk();
     void rechtsklickAufDieNaseOeffnetDenDialog();
@@ -152,6 +154,14 @@ void TestMainFormEinstellungen::geschwindigkeitAuszahlung_data()
         << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=30\n") << 2000.0 << 30;
     QTest::newRow("keine Zahl") << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=flott\n")
                                 << 1500.0 << 0;
+    QTest::newRow("1000, die laengste")
+        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=1000\n") << 2400.0 << 1000;
+    QTest::newRow("1001 gilt als fehlend")
+        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=1001\n") << 2400.0 << 0;
+    QTest::newRow("groesste Zahl gilt als fehlend")
+        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=2147483647\n") << 2400.0 << 0;
+    QTest::newRow("negativ gilt als fehlend, auch unter 2000 MHz")
+        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=-1\n") << 1500.0 << 0;
 }
 
 void TestMainFormEinstellungen::geschwindigkeitAuszahlung()
@@ -413,6 +423,35 @@ void TestMainFormEinstellungen::unbrauchbarerFaktorGiltAlsNichtGesetzt()
     QCOMPARE(S.Fenster->ScaleByWert, 83);
     QCOMPARE(IniWert(S.Welt, "ScaleBy"), QString("83"));
     QVERIFY(S.Dialog->isVisible());
+}
+
+void TestMainFormEinstellungen::faktorJenseitsDesBildschirmsGiltAlsNichtGesetzt_data()
+{
+    QTest::addColumn<QSize>("Bildschirm");
+    QTest::addColumn<QByteArray>("ScaleBy");
+    QTest::addColumn<int>("Faktor");
+    QTest::addColumn<bool>("Erststart");
+    QTest::newRow("115 quer") << QSize(1600, 900) << QByteArray("115") << 115 << false;
+    QTest::newRow("140 quer") << QSize(1600, 900) << QByteArray("140") << 100 << true;
+    QTest::newRow("150 hochkant") << QSize(1080, 1920) << QByteArray("150") << 150 << false;
+    QTest::newRow("200 hochkant") << QSize(1080, 1920) << QByteArray("200") << 100 << true;
+    QTest::newRow("100 zu schmal") << QSize(1024, 768) << QByteArray("100") << 100 << false;
+    QTest::newRow("101 zu schmal") << QSize(1024, 768) << QByteArray("101") << 83 << true;
+    QTest::newRow("100000") << QSize(1920, 1080) << QByteArray("100000") << 100 << true;
+    QTest::newRow("groesste Zahl") << QSize(1920, 1080) << QByteArray("2147483647") << 100 << true;
+}
+
+void TestMainFormEinstellungen::faktorJenseitsDesBildschirmsGiltAlsNichtGesetzt()
+{
+    QFETCH(QSize, Bildschirm);
+    QFETCH(QByteArray, ScaleBy);
+    QFETCH(int, Faktor);
+    QFETCH(bool, Erststart);
+    TGestartet S("[Einstellungen]\nFormScalieren=1\nScaleBy=" + ScaleBy + "\n", Bildschirm);
+    QVERIFY(Starte(*S.Fenster));
+    QCOMPARE(S.Fenster->ScaleByWert, Faktor);
+    QCOMPARE(IniWert(S.Welt, "ScaleBy"), QString::number(Faktor));
+    QCOMPARE(S.Dialog->isVisible(), Erststart);
 }
 
 void TestMainFormEinstellungen::kleinerImErststartDialogSpeichertBeiOk()

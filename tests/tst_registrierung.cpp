@@ -55,6 +55,7 @@ private slots:
     void verwirftTextDerKeineExportDateiIst();
     void unzulaessigePfadeHabenKeinenSchluessel_data();
     void unzulaessigePfadeHabenKeinenSchluessel();
+    void grosserTextWirdGanzGelesen();
 
     void dateiLiegtImKonfigurationsordner();
     void schreibenLegtDateiOhneTempUndSperrdateiAn();
@@ -281,6 +282,32 @@ void TestRegistrierung::unzulaessigePfadeHabenKeinenSchluessel()
     TRegWert Wert;
     QCOMPARE(Datei.LiesWert(pfad, "a", Wert), FehlerNichtGefunden);
     QVERIFY(!QFile::exists(Datei.Pfad()));
+}
+
+// So many values and keys that reading them one search after the other would take hours.
+void TestRegistrierung::grosserTextWirdGanzGelesen()
+{
+    constexpr int Werte = 200000;
+    constexpr int Schluessel = 50000;
+    QByteArray Text = Kopf + "[HKEY_CURRENT_USER\\S]\n";
+    for (int i = 0; i < Werte; ++i)
+        Text += "\"w" + QByteArray::number(i) + "\"=dword:1\n";
+    Text += "\"W7\"=\"neu\"\n\"w5\"=-\n";
+    for (int i = 0; i < Schluessel; ++i)
+        Text += "[HKEY_CURRENT_USER\\S\\k" + QByteArray::number(i) + "]\n";
+    Text += "[-HKEY_CURRENT_USER\\S\\K3]\n[HKEY_CURRENT_USER\\S\\k3]\n\"x\"=\"y\"\n";
+
+    const auto Wurzel = LiesRegText(Text, "HKEY_CURRENT_USER");
+    QVERIFY(Wurzel);
+    const TRegSchluessel* S = Wurzel->Finde({"S"});
+    QCOMPARE(S->Werte.size(), Werte - 1);
+    QCOMPARE(S->Werte[5].Name, "w6");
+    QCOMPARE(S->Werte[6].Name, "w7");
+    QCOMPARE(DatenAlsText(S->Werte[6].Daten), "neu");
+    QCOMPARE(S->Werte.last().Name, "w" + QString::number(Werte - 1));
+    QCOMPARE(S->Unterschluessel.size(), std::size_t(Schluessel));
+    QCOMPARE(S->Unterschluessel[3].Name, "k4");
+    QCOMPARE(S->Unterschluessel.back().Werte.size(), 1);
 }
 
 void TestRegistrierung::dateiLiegtImKonfigurationsordner()
