@@ -67,7 +67,11 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 # Each target runs on its seeds (tests/fuzz/korpus/<target>) and a working corpus in the build
-# folder; a finding stops the run and lies as befund-<target>-* in the build folder.
+# folder; a finding stops the run and lies as befund-<target>-* in the build folder. An input
+# that takes longer than FUZZ_ZEITLIMIT seconds is a finding too; the registry text gets inputs
+# up to the largest file the store reads, so that a reader slower than linear shows.
+FUZZ_ZEITLIMIT ?= 5
+FUZZ_LAENGE_fuzz_regtext = -max_len=1048576
 fuzz: deps
 	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DVORLIX_FUZZ=ON
@@ -75,8 +79,9 @@ fuzz: deps
 	@for ziel in $(FUZZ_ZIELE); do \
 	  echo "== $$ziel: $(FUZZ_SEKUNDEN) s"; \
 	  mkdir -p $(BUILD_FUZZ)/korpus/$$ziel; \
+	  case $$ziel in fuzz_regtext) laenge="$(FUZZ_LAENGE_fuzz_regtext)";; *) laenge="";; esac; \
 	  $(BUILD_FUZZ)/tests/fuzz/$$ziel -max_total_time=$(FUZZ_SEKUNDEN) -print_final_stats=1 \
-	    -artifact_prefix=$(BUILD_FUZZ)/befund-$$ziel- \
+	    -timeout=$(FUZZ_ZEITLIMIT) $$laenge -artifact_prefix=$(BUILD_FUZZ)/befund-$$ziel- \
 	    $(BUILD_FUZZ)/korpus/$$ziel tests/fuzz/korpus/$$ziel || exit 1; \
 	done
 

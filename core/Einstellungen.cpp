@@ -19,18 +19,23 @@ namespace {
 const QString Abschnitt = QStringLiteral("Einstellungen");
 }
 
-std::optional<QString> TMainForm::LiesEinstellung(const QString& Schluessel) const
+std::optional<QString> TMainForm::LiesEinstellung(const PrivateProfil::TIniDatei& Ini,
+                                                  const QString& Schluessel)
 {
     QString Puffer;
-    if (PrivateProfil::LiesText(Abschnitt, Schluessel, QString(), Puffer, 255, IniDatei) == 0)
+    if (Ini.LiesText(Abschnitt, Schluessel, QString(), Puffer, 255) == 0)
         return std::nullopt;
     return Puffer;
 }
 
-void TMainForm::SchreibeEinstellung(const QString& Schluessel, const QString& Wert) const
+void TMainForm::SchreibeEinstellung(const QString& Schluessel, const QString& Wert)
 {
+    if (NichtsMehrSpeichern)
+        return;
     // As with the system's profile calls, a failed write passes without a word.
-    PrivateProfil::SchreibText(Abschnitt, Schluessel, Wert, IniDatei);
+    const long Ergebnis = PrivateProfil::SchreibTextMitGrund(Abschnitt, Schluessel, Wert, IniDatei);
+    if (Ergebnis == Registrierung::FehlerGesperrt && !StartGelaufen)
+        BeendeWegenSperre(QString::fromStdString(EDateiGesperrt(IniDatei).what()));
 }
 
 void TMainForm::SchreibeKassenstand(bool MitKomma)
@@ -48,31 +53,33 @@ void TMainForm::SchreibeKassenstand(bool MitKomma)
 
 void TMainForm::LiesDarstellungsEinstellungen()
 {
-    if (const auto Dauer = LiesEinstellung(QStringLiteral("Spieldauer")))
+    const PrivateProfil::TIniDatei Ini(IniDatei);
+    if (const auto Dauer = LiesEinstellung(Ini, QStringLiteral("Spieldauer")))
         if (const auto Sekunden = Einstellungswerte::GanzeZahl(*Dauer)) {
             TrackBar1->setValue(*Sekunden); // the slider keeps it within 1 to 8
             Zeitraffer::SetzeIntervall(*TimerSpieldauer, TrackBar1->value() * 1000);
         }
 
-    if (const auto Geschwindigkeit = LiesEinstellung(QStringLiteral("GeschwindigkeitAuszahlung")))
-        if (const auto Millisekunden = Einstellungswerte::GanzeZahl(*Geschwindigkeit)) {
+    if (const auto Geschwindigkeit =
+            LiesEinstellung(Ini, QStringLiteral("GeschwindigkeitAuszahlung")))
+        if (const auto Millisekunden = Einstellungswerte::Auszahlpause(*Geschwindigkeit)) {
             GeschwindigkeitAuszahlung = *Millisekunden;
             if (ProzessorTakt < 2000.0)
                 GeschwindigkeitAuszahlung = 1;
         }
 
-    const auto Name = LiesEinstellung(QStringLiteral("SpielerName"));
+    const auto Name = LiesEinstellung(Ini, QStringLiteral("SpielerName"));
     Edit1->setText(Name ? *Name : QStringLiteral("Kein Name"));
     SpielerName = Edit1->text();
 
-    const auto Kasse = LiesEinstellung(QStringLiteral("Automatenkassenstand anzeigen"));
+    const auto Kasse = LiesEinstellung(Ini, QStringLiteral("Automatenkassenstand anzeigen"));
     const bool KasseZeigen = Kasse && *Kasse == QLatin1String("1");
     AutomatenGeldspeicherAnzeige->setVisible(KasseZeigen);
     LabelEurostand->setVisible(KasseZeigen);
 
-    const auto Sound = LiesEinstellung(QStringLiteral("Sound"));
+    const auto Sound = LiesEinstellung(Ini, QStringLiteral("Sound"));
     KommentarHoeren->setChecked(!Sound || *Sound == QLatin1String("1"));
-    const auto Speichern = LiesEinstellung(QStringLiteral("Auswertung speichern"));
+    const auto Speichern = LiesEinstellung(Ini, QStringLiteral("Auswertung speichern"));
     LogDateiSpeichern->setChecked(!Speichern || *Speichern == QLatin1String("1"));
 }
 

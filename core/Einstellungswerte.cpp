@@ -15,6 +15,12 @@ std::optional<int> Groessenfaktor(const QString& Text)
     return Zahl && *Zahl >= 1 ? Zahl : std::nullopt;
 }
 
+std::optional<int> Auszahlpause(const QString& Text)
+{
+    const auto Zahl = GanzeZahl(Text);
+    return Zahl && *Zahl >= 0 && *Zahl <= LaengsteAuszahlpause ? Zahl : std::nullopt;
+}
+
 QString KassenstandFuerSpeicher(const QString& Betrag)
 {
     QString Text = Betrag;

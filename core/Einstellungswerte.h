@@ -13,6 +13,12 @@ std::optional<int> GanzeZahl(const QString& Text);
 // the factor is worked out afresh as on a first start.
 std::optional<int> Groessenfaktor(const QString& Text);
 
+// The payout's pause per step of the falling money, "GeschwindigkeitAuszahlung": a whole number
+// of milliseconds from 0 to LaengsteAuszahlpause; nullopt for anything else, which counts as not
+// set. A second per step already lets a single coin take a minute and more to fall.
+constexpr int LaengsteAuszahlpause = 1000;
+std::optional<int> Auszahlpause(const QString& Text);
+
 // The cash box as stored at the end of a run: the decimal comma becomes a blank ("1234 56").
 QString KassenstandFuerSpeicher(const QString& Betrag);
 

@@ -30,6 +30,9 @@ class IGroessenZiel;
 namespace Skalierung {
 struct TPanelLage;
 }
+namespace PrivateProfil {
+class TIniDatei;
+}
 
 // The machine's main window. It owns the machine: its controls, its state and its timers.
 // The member functions are defined by concern: start-up in core/Start.cpp, stored settings in
@@ -58,10 +61,13 @@ public:
     QString LiesAnwendungsPfadINRegistry();
 
     // ---- stored settings (core/Einstellungen.cpp)
-    // The value of Schluessel in section "Einstellungen" of IniDatei; nullopt when the key is
-    // missing or empty.
-    std::optional<QString> LiesEinstellung(const QString& Schluessel) const;
-    void SchreibeEinstellung(const QString& Schluessel, const QString& Wert) const;
+    // The value of Schluessel in section "Einstellungen" of the settings file, read once into
+    // Ini for several values; nullopt when the key is missing or empty.
+    static std::optional<QString> LiesEinstellung(const PrivateProfil::TIniDatei& Ini,
+                                                  const QString& Schluessel);
+    // A failed write passes silently, but a file that another program keeps locked during the
+    // start-up ends the program without writing anything (BeendeWegenSperre).
+    void SchreibeEinstellung(const QString& Schluessel, const QString& Wert);
     // "KA" with a blank for the decimal comma, as the end of the program stores it, or with the
     // comma itself, as the payout stores it. Throws when the store cannot be written.
     void SchreibeKassenstand(bool MitKomma = false);
@@ -377,6 +383,9 @@ private:
     void MeldeBeschaedigtenKassenstand();
     void MeldeDefektenSpeicher(const QString& Text);
     void MeldeWartendes();
+    // The start-up met a store that another program keeps locked: the player hears which file it
+    // is (Meldung), nothing more is stored, and the program ends.
+    void BeendeWegenSperre(const QString& Meldung);
     // ui/Steuerelemente.cpp
     void ErzeugeSteuerelemente();
     void ErzeugeFenster();
@@ -446,4 +455,5 @@ private:
     bool Gezeichnet = false;
     bool BeendenLaeuft = false;
     bool FormDestroyGelaufen = false;
+    bool NichtsMehrSpeichern = false; // set by BeendeWegenSperre
 };

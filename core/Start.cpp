@@ -139,8 +139,12 @@ void TMainForm::FormCreate()
     SonderSpiele = BcdFromText("0");
     SchreibeSonderspieleAnzeige();
 
-    BestimmeProgrammVerzeichnis();
-    LadeKassenstand();
+    try {
+        BestimmeProgrammVerzeichnis();
+        LadeKassenstand();
+    } catch (const EDateiGesperrt& Fehler) {
+        BeendeWegenSperre(QString::fromStdString(Fehler.what()));
+    }
 }
 
 void TMainForm::BestimmeProgrammVerzeichnis()
@@ -234,6 +238,19 @@ void TMainForm::MeldeWartendes()
         MessageDlgCtr(WartendeMeldungen.takeFirst(), QMessageBox::Warning, 0, QMessageBox::Ok);
     if (!ProgrammEndet)
         MeldeBeschaedigtenKassenstand();
+}
+
+void TMainForm::BeendeWegenSperre(const QString& Meldung)
+{
+    if (ProgrammEndet)
+        return;
+    ProgrammEndet = true;
+    BeendenLaeuft = true;
+    FormDestroyGelaufen = true;
+    NichtsMehrSpeichern = true;
+    MessageDlgCtr(Meldung + QStringLiteral("\nVorlix wird beendet, ohne etwas zu speichern."),
+                  QMessageBox::Critical, 0, QMessageBox::Ok);
+    Umgebung.ProzessEnde();
 }
 
 void TMainForm::MeldeBeschaedigtenKassenstand()

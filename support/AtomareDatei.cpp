@@ -1,10 +1,14 @@
 #include "support/AtomareDatei.h"
 
+#include "support/Zeitraffer.h"
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -60,13 +64,44 @@ void SynchronisiereOrdner(const QString& Pfad)
     }
 }
 
+// The file a chain of symbolic links at Pfad leads to; Pfad itself when it is no link. A link
+// into nowhere gives the place it names, so that writing creates the file there.
+QByteArray Linkziel(QByteArray Pfad)
+{
+    for (int Glied = 0; Glied < 40; ++Glied) {
+        char Ziel[PATH_MAX];
+        const ssize_t Laenge = ::readlink(Pfad.constData(), Ziel, sizeof Ziel);
+        if (Laenge <= 0 || Laenge == ssize_t(sizeof Ziel))
+            return Pfad;
+        const QByteArray Verweis(Ziel, Laenge);
+        const qsizetype Schnitt = Pfad.lastIndexOf('/');
+        Pfad = Verweis.startsWith('/') || Schnitt < 0 ? Verweis : Pfad.left(Schnitt + 1) + Verweis;
+    }
+    return Pfad; // a loop of links: opening it fails, so nothing was read and nothing is written
+}
+
+// Waits for the lock on the open lock file until Frist milliseconds have passed since Uhr began;
+// 0 or the errno of the failure (EWOULDBLOCK when the time is up).
+int WarteAufSperre(int Deskriptor, const QElapsedTimer& Uhr, int Frist)
+{
+    for (;;) {
+        if (::flock(Deskriptor, LOCK_EX | LOCK_NB) == 0)
+            return 0;
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK || Uhr.elapsed() >= Frist)
+            return errno;
+        Zeitraffer::Schlafe(10);
+    }
+}
+
 } // namespace
 
 // ---- atomic replacement and the lock ----
 
 long SchreibeDateiAtomar(const QString& Pfad, const QByteArray& Inhalt, unsigned ModusNeueDatei)
 {
-    const QByteArray Ziel = QFile::encodeName(Pfad);
+    const QByteArray Ziel = Linkziel(QFile::encodeName(Pfad));
     struct stat Alt = {};
     const bool AltVorhanden = ::stat(Ziel.constData(), &Alt) == 0;
     const mode_t Modus = AltVorhanden ? (Alt.st_mode & 07777) : mode_t(ModusNeueDatei);
@@ -95,13 +130,13 @@ long SchreibeDateiAtomar(const QString& Pfad, const QByteArray& Inhalt, unsigned
         ::unlink(Temp.constData());
         return AusErrno(Nummer);
     }
-    SynchronisiereOrdner(Pfad);
+    SynchronisiereOrdner(QFile::decodeName(Ziel));
     return ErfolgOk;
 }
 
 void EntferneVerwaisteTempdateien(const QString& Pfad)
 {
-    const QFileInfo Ziel(Pfad);
+    const QFileInfo Ziel(QFile::decodeName(Linkziel(QFile::encodeName(Pfad))));
     const QString Anfang = Ziel.fileName() + QLatin1String(TempEndung);
     QDir Ordner = Ziel.absoluteDir();
     const QStringList Namen = Ordner.entryList(QDir::Files | QDir::Hidden | QDir::System);
@@ -110,20 +145,20 @@ void EntferneVerwaisteTempdateien(const QString& Pfad)
             Ordner.remove(Name);
 }
 
-TDateiSperre::TDateiSperre(const QString& Pfad) : Sperrdatei(QFile::encodeName(Pfad + ".lock"))
+TDateiSperre::TDateiSperre(const QString& Pfad, int Frist)
+    : Sperrdatei(QFile::encodeName(Pfad + ".lock"))
 {
+    QElapsedTimer Uhr;
+    Uhr.start();
+    const int Wartezeit = Zeitraffer::Dauer(Frist);
     for (;;) {
         Deskriptor = ::open(Sperrdatei.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         if (Deskriptor < 0) {
             Fehler = AusErrno(errno);
             return;
         }
-        int Rc;
-        do
-            Rc = ::flock(Deskriptor, LOCK_EX);
-        while (Rc != 0 && errno == EINTR);
-        if (Rc != 0) {
-            Fehler = AusErrno(errno);
+        if (const int Nummer = WarteAufSperre(Deskriptor, Uhr, Wartezeit)) {
+            Fehler = Nummer == EWOULDBLOCK ? FehlerGesperrt : AusErrno(Nummer);
             ::close(Deskriptor);
             Deskriptor = -1;
             return;

@@ -13,29 +13,37 @@ constexpr long ErfolgOk = 0;
 constexpr long FehlerNichtGefunden = 2;
 constexpr long FehlerPfadNichtGefunden = 3;
 constexpr long FehlerZugriff = 5;
+constexpr long FehlerUngeeignet = 13; // not a regular file, or far too large for a store
 constexpr long FehlerSchreiben = 29;
 constexpr long FehlerLesen = 30;
+constexpr long FehlerGesperrt = 33; // another program held the lock past the time limit
 constexpr long FehlerPlatteVoll = 112;
 constexpr long FehlerPfadname = 161;
 
 // Replaces the file at Pfad by Inhalt: a temporary file in the same folder, written, flushed to
 // the disk and renamed over the old one. An existing file keeps its permissions; a new one gets
-// ModusNeueDatei (minus the umask). Returns ErfolgOk or the reason of the failure; no temporary
-// file is left behind on failure.
+// ModusNeueDatei (minus the umask). A symbolic link at Pfad stays: the file it leads to is
+// replaced, with the temporary file in that file's folder. Returns ErfolgOk or the reason of the
+// failure; no temporary file is left behind on failure.
 long SchreibeDateiAtomar(const QString& Pfad, const QByteArray& Inhalt,
                          unsigned ModusNeueDatei = 0666);
 
-// Removes the temporary files that writers of Pfad left when they were killed before their
-// rename. Only for a caller that holds the TDateiSperre of Pfad: no other writer can be between
-// creating and renaming its temporary file then.
+// Removes the temporary files that writers of Pfad (or of the file a link at Pfad leads to) left
+// when they were killed before their rename. Only for a caller that holds the TDateiSperre of
+// Pfad: no other writer can be between creating and renaming its temporary file then.
 void EntferneVerwaisteTempdateien(const QString& Pfad);
 
+// How long a TDateiSperre waits for another holder, in milliseconds of the time-lapse factor.
+constexpr int SperrfristMs = 5000;
+
 // An exclusive lock for changing the file at Pfad, shared by all processes: a lock file
-// "<Pfad>.lock" beside it, removed again on release. Waits until the lock is free.
+// "<Pfad>.lock" beside it, removed again on release. Waits at most Frist milliseconds (through
+// the time-lapse factor) while another holder has it; then Ergebnis() is FehlerGesperrt, for a
+// holder that hangs or a file system that never answers must not stop the program.
 class TDateiSperre
 {
 public:
-    explicit TDateiSperre(const QString& Pfad);
+    explicit TDateiSperre(const QString& Pfad, int Frist = SperrfristMs);
     ~TDateiSperre();
     TDateiSperre(const TDateiSperre&) = delete;
     TDateiSperre& operator=(const TDateiSperre&) = delete;

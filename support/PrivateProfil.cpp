@@ -1,9 +1,9 @@
 #include "support/PrivateProfil.h"
 
 #include "support/AtomareDatei.h"
+#include "support/GewoehnlicheDatei.h"
 #include "support/Windows1252.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace PrivateProfil {
@@ -185,62 +185,67 @@ bool SetzeWert(QStringList& Zeilen, const QString& Abschnitt, const QString& Sch
 // ErfolgOk with an empty text when there is no file.
 long LiesDatei(const QString& Datei, QString& Text)
 {
-    QFile Ini(Datei);
-    if (!Ini.exists())
-        return Registrierung::ErfolgOk;
-    if (!Ini.open(QIODevice::ReadOnly))
-        return Registrierung::FehlerZugriff;
-    Text = Windows1252::Dekodiere(Ini.readAll());
-    return Ini.error() == QFileDevice::NoError ? Registrierung::ErfolgOk
-                                               : Registrierung::FehlerLesen;
-}
-
-std::optional<QString> FindeWert(const QString& Abschnitt, const QString& Schluessel,
-                                 const QString& Datei)
-{
-    QString Text;
-    if (Datei.isEmpty() || LiesDatei(Datei, Text) != Registrierung::ErfolgOk)
-        return std::nullopt;
-    const QStringList Zeilen = Zerlege(Text).Zeilen;
-    const qsizetype Kopf = FindeAbschnitt(Zeilen, Abschnitt);
-    const qsizetype Zeile = Kopf < 0 ? -1 : FindeSchluessel(Zeilen, Kopf, Schluessel);
-    if (Zeile < 0)
-        return std::nullopt;
-    return OhneZitatzeichen(Getrimmt(AlsSchluesselZeile(Zeilen[Zeile])->Wert));
+    QByteArray Inhalt;
+    bool Vorhanden = false;
+    const long Ergebnis = Registrierung::LiesGewoehnlicheDatei(Datei, Inhalt, Vorhanden);
+    Text = Windows1252::Dekodiere(Inhalt);
+    return Ergebnis;
 }
 
 } // namespace
 
-int LiesText(const QString& Abschnitt, const QString& Schluessel, const QString& Vorgabe,
-             QString& Puffer, int Groesse, const QString& Datei)
+TIniDatei::TIniDatei(const QString& Datei)
+{
+    QString Text;
+    if (!Datei.isEmpty() && LiesDatei(Datei, Text) == Registrierung::ErfolgOk)
+        Zeilen = Zerlege(Text).Zeilen;
+}
+
+int TIniDatei::LiesText(const QString& Abschnitt, const QString& Schluessel, const QString& Vorgabe,
+                        QString& Puffer, int Groesse) const
 {
     Puffer.clear();
     if (Groesse <= 0)
         return 0;
-    const auto Wert = FindeWert(Abschnitt, Schluessel, Datei);
-    Puffer = (Wert ? *Wert : OhneEndleerzeichen(Vorgabe)).left(Groesse - 1);
+    const qsizetype Kopf = FindeAbschnitt(Zeilen, Abschnitt);
+    const qsizetype Zeile = Kopf < 0 ? -1 : FindeSchluessel(Zeilen, Kopf, Schluessel);
+    Puffer = (Zeile < 0 ? OhneEndleerzeichen(Vorgabe)
+                        : OhneZitatzeichen(Getrimmt(AlsSchluesselZeile(Zeilen[Zeile])->Wert)))
+                 .left(Groesse - 1);
     return int(Puffer.size());
+}
+
+int LiesText(const QString& Abschnitt, const QString& Schluessel, const QString& Vorgabe,
+             QString& Puffer, int Groesse, const QString& Datei)
+{
+    return TIniDatei(Datei).LiesText(Abschnitt, Schluessel, Vorgabe, Puffer, Groesse);
+}
+
+long SchreibTextMitGrund(const QString& Abschnitt, const QString& Schluessel,
+                         const std::optional<QString>& Wert, const QString& Datei)
+{
+    if (Datei.isEmpty())
+        return Registrierung::FehlerPfadNichtGefunden;
+    const std::optional<QString> Einzeilig =
+        Wert ? std::optional<QString>(Geschuetzt(EinZeilig(*Wert))) : std::nullopt;
+    Registrierung::TDateiSperre Sperre(Datei);
+    if (Sperre.Ergebnis() != Registrierung::ErfolgOk)
+        return Sperre.Ergebnis();
+    // What could not be read must not be replaced by what little is known of it.
+    QString Text;
+    if (const long Gelesen = LiesDatei(Datei, Text); Gelesen != Registrierung::ErfolgOk)
+        return Gelesen;
+    TIniText Ini = Zerlege(Text);
+    if (!SetzeWert(Ini.Zeilen, EinZeilig(Abschnitt), EinZeilig(Schluessel), Einzeilig))
+        return Registrierung::ErfolgOk;
+    Registrierung::EntferneVerwaisteTempdateien(Datei);
+    return Registrierung::SchreibeDateiAtomar(Datei, Windows1252::Kodiere(Zusammen(Ini)));
 }
 
 bool SchreibText(const QString& Abschnitt, const QString& Schluessel,
                  const std::optional<QString>& Wert, const QString& Datei)
 {
-    if (Datei.isEmpty())
-        return false;
-    const std::optional<QString> Einzeilig =
-        Wert ? std::optional<QString>(Geschuetzt(EinZeilig(*Wert))) : std::nullopt;
-    Registrierung::TDateiSperre Sperre(Datei);
-    if (Sperre.Ergebnis() != Registrierung::ErfolgOk)
-        return false;
-    QString Text;
-    if (LiesDatei(Datei, Text) != Registrierung::ErfolgOk)
-        return false;
-    TIniText Ini = Zerlege(Text);
-    if (!SetzeWert(Ini.Zeilen, EinZeilig(Abschnitt), EinZeilig(Schluessel), Einzeilig))
-        return true;
-    Registrierung::EntferneVerwaisteTempdateien(Datei);
-    return Registrierung::SchreibeDateiAtomar(Datei, Windows1252::Kodiere(Zusammen(Ini))) ==
-           Registrierung::ErfolgOk;
+    return SchreibTextMitGrund(Abschnitt, Schluessel, Wert, Datei) == Registrierung::ErfolgOk;
 }
 
 } // namespace PrivateProfil

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Reading and writing single values of an ini file the way the system's private-profile calls
@@ -8,8 +9,22 @@
 //
 // Sections and keys match without regard to case, and the first match counts. A value read is
 // trimmed of blanks and tabs and loses one pair of enclosing quotes (' or "). Lines starting
-// with ';' are comments.
+// with ';' are comments. Only a regular file of at most 1 MB is read: anything else (a pipe, a
+// device, a folder, a huge file) reads as if it had no values and is never written.
 namespace PrivateProfil {
+
+// The file read once, for several values read in a row.
+class TIniDatei
+{
+public:
+    explicit TIniDatei(const QString& Datei);
+    // As the free LiesText, on the file as it was read.
+    int LiesText(const QString& Abschnitt, const QString& Schluessel, const QString& Vorgabe,
+                 QString& Puffer, int Groesse) const;
+
+private:
+    QStringList Zeilen;
+};
 
 // Puts the value of Schluessel in section Abschnitt of the file Datei into Puffer, or Vorgabe
 // (without its trailing blanks) when the file, the section or the key is missing. As the system
@@ -28,5 +43,9 @@ int LiesText(const QString& Abschnitt, const QString& Schluessel, const QString&
 // read or written.
 bool SchreibText(const QString& Abschnitt, const QString& Schluessel,
                  const std::optional<QString>& Wert, const QString& Datei);
+// The same with the reason of a failure: ErfolgOk, or a result of Registrierung
+// (FehlerGesperrt when another program held the file's lock past its time limit).
+long SchreibTextMitGrund(const QString& Abschnitt, const QString& Schluessel,
+                         const std::optional<QString>& Wert, const QString& Datei);
 
 } // namespace PrivateProfil

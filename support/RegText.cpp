@@ -1,8 +1,10 @@
 #include "support/RegText.h"
 
+#include <QHash>
 #include <QStringDecoder>
 #include <QtEndian>
 #include <algorithm>
+#include <memory>
 
 namespace Registrierung {
 
@@ -10,9 +12,15 @@ namespace {
 
 const QString Kopfzeile = QStringLiteral("Windows Registry Editor Version 5.00");
 
+// Names compare in this form, in the index of a text being read as everywhere else.
+QString Faltform(const QString& Name)
+{
+    return Name.toCaseFolded();
+}
+
 bool GleicherName(const QString& A, const QString& B)
 {
-    return A.compare(B, Qt::CaseInsensitive) == 0;
+    return Faltform(A) == Faltform(B);
 }
 
 // ---- reading the file text ----
@@ -122,6 +130,79 @@ std::optional<TRegWert> LiesDaten(const QString& Name, const QString& Daten, boo
     return TRegWert{Name, Typ, *Bytes};
 }
 
+// The written text repeats every key's whole path; beyond this many characters of paths a text
+// is no store of this program, and writing it back would take without end.
+constexpr qsizetype HoechstePfadsumme = 4 * 1024 * 1024;
+
+// A key while a text is read. Values and sub keys are found through an index by the folded name,
+// so that a text of many values or keys reads in linear time; a deletion leaves a gap, which
+// keeps every index valid, and the gaps go when the key is handed out.
+struct TLeseSchluessel
+{
+    QString Name;
+    qsizetype Pfadlaenge = 0;
+    std::vector<std::optional<TRegWert>> Werte; // in the order they were first set
+    QHash<QString, std::size_t> WertStelle;
+    std::vector<std::unique_ptr<TLeseSchluessel>> Unter;
+    QHash<QString, std::size_t> UnterStelle;
+
+    void SetzeWert(const TRegWert& Wert)
+    {
+        const QString Form = Faltform(Wert.Name);
+        if (const auto Stelle = WertStelle.constFind(Form); Stelle != WertStelle.cend()) {
+            Werte[*Stelle]->Typ = Wert.Typ;
+            Werte[*Stelle]->Daten = Wert.Daten;
+            return;
+        }
+        WertStelle.insert(Form, Werte.size());
+        Werte.push_back(Wert);
+    }
+
+    void LoescheWert(const QString& WertName)
+    {
+        if (const auto Stelle = WertStelle.find(Faltform(WertName)); Stelle != WertStelle.end()) {
+            Werte[*Stelle].reset();
+            WertStelle.erase(Stelle);
+        }
+    }
+
+    TLeseSchluessel* Unterschluessel(const QString& UnterName) const
+    {
+        const auto Stelle = UnterStelle.constFind(Faltform(UnterName));
+        return Stelle == UnterStelle.cend() ? nullptr : Unter[*Stelle].get();
+    }
+
+    TLeseSchluessel& NeuerUnterschluessel(const QString& UnterName)
+    {
+        UnterStelle.insert(Faltform(UnterName), Unter.size());
+        Unter.push_back(std::make_unique<TLeseSchluessel>());
+        Unter.back()->Name = UnterName;
+        Unter.back()->Pfadlaenge = Pfadlaenge + 1 + UnterName.size();
+        return *Unter.back();
+    }
+
+    void LoescheUnterschluessel(const QString& UnterName)
+    {
+        if (const auto Stelle = UnterStelle.find(Faltform(UnterName));
+            Stelle != UnterStelle.end()) {
+            Unter[*Stelle].reset();
+            UnterStelle.erase(Stelle);
+        }
+    }
+
+    TRegSchluessel Fertig() const
+    {
+        TRegSchluessel Schluessel{Name, {}, {}};
+        for (const auto& Wert : Werte)
+            if (Wert)
+                Schluessel.Werte.append(*Wert);
+        for (const auto& Kind : Unter)
+            if (Kind)
+                Schluessel.Unterschluessel.push_back(Kind->Fertig());
+        return Schluessel;
+    }
+};
+
 class TRegLeser
 {
 public:
@@ -144,7 +225,7 @@ public:
             if (!Ok)
                 return std::nullopt;
         }
-        return Wurzel;
+        return Wurzel.Fertig();
     }
 
 private:
@@ -163,12 +244,38 @@ private:
             return false;
         Aktuell = nullptr;
         if (Loeschen) {
-            Wurzel.LoescheUnterschluessel(*Namen);
+            if (TLeseSchluessel* Eltern = Finde(Namen->mid(0, Namen->size() - 1));
+                Eltern && !Namen->isEmpty())
+                Eltern->LoescheUnterschluessel(Namen->last());
             return true;
         }
-        bool Neu = false;
-        Aktuell = &Wurzel.Erzeuge(*Namen, Neu);
-        return true;
+        Aktuell = Erzeuge(*Namen);
+        return Aktuell != nullptr;
+    }
+
+    TLeseSchluessel* Finde(const QStringList& Pfad)
+    {
+        TLeseSchluessel* Schluessel = &Wurzel;
+        for (qsizetype i = 0; Schluessel && i < Pfad.size(); ++i)
+            Schluessel = Schluessel->Unterschluessel(Pfad[i]);
+        return Schluessel;
+    }
+
+    // nullptr when the paths grow beyond what a store of this program can hold.
+    TLeseSchluessel* Erzeuge(const QStringList& Pfad)
+    {
+        TLeseSchluessel* Schluessel = &Wurzel;
+        for (const QString& Name : Pfad) {
+            TLeseSchluessel* Kind = Schluessel->Unterschluessel(Name);
+            if (!Kind) {
+                Kind = &Schluessel->NeuerUnterschluessel(Name);
+                Pfadsumme += Kind->Pfadlaenge;
+                if (Pfadsumme > HoechstePfadsumme)
+                    return nullptr;
+            }
+            Schluessel = Kind;
+        }
+        return Schluessel;
     }
 
     bool LiesWertZeile(const QString& Zeile)
@@ -213,9 +320,10 @@ private:
 
     QStringList Zeilen;
     QString Wurzelname;
-    TRegSchluessel Wurzel;
-    TRegSchluessel* Aktuell = nullptr;
+    TLeseSchluessel Wurzel;
+    TLeseSchluessel* Aktuell = nullptr;
     qsizetype Nummer = 0;
+    qsizetype Pfadsumme = 0;
 };
 
 // ---- writing the file text ----
@@ -424,6 +532,8 @@ std::optional<QStringList> ZerlegePfad(const QString& Pfad)
     if (Rest.isEmpty())
         return Pfad.isEmpty() ? std::optional<QStringList>(QStringList()) : std::nullopt;
     const QStringList Namen = Rest.split(u'\\');
+    if (Namen.size() > HoechsteSchluesseltiefe)
+        return std::nullopt;
     for (const QString& Name : Namen)
         if (Name.isEmpty() || Name.contains(u'\n') || Name.contains(u'\r'))
             return std::nullopt;

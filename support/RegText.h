@@ -51,13 +51,19 @@ struct TRegSchluessel
     bool LoescheUnterschluessel(const QStringList& Pfad);
 };
 
+// Keys lie at most this deep below the root, as in the registry itself.
+constexpr qsizetype HoechsteSchluesseltiefe = 512;
+
 // Splits "Software\Firma\Programm" into its key names; "" is the root itself. A path with an empty
-// key name (leading or doubled backslash) or a line break has no key and gives nullopt.
+// key name (leading or doubled backslash), a line break or more than HoechsteSchluesseltiefe names
+// has no key and gives nullopt.
 std::optional<QStringList> ZerlegePfad(const QString& Pfad);
 
 // The file text for a root named Wurzelname ("HKEY_CURRENT_USER") and back. Parsing accepts what
 // registry export files contain: comments, wrapped hex lines, deletions ("[-Key]", "Name"=-).
-// nullopt when the text is not such a file or holds keys of another root.
+// nullopt when the text is not such a file, holds keys of another root, or holds so many deep
+// keys that their paths alone would make a written text of many megabytes. Reading takes time
+// in proportion to the text.
 std::optional<TRegSchluessel> LiesRegText(const QByteArray& Inhalt, const QString& Wurzelname);
 QByteArray SchreibeRegText(const TRegSchluessel& Wurzel, const QString& Wurzelname);
 

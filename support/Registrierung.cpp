@@ -1,6 +1,7 @@
 #include "support/Registrierung.h"
 
 #include "support/AtomareDatei.h"
+#include "support/GewoehnlicheDatei.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -8,22 +9,11 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace Registrierung {
 
 namespace {
-
-long LiesDatei(const QString& Pfad, QByteArray& Inhalt, bool& Vorhanden)
-{
-    QFile Datei(Pfad);
-    Vorhanden = Datei.exists();
-    if (!Vorhanden)
-        return ErfolgOk;
-    if (!Datei.open(QIODevice::ReadOnly))
-        return FehlerZugriff;
-    Inhalt = Datei.readAll();
-    return Datei.error() == QFileDevice::NoError ? ErfolgOk : FehlerLesen;
-}
 
 std::optional<TRegSchluessel> Zerlege(const QByteArray& Inhalt, const QString& Wurzelname)
 {
@@ -59,15 +49,19 @@ TGeladen LadeUnterSperre(const QString& Pfad, const QString& Wurzelname)
     Ergebnis.Wurzel.Name = Wurzelname;
     QByteArray Inhalt;
     bool Vorhanden = false;
-    Ergebnis.Fehler = LiesDatei(Pfad, Inhalt, Vorhanden);
-    if (Ergebnis.Fehler != ErfolgOk || !Vorhanden)
+    Ergebnis.Fehler = LiesGewoehnlicheDatei(Pfad, Inhalt, Vorhanden);
+    if (Ergebnis.Fehler == FehlerUngeeignet)
+        Ergebnis.Fehler = ErfolgOk; // no store of this program: set aside as a damaged one
+    else if (Ergebnis.Fehler != ErfolgOk || !Vorhanden)
         return Ergebnis;
-    if (auto Wurzel = Zerlege(Inhalt, Wurzelname)) {
+    else if (auto Wurzel = Zerlege(Inhalt, Wurzelname)) {
         Ergebnis.Wurzel = std::move(*Wurzel);
         return Ergebnis;
     }
     const QString Daneben = FreierNameDaneben(Pfad);
-    if (QFile::rename(Pfad, Daneben)) {
+    // Only the name moves: a copy would read what cannot be read.
+    if (std::rename(QFile::encodeName(Pfad).constData(), QFile::encodeName(Daneben).constData()) ==
+        0) {
         Ergebnis.Meldung =
             QStringLiteral("Die gespeicherten Einstellungen in „%1“ sind beschädigt und konnten "
                            "nicht gelesen werden. Die Datei wurde unverändert als „%2“ "
@@ -123,10 +117,12 @@ TRegSchluessel TRegistrierungsDatei::LadeZumLesen() const
     Leer.Name = Wurzelname;
     QByteArray Inhalt;
     bool Vorhanden = false;
-    if (LiesDatei(Pfad(), Inhalt, Vorhanden) != ErfolgOk || !Vorhanden)
+    const long Gelesen = LiesGewoehnlicheDatei(Pfad(), Inhalt, Vorhanden);
+    if ((Gelesen != ErfolgOk && Gelesen != FehlerUngeeignet) || !Vorhanden)
         return Leer;
-    if (auto Wurzel = Zerlege(Inhalt, Wurzelname))
-        return *Wurzel;
+    if (Gelesen == ErfolgOk)
+        if (auto Wurzel = Zerlege(Inhalt, Wurzelname))
+            return *Wurzel;
     // Looked at again under the lock: another program may be replacing it right now.
     TGeladen Geladen;
     {

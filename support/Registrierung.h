@@ -11,8 +11,9 @@
 //
 // Every change re-reads the file under a lock shared by all running programs and replaces it
 // atomically, so a crash leaves the old or the new file and two programs do not lose each
-// other's values. A file that cannot be parsed is set aside under a new name, reported once,
-// and the store goes on empty.
+// other's values. A file that cannot be parsed, or that is no regular file of a store's size (a
+// pipe, a device, a huge file), is set aside under a new name, reported once, and the store goes
+// on empty.
 namespace Registrierung {
 
 // Who hears of a damaged store file (a German text for the player). Without one the text goes

@@ -17,8 +17,11 @@ const QString Platzhalter = QStringLiteral("$ABC123098FED");
     throw EStRegIniError(Code, Meldung);
 }
 
-[[noreturn]] void WirfMitCode(TStRegIniFehler Code, const char* Meldung, long Ergebnis)
+[[noreturn]] void WirfMitCode(TStRegIniFehler Code, const char* Meldung, long Ergebnis,
+                              const QString& Wurzel)
 {
+    if (Ergebnis == FehlerGesperrt)
+        throw EDateiGesperrt(TRegistrierungsDatei(Wurzel).Pfad());
     throw EStRegIniError(Code, std::string(Meldung) + "\nError Code: " + std::to_string(Ergebnis));
 }
 
@@ -60,6 +63,13 @@ QString AlsText(const TRegWert& Wert, const QString& Default)
 
 } // namespace
 
+EDateiGesperrt::EDateiGesperrt(const QString& Pfad)
+    : EStRegIniError(RegIniErzeugen,
+                     QStringLiteral("Die Datei „%1“ ist von einem anderen Programm gesperrt.")
+                         .arg(Pfad)
+                         .toStdString())
+{}
+
 TStRegIni::TStRegIni(const QString& RootName, bool FileMode, Registrierung::TMelder Melder)
     : DateiModus(FileMode), Melder(std::move(Melder))
 {
@@ -91,7 +101,7 @@ void TStRegIni::CreateSubKey(const QString& KeyName)
         AktuellerSchluessel.isEmpty() ? KeyName : AktuellerSchluessel + u'\\' + KeyName;
     const long Ergebnis = TRegistrierungsDatei(Wurzel, Melder).ErzeugeSchluessel(Pfad);
     if (Ergebnis != ErfolgOk)
-        WirfMitCode(RegIniErzeugen, "Failed to create key", Ergebnis);
+        WirfMitCode(RegIniErzeugen, "Failed to create key", Ergebnis, Wurzel);
 }
 
 QString TStRegIni::ReadString(const QString& ValueName, const QString& Default)
@@ -131,9 +141,10 @@ void TStRegIni::SchreibInRegistry(const QString& ValueName, const QString& Value
     TRegistrierungsDatei Datei(Wurzel, Melder);
     const long Erzeugt = Datei.ErzeugeSchluessel(AktuellerSchluessel);
     if (Erzeugt != ErfolgOk)
-        WirfMitCode(RegIniErzeugen, "Failed to create key", Erzeugt);
+        WirfMitCode(RegIniErzeugen, "Failed to create key", Erzeugt, Wurzel);
     const long Geschrieben =
         Datei.SchreibeWert(AktuellerSchluessel, TRegWert::Text(ValueName, BisZurNull(Value)));
     if (Geschrieben != ErfolgOk)
-        WirfMitCode(RegIniSchreibenRegistry, "Failed to write value to Registry", Geschrieben);
+        WirfMitCode(RegIniSchreibenRegistry, "Failed to write value to Registry", Geschrieben,
+                    Wurzel);
 }

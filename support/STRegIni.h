@@ -12,6 +12,14 @@ public:
     using EStException::EStException;
 };
 
+// The store's file stayed locked by another program past the time limit; the message (German, for
+// the player) names the file. Code RegIniErzeugen.
+class EDateiGesperrt : public EStRegIniError
+{
+public:
+    explicit EDateiGesperrt(const QString& Pfad);
+};
+
 // Codes of EStRegIniError: the number of the message in the store's message table.
 enum TStRegIniFehler : int
 {
@@ -42,7 +50,8 @@ public:
     void SetSubKey(const QString& SubKey);
 
     // Creates the key KeyName below the current sub key (every missing key of the path); the
-    // current sub key stays. File mode: creates the section KeyName. Throws EStRegIniError.
+    // current sub key stays. File mode: creates the section KeyName. Throws EStRegIniError,
+    // EDateiGesperrt when another program keeps the store locked.
     void CreateSubKey(const QString& KeyName);
 
     // The value as text, or Default when the key or the value is missing (never an error, and
@@ -53,7 +62,8 @@ public:
 
     // Stores a text value (REG_SZ) up to its first zero character, creating the whole key path;
     // an empty ValueName sets the key's unnamed default value (registry mode only). Throws
-    // EStRegIniError when the value cannot be stored.
+    // EStRegIniError when the value cannot be stored, EDateiGesperrt when another program keeps
+    // the store locked.
     void WriteString(const QString& ValueName, const QString& Value);
 
 private:

@@ -152,6 +152,14 @@ void TestMainFormEinstellungen::geschwindigkeitAuszahlung_data()
         << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=30\n") << 2000.0 << 30;
     QTest::newRow("keine Zahl") << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=flott\n")
                                 << 1500.0 << 0;
+    QTest::newRow("1000, die laengste")
+        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=1000\n") << 2400.0 << 1000;
+    QTest::newRow("1001 gilt als fehlend")
+        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=1001\n") << 2400.0 << 0;
+    QTest::newRow("groesste Zahl gilt als fehlend")
+        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=2147483647\n") << 2400.0 << 0;
+    QTest::newRow("negativ gilt als fehlend, auch unter 2000 MHz")
+        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=-1\n") << 1500.0 << 0;
 }
 
 void TestMainFormEinstellungen::geschwindigkeitAuszahlung()
@@ -403,6 +411,10 @@ void TestMainFormEinstellungen::unbrauchbarerFaktorGiltAlsNichtGesetzt_data()
     QTest::newRow("negativ") << QByteArray("[Einstellungen]\nFormScalieren=1\nScaleBy=-20\n");
     QTest::newRow("FormScalieren 10")
         << QByteArray("[Einstellungen]\nFormScalieren=10\nScaleBy=\n");
+    // The machine at 100 % is already wider than this screen: the size dialog stops below.
+    QTest::newRow("101") << QByteArray("[Einstellungen]\nFormScalieren=1\nScaleBy=101\n");
+    QTest::newRow("groesste Zahl")
+        << QByteArray("[Einstellungen]\nFormScalieren=1\nScaleBy=2147483647\n");
 }
 
 void TestMainFormEinstellungen::unbrauchbarerFaktorGiltAlsNichtGesetzt()

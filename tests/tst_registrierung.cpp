@@ -209,6 +209,12 @@ void TestRegistrierung::schreibtExportTextNeu_data()
 "bleibt"="2"
 
 )";
+    QTest::newRow("geloescht und wieder gesetzt")
+        << Kopf + "[HKEY_CURRENT_USER\\A]\n\"a\"=\"1\"\n\"b\"=\"2\"\n\"a\"=-\n\"A\"=\"3\"\n"
+                  "[HKEY_CURRENT_USER\\A\\K]\n\"alt\"=\"1\"\n[-HKEY_CURRENT_USER\\A\\k]\n"
+                  "[HKEY_CURRENT_USER\\A\\L]\n[HKEY_CURRENT_USER\\A\\K]\n\"x\"=\"y\"\n"
+        << Kopf + "[HKEY_CURRENT_USER]\n\n[HKEY_CURRENT_USER\\A]\n\"b\"=\"2\"\n\"A\"=\"3\"\n\n"
+                  "[HKEY_CURRENT_USER\\A\\K]\n\"x\"=\"y\"\n\n[HKEY_CURRENT_USER\\A\\L]\n\n";
     QTest::newRow("UTF-8 mit BOM")
         << QByteArray("\xef\xbb\xbf") + Kopf +
                "[HKEY_CURRENT_USER\\Gr\xc3\xb6\xc3\x9f\x65]\n\"\xc3\xa4\"=\"\xe2\x82\xac\"\n"
@@ -253,6 +259,8 @@ void TestRegistrierung::verwirftTextDerKeineExportDateiIst_data()
     QTest::newRow("hex drei Ziffern") << Kopf + "[HKEY_CURRENT_USER]\n\"a\"=hex:123\n";
     QTest::newRow("unbekannte Daten") << Kopf + "[HKEY_CURRENT_USER]\n\"a\"=irgendwas\n";
     QTest::newRow("Zeile ohne Form") << Kopf + "[HKEY_CURRENT_USER]\nirgendwas\n";
+    QTest::newRow("Pfade von Megabytes") // written back, each key repeats its whole path
+        << Kopf + "[HKEY_CURRENT_USER" + ('\\' + QByteArray(100, 'x')).repeated(500) + "]\n";
     QTest::newRow("ungueltiges UTF-8") << Kopf + "[HKEY_CURRENT_USER]\n\"a\"=\"\xff\"\n";
 }
 
@@ -269,6 +277,7 @@ void TestRegistrierung::unzulaessigePfadeHabenKeinenSchluessel_data()
     QTest::newRow("doppelter Backslash") << "Software\\\\Vorlix";
     QTest::newRow("nur Backslash") << "\\";
     QTest::newRow("Zeilenumbruch") << "Soft\nware";
+    QTest::newRow("513 Ebenen") << QStringList(513, "a").join('\\');
 }
 
 void TestRegistrierung::unzulaessigePfadeHabenKeinenSchluessel()

@@ -4,6 +4,7 @@
 #include "core/MainForm.h"
 
 #include "core/Einstellungswerte.h"
+#include "support/PrivateProfil.h"
 #include "ui/Bedienelemente.h"
 #include "ui/ImageWindow.h"
 #include "ui/ScalierungsEinstell.h"
@@ -30,14 +31,19 @@ void TMainForm::AnMonitorAnpassen()
     setWindowState(windowState() | Qt::WindowMaximized);
     FormScalierenEin = false;
     ScaleByWert = 100;
-    const auto Schalter = LiesEinstellung(QStringLiteral("FormScalieren"));
+    const PrivateProfil::TIniDatei Ini(IniDatei);
+    const auto Schalter = LiesEinstellung(Ini, QStringLiteral("FormScalieren"));
     if (Schalter && Schalter->startsWith(QLatin1Char('1')))
         FormScalierenEin = true;
-    const auto Gespeichert = LiesEinstellung(QStringLiteral("ScaleBy"));
+    const auto Gespeichert = LiesEinstellung(Ini, QStringLiteral("ScaleBy"));
 
     if (FormScalierenEin) {
-        const auto Faktor =
-            Gespeichert ? Einstellungswerte::Groessenfaktor(*Gespeichert) : std::nullopt;
+        auto Faktor = Gespeichert ? Einstellungswerte::Groessenfaktor(*Gespeichert) : std::nullopt;
+        // A factor the size dialog could not have reached here would build a machine far larger
+        // than the screen: it counts as not set.
+        if (Faktor &&
+            !Skalierung::FaktorErreichbar(*Faktor, AktuellePanelLage(), Bildschirmgroesse()))
+            Faktor.reset();
         if (!Faktor) {
             ErsterStart = true;
             ScaleByWert = Skalierung::ErsterStartFaktor(Bildschirmgroesse().height());

@@ -1,5 +1,6 @@
 #include "ui/Skalierungsmathe.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -116,6 +117,23 @@ TPanelLage BerechneHochformat(TPanelLage Lage)
     Lage.QRImageSichtbar = false;
     Lage.LogoImageSichtbar = false;
     return Lage;
+}
+
+bool FaktorErreichbar(int Faktor, TPanelLage Entwurf, QSize Bildschirm)
+{
+    if (Faktor <= 100)
+        return Faktor >= 1;
+    // Past this not even a single pixel of the design fits, and the sums below stay in range.
+    if (Faktor > 100 * std::max(Bildschirm.width(), Bildschirm.height()))
+        return false;
+    for (QRect* Rechteck : {&Entwurf.GroupBox1, &Entwurf.GroupBox2, &Entwurf.DachImage,
+                            &Entwurf.Image1, &Entwurf.ImageGesicht, &Entwurf.QRImage,
+                            &Entwurf.LogoImage, &Entwurf.Label3, &Entwurf.TrackBar1})
+        *Rechteck = SkaliereRechteck(*Rechteck, Faktor - 1, 100);
+    const TPanelLage Lage = Bildschirm.width() >= Bildschirm.height()
+                                ? BerechneQuerformat(Entwurf, Bildschirm.width())
+                                : BerechneHochformat(Entwurf);
+    return GroesserErlaubt(RechterRand(Lage.GroupBox1), Bildschirm.width());
 }
 
 TMuenzLage BerechneMuenzreihe(TMuenzLage Lage, int GroupBox1Breite)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 
 // The arithmetic of the machine's size: the factor for a first start, the steps of the size
 // dialog, and where the panels and coins go. No widgets are touched here; the main window reads
@@ -66,6 +67,12 @@ struct TPanelLage
 TPanelLage BerechneQuerformat(TPanelLage Lage, int BildschirmBreite);
 // Portrait: the face at the left edge, the money panel centred below it, QR code and logo hidden.
 TPanelLage BerechneHochformat(TPanelLage Lage);
+
+// Whether the size dialog could have brought the machine to Faktor percent on a screen of the
+// given size: factors from 1 to 100 always (the design size and below), a larger one only when
+// the machine, scaled from its design (Entwurf) by the factor one below it and arranged for the
+// screen, still passed the dialog's "Größer" test.
+bool FaktorErreichbar(int Faktor, TPanelLage Entwurf, QSize Bildschirm);
 
 // The note and coin pictures of the money panel, in its coordinates.
 struct TMuenzLage

@@ -6,12 +6,25 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 using namespace Registrierung;
 
 namespace {
 
 const QString Wurzel = QStringLiteral("HKEY_CURRENT_USER");
+
+// Keys are written sorted by name; their order in memory is that of the text.
+std::vector<const TRegSchluessel*> Sortiert(const TRegSchluessel& Schluessel)
+{
+    std::vector<const TRegSchluessel*> Liste;
+    for (const TRegSchluessel& Unter : Schluessel.Unterschluessel)
+        Liste.push_back(&Unter);
+    std::sort(Liste.begin(), Liste.end(), [](const auto* A, const auto* B) {
+        return A->Name.compare(B->Name, Qt::CaseInsensitive) < 0;
+    });
+    return Liste;
+}
 
 bool Gleich(const TRegSchluessel& A, const TRegSchluessel& B)
 {
@@ -24,12 +37,11 @@ bool Gleich(const TRegSchluessel& A, const TRegSchluessel& B)
         if (W.Name != V.Name || W.Typ != V.Typ || W.Daten != V.Daten)
             return false;
     }
-    // Keys are written sorted; their order in memory is that of the text.
-    for (const TRegSchluessel& Unter : A.Unterschluessel) {
-        const auto* Gegenstueck = B.Finde({Unter.Name});
-        if (!Gegenstueck || !Gleich(Unter, *Gegenstueck))
+    const auto UnterA = Sortiert(A);
+    const auto UnterB = Sortiert(B);
+    for (std::size_t i = 0; i < UnterA.size(); ++i)
+        if (!Gleich(*UnterA[i], *UnterB[i]))
             return false;
-    }
     return true;
 }
 
