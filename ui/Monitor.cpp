@@ -56,6 +56,8 @@ void TMainForm::AnMonitorAnpassen()
     else
         GroupBoxAnpassenHochformat();
     DrehscheibeAnScheibeAnpassen();
+    // The greeting is centred under the face like every later message.
+    Label1Zentrieren();
     HideTitlebar();
 }
 
