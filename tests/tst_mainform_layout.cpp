@@ -344,7 +344,7 @@ void TestMainFormLayout::schriften_data()
     QTest::newRow("Eurostand") << "LabelEurostand" << 11 << true << QColor(Qt::red)
                                << Schriften::Serifenlos;
     QTest::newRow("Edit1") << "Edit1" << 11 << true << QColor() << Schriften::Serifenlos;
-    QTest::newRow("Memo1") << "Memo1" << 15 << false << QColor() << Schriften::Festbreite;
+    QTest::newRow("Memo1") << "Memo1" << 13 << false << QColor() << Schriften::Festbreite;
     QTest::newRow("GibMirMeinGeldBtn")
         << "GibMirMeinGeldBtn" << 11 << true << QColor(Qt::red) << Schriften::Serifenlos;
 }

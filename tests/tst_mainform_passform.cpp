@@ -113,8 +113,8 @@ QStringList Label1NebenDemGesicht(TMainForm& F)
     const QRect Gesicht = F.ImageGesicht->geometry();
     const QImage& Bild = F.ImageGesicht->Picture();
     QStringList Fehler;
-    for (const QPoint& Ecke : {Schrift.topLeft(), Schrift.topRight(), Schrift.bottomLeft(),
-                               Schrift.bottomRight()}) {
+    for (const QPoint& Ecke :
+         {Schrift.topLeft(), Schrift.topRight(), Schrift.bottomLeft(), Schrift.bottomRight()}) {
         const QPoint Im((Ecke.x() - Gesicht.x()) * Bild.width() / qMax(1, Gesicht.width()),
                         (Ecke.y() - Gesicht.y()) * Bild.height() / qMax(1, Gesicht.height()));
         if (!Bild.rect().contains(Im) || qGray(Bild.pixel(Im)) < 80) {
@@ -141,12 +141,13 @@ QStringList Gewinnmeldungen()
                 for (TRisikoErgebnis Risiko : {TRisikoErgebnis::Doppelt, TRisikoErgebnis::Nichts})
                     for (bool Schraube : {false, true}) {
                         TBonusZaehler Bonus{2, 2, 2, 2};
-                        WerteAus({Links, Mitte, Rechts, Schraube, true, false}, Bonus,
-                                 [Risiko] { return Risiko; }, Sammle);
+                        WerteAus(
+                            {Links, Mitte, Rechts, Schraube, true, false}, Bonus,
+                            [Risiko] { return Risiko; }, Sammle);
                     }
     TBonusZaehler Bonus{};
-    WerteAus({1, 1, 1, false, false, true}, Bonus, [] { return TRisikoErgebnis::Nichts; },
-             Sammle);
+    WerteAus(
+        {1, 1, 1, false, false, true}, Bonus, [] { return TRisikoErgebnis::Nichts; }, Sammle);
     return Meldungen;
 }
 
@@ -178,12 +179,20 @@ private:
             return {};
         QWidget* Eltern = W->parentWidget();
         // The window scrolls down, never sideways: its own children fit the screen's width.
-        const QRect Raum = Eltern == &F ? QRect(0, 0, Bildschirm.width(), QWIDGETSIZE_MAX)
-                                        : Eltern->rect();
-        if (Raum.contains(W->geometry()))
-            return {};
-        return {QStringLiteral("%1 %2 ragt aus %3 %4")
-                    .arg(Name(W), Text(W->geometry()), Name(Eltern), Text(Raum))};
+        const QRect Raum =
+            Eltern == &F ? QRect(0, 0, Bildschirm.width(), QWIDGETSIZE_MAX) : Eltern->rect();
+        QStringList Liste;
+        if (!Raum.contains(W->geometry()))
+            Liste << QStringLiteral("%1 %2 ragt aus %3 %4")
+                         .arg(Name(W), Text(W->geometry()), Name(Eltern), Text(Raum));
+        // The panels lie above the window's own pictures: one may hide a picture, never half.
+        for (const QGroupBox* Panel : {F.GroupBox1, F.GroupBox2})
+            if (Eltern == &F && W != Panel && W->geometry().intersects(Panel->geometry()) &&
+                !Panel->geometry().contains(W->geometry()) && !qobject_cast<QGroupBox*>(W))
+                Liste << QStringLiteral("%1 %2 halb unter %3 %4")
+                             .arg(Name(W), Text(W->geometry()), Name(Panel),
+                                  Text(Panel->geometry()));
+        return Liste;
     }
 
     static QStringList Beschriftung(QWidget* W)
@@ -228,8 +237,8 @@ private:
 void FuelleLog(TMainForm& F)
 {
     QStringList Zeilen = F.LogZeilen();
-    Auswertung::HaengeEreignisAn(Zeilen, Auswertung::EinzahlungsZeile(F.SpielerName, "50",
-                                                                      "14:03:05", "07.12.2026", ""));
+    Auswertung::HaengeEreignisAn(
+        Zeilen, Auswertung::EinzahlungsZeile(F.SpielerName, "50", "14:03:05", "07.12.2026", ""));
     Auswertung::HaengeEreignisAn(
         Zeilen, Auswertung::AuszahlungsZeile(F.SpielerName, "14:09:12", "07.12.2026", "12,40"));
     Auswertung::SchliesseAuswertung(Zeilen, Auswertung::TAbschlussArt::Auszahlung, F.SpielerName,

@@ -462,9 +462,10 @@ void TMainForm::ErzeugeBedienung()
     Memo1 = Benannt(new TLogFeld(P), "Memo1");
     Memo1->setGeometry(16, 403, 321, 178);
     Memo1->setReadOnly(true);
-    Memo1->setFont(FesteSchrift(15));
-    // The box shows the first columns of a line; the rest, and every line too long for the box,
-    // continues below, broken between words. Only the rules of underscores reach past the edge.
+    // Two pixels below the design's 15, so that a line shows the name, the amount and the time
+    // in full; the rest of a line continues below it, broken between words. Only the rules of
+    // underscores, which cannot be broken, reach past the edge.
+    Memo1->setFont(FesteSchrift(13));
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setWordWrapMode(QTextOption::WordWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
