@@ -60,11 +60,10 @@ void TestHochaufloesend::bilderErscheinenInDoppelterDichte_data()
     const std::function<void(TMainForm&)> Geladen = [](TMainForm&) {};
     QTest::newRow("geladen, deckend") << "ImageGesicht" << Geladen;
     QTest::newRow("geladen, durchsichtig") << "Button_2_Euro" << Geladen;
-    QTest::newRow("von der Vorlage") << "ImageBonus2_Kirsche"
-                                     << std::function<void(TMainForm&)>([](TMainForm& F) {
-                                            F.ImageBonus2_Kirsche->SetPicture(
-                                                F.ImageKirscheAktiv->Picture());
-                                        });
+    QTest::newRow("von der Vorlage")
+        << "ImageBonus2_Kirsche" << std::function<void(TMainForm&)>([](TMainForm& F) {
+               F.ImageBonus2_Kirsche->SetPicture(F.ImageKirscheAktiv->Picture());
+           });
     QTest::newRow("beschriebene Anzeige")
         << "SpielGeldSpeicherAnzeige" << std::function<void(TMainForm&)>([](TMainForm& F) {
                F.SpielGeldSpeicher = BcdFromText("12,34");
