@@ -112,8 +112,6 @@ private slots:
     void eigenesFensterAlsKindBleibtUnveraendert();
     void gleicherZaehlerUndNennerAendertNichts();
     void hinUndZurueckLiefertDieAusgangslage();
-    void vieleSchritteWirkenWieEinerMitDemProdukt_data();
-    void vieleSchritteWirkenWieEinerMitDemProdukt();
 };
 
 void TestSkalierung::ersterStartFaktorFolgtDerBildschirmhoehe_data()
@@ -530,43 +528,6 @@ void TestSkalierung::hinUndZurueckLiefertDieAusgangslage()
 
     QCOMPARE(Kind->geometry(), QRect(116, 70, 250, 250));
     QCOMPARE(Wurzel.size(), QSize(400, 300));
-}
-
-void TestSkalierung::vieleSchritteWirkenWieEinerMitDemProdukt_data()
-{
-    QTest::addColumn<QList<int>>("schritte"); // percent, one after the other
-    QTest::addColumn<QRect>("panel");
-    QTest::addColumn<QRect>("schein");
-    QTest::addColumn<int>("schrift");
-    // A panel 353 wide with the 5-Euro note at its right (268..348) and a font of 11 pixels.
-    // Ten times 99 %: 0,90438; edges 319,25 | 242,37 and 314,72 | 14,47 and 132,04; 9,95.
-    QTest::newRow("zehnmal kleiner")
-        << QList<int>(10, 99) << QRect(0, 0, 319, 645) << QRect(242, 14, 73, 118) << 10;
-    // 83 % and twenty times 99 %: 0,67886; 239,64 | 181,93 and 236,24 | 10,86 and 99,11; 7,47.
-    QList<int> Erststart{83};
-    Erststart << QList<int>(20, 99);
-    QTest::newRow("83 % und zwanzigmal kleiner")
-        << Erststart << QRect(0, 0, 240, 484) << QRect(182, 11, 54, 88) << 7;
-}
-
-void TestSkalierung::vieleSchritteWirkenWieEinerMitDemProdukt()
-{
-    QFETCH(QList<int>, schritte);
-    QFETCH(QRect, panel);
-    QFETCH(QRect, schein);
-    QFETCH(int, schrift);
-    QWidget Fenster;
-    Fenster.resize(1292, 839);
-    auto* Panel = new QWidget(&Fenster);
-    Panel->setGeometry(0, 0, 353, 713);
-    auto* Schein = new QLabel(QStringLiteral("5"), Panel);
-    Schein->setGeometry(268, 16, 80, 130);
-    Schein->setFont(Pixelschrift(11));
-    for (const int Prozent : schritte)
-        SkaliereFenster(&Fenster, Prozent, 100);
-    QCOMPARE(Panel->geometry(), panel);
-    QCOMPARE(Schein->geometry(), schein);
-    QCOMPARE(Schein->font().pixelSize(), schrift);
 }
 
 void TestSkalierung::haekchenSchrumpftMitDemKaestchen_data()
