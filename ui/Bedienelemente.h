@@ -28,6 +28,7 @@ public:
     // draws into the picture draws the same into FeinBearbeiten(), or the variant is dropped.
     QImage& PictureBearbeiten() { return Bild; }
     QImage* FeinBearbeiten();
+    const QImage& Feinbild() const { return Fein; }
     void PictureChanged();
 
     bool Stretch() const { return StretchEin; }
