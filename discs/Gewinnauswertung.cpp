@@ -62,7 +62,10 @@ void SpieleSchritt(TMainForm& F, const TSchritt& Schritt)
         F.SchreibeGeldAnzeige("########0,00");
         break;
     case TSchritt::TArt::Meldung:
+        // Centred at once: until the screw's next turn a long message would stand where the
+        // short one before it was centred, half beside the face.
         F.Label1->SetCaption(Schritt.Text);
+        F.Label1Zentrieren();
         break;
     case TSchritt::TArt::LampeAn: {
         const TLampen L = LampenVon(F, Schritt.Frucht);

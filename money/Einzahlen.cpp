@@ -151,7 +151,11 @@ void TMainForm::LasseGeldEinsinken()
         Hoehe -= Schritt;
         Oben += Schritt;
         const int Sichtbar = std::max(0, Hoehe);
-        Schein->SetPicture(Schein->Picture().copy(0, 0, Natuerlich.width(), Sichtbar));
+        // The note sinks as sharp as it lay, on screens of twice the density too.
+        const QImage& Fein = Schein->Feinbild();
+        Schein->SetPicture(
+            Schein->Picture().copy(0, 0, Natuerlich.width(), Sichtbar),
+            Fein.copy(0, 0, Fein.width(), qRound(Sichtbar * Fein.devicePixelRatio())));
         Schein->setGeometry(Links, Oben, Natuerlich.width(), Sichtbar);
         if (MenueBtn->y() + MenueBtn->height() < Oben)
             MenueBtn->show();

@@ -176,7 +176,7 @@ void TestBilder::jedesBildHatSeineGroesse_data()
         {"Button_1_Euro.png", {70, 70}},
         {"Button_50_Cent.png", {72, 72}},
         {"Button_20_Cent.png", {64, 64}},
-        {"Button_10_Cent.png", {62, 62}},
+        {"Button_10_Cent.png", {57, 57}},
         {"NichtBedienbarImage.png", {369, 294}},
         {"GibMirMeinGeldBtn.png", {24, 24}},
     };
@@ -480,8 +480,8 @@ void TestBilder::geldGehoertZuSeinerHoehenklasse()
         QVERIFY(Bild.height() > 80);
         QVERIFY(!Bild.hasAlphaChannel());
     } else {
-        QVERIFY(Bild.width() >= 62 && Bild.width() <= 79);
-        QVERIFY(Bild.height() >= 62 && Bild.height() <= 79);
+        QVERIFY(Bild.width() >= 57 && Bild.width() <= 79);
+        QVERIFY(Bild.height() >= 57 && Bild.height() <= 79);
         QVERIFY(Bild.height() < 80);
         QVERIFY(Bild.hasAlphaChannel());
     }

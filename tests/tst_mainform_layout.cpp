@@ -177,7 +177,7 @@ void TestMainFormLayout::entwurf_data()
     Zeile("Button_1_Euro", P, {85, 172, 70, 70});
     Zeile("Button_50_Cent", P, {157, 172, 72, 72});
     Zeile("Button_20_Cent", P, {229, 176, 64, 64});
-    Zeile("Button_10_Cent", P, {294, 180, 62, 62});
+    Zeile("Button_10_Cent", P, {294, 180, 57, 57});
     Zeile("NichtBedienbarImage", P, {-16, -37, 369, 294});
     Zeile("KommentarHoeren", P, {14, 268, -1, -1});
     Zeile("LogDateiSpeichern", P, {14, 299, -1, -1});
@@ -330,7 +330,7 @@ void TestMainFormLayout::schriften_data()
     QTest::addColumn<QColor>("Farbe");
     QTest::addColumn<QString>("Familie");
     QTest::newRow("Fenster") << "MainForm" << 11 << false << QColor() << Schriften::Serifenlos;
-    QTest::newRow("Label1") << "Label1" << 20 << true << QColor(Qt::red) << Schriften::Serifenlos;
+    QTest::newRow("Label1") << "Label1" << 19 << true << QColor(Qt::red) << Schriften::Serifenlos;
     QTest::newRow("Label2") << "Label2" << 12 << false << QColor(Qt::white)
                             << Schriften::Serifenlos;
     QTest::newRow("Label3") << "Label3" << 12 << false << QColor(Qt::white)
@@ -344,7 +344,7 @@ void TestMainFormLayout::schriften_data()
     QTest::newRow("Eurostand") << "LabelEurostand" << 11 << true << QColor(Qt::red)
                                << Schriften::Serifenlos;
     QTest::newRow("Edit1") << "Edit1" << 11 << true << QColor() << Schriften::Serifenlos;
-    QTest::newRow("Memo1") << "Memo1" << 15 << false << QColor() << Schriften::Festbreite;
+    QTest::newRow("Memo1") << "Memo1" << 13 << false << QColor() << Schriften::Festbreite;
     QTest::newRow("GibMirMeinGeldBtn")
         << "GibMirMeinGeldBtn" << 11 << true << QColor(Qt::red) << Schriften::Serifenlos;
 }
@@ -385,7 +385,8 @@ void TestMainFormLayout::schieberegler()
     QVERIFY(Fenster->LogDateiSpeichern->isChecked());
     QCOMPARE(Fenster->KommentarHoeren->layoutDirection(), Qt::RightToLeft);
     QVERIFY(Fenster->Memo1->isReadOnly());
-    QCOMPARE(Fenster->Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(Fenster->Memo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(Fenster->Memo1->wordWrapMode(), QTextOption::WordWrap);
     // Only the game's buttons and the name field ever take the focus.
     QCOMPARE(Fenster->MenueBtn->focusPolicy(), Qt::NoFocus);
     QCOMPARE(Fenster->PfeilLinks->focusPolicy(), Qt::NoFocus);
@@ -503,7 +504,7 @@ void TestMainFormLayout::skaliertesQuerformat()
     QCOMPARE(S.Fenster->GroupBox2->geometry(), QRect(0, 0, 733, 656));
     QCOMPARE(S.Fenster->TrackBar1->x(), 51); // 0 + 45 + 6
     QCOMPARE(S.Fenster->ScheibeLinks->geometry(), QRect(96, 58, 208, 208));
-    QCOMPARE(S.Fenster->Label1->font().pixelSize(), 17);
+    QCOMPARE(S.Fenster->Label1->font().pixelSize(), 16); // 19 * 0,83 = 15,77
     QCOMPARE(S.Fenster->ImageDrehscheibe2->Picture().size(), QSize(208, 208));
 }
 

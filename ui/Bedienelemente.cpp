@@ -3,6 +3,7 @@
 #include "ui/Bilder.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,13 +12,35 @@ TBild::TBild(QWidget* Parent) : QWidget(Parent) {}
 
 void TBild::SetPicture(const QImage& Neu)
 {
+    SetPicture(Neu, Bilder::Feinbild(Neu));
+}
+
+void TBild::SetPicture(const QImage& Neu, const QImage& Fein)
+{
     Bild = Neu;
+    this->Fein = Fein;
+    FeinZu = Bild.cacheKey();
     PictureChanged();
+}
+
+QImage* TBild::FeinBearbeiten()
+{
+    if (Fein.isNull())
+        return nullptr;
+    FeinMitgezeichnet = true;
+    return &Fein;
 }
 
 void TBild::PictureChanged()
 {
-    BereiteVor();
+    if (FeinMitgezeichnet)
+        FeinZu = Bild.cacheKey();
+    else if (Bild.cacheKey() != FeinZu)
+        Fein = QImage();
+    FeinMitgezeichnet = false;
+    Einfach = QPixmap();
+    Doppelt = QPixmap();
+    PruefeDeckend();
     update();
 }
 
@@ -45,22 +68,29 @@ void TBild::SetTransparent(bool Wert)
     PictureChanged();
 }
 
-void TBild::BereiteVor()
+// The picture as drawn, made when it is first needed: the variant of twice the density on a
+// high-density screen, else the picture itself.
+const QPixmap& TBild::Vorbereitet()
 {
-    PruefeDeckend();
-    Vorbereitet = QPixmap::fromImage(TransparentEin ? Bilder::Durchsichtig(Bild) : Bild);
+    const bool Scharf = devicePixelRatioF() > 1 && !Fein.isNull();
+    QPixmap& Ziel = Scharf ? Doppelt : Einfach;
+    const QImage& Quelle = Scharf ? Fein : Bild;
+    if (Ziel.isNull() && !Quelle.isNull())
+        Ziel = QPixmap::fromImage(TransparentEin ? Bilder::Durchsichtig(Quelle) : Quelle);
+    return Ziel;
 }
 
 void TBild::paintEvent(QPaintEvent*)
 {
-    if (Vorbereitet.isNull())
+    const QPixmap& Pixmap = Vorbereitet();
+    if (Pixmap.isNull())
         return;
     QPainter Maler(this);
     Maler.setRenderHint(QPainter::SmoothPixmapTransform);
     if (StretchEin)
-        Maler.drawPixmap(rect(), Vorbereitet);
+        Maler.drawPixmap(rect(), Pixmap);
     else
-        Maler.drawPixmap(0, 0, Vorbereitet);
+        Maler.drawPixmap(0, 0, Pixmap);
 }
 
 void TBild::mousePressEvent(QMouseEvent* Ereignis)
@@ -83,7 +113,10 @@ TBildKnopf::TBildKnopf(QWidget* Parent) : QPushButton(Parent) {}
 void TBildKnopf::SetGlyph(const QImage& Neu)
 {
     GlyphBild = Neu;
-    setIcon(QIcon(QPixmap::fromImage(Bilder::Durchsichtig(Neu))));
+    QIcon Symbol(QPixmap::fromImage(Bilder::Durchsichtig(Neu)));
+    if (const QImage Fein = Bilder::Feinbild(Neu); !Fein.isNull())
+        Symbol.addPixmap(QPixmap::fromImage(Bilder::Durchsichtig(Fein)));
+    setIcon(Symbol);
     PasseGlyphAn();
 }
 
@@ -132,4 +165,21 @@ void TBeschriftung::changeEvent(QEvent* Ereignis)
     QLabel::changeEvent(Ereignis);
     if (Ereignis->type() == QEvent::FontChange)
         adjustSize();
+}
+
+TLogFeld::TLogFeld(QWidget* Parent) : QPlainTextEdit(Parent)
+{
+    SetzeTabulatoren();
+}
+
+void TLogFeld::SetzeTabulatoren()
+{
+    setTabStopDistance(QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')) * 8);
+}
+
+void TLogFeld::changeEvent(QEvent* Ereignis)
+{
+    QPlainTextEdit::changeEvent(Ereignis);
+    if (Ereignis->type() == QEvent::FontChange)
+        SetzeTabulatoren();
 }

@@ -3,13 +3,15 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
 
 // A picture on the window. It draws its picture stretched over the whole control or at its own
 // size at the top left. A picture with an alpha channel is drawn with it; a picture without one
 // drawn Transparent leaves out every pixel of the colour of its bottom-left pixel, so the
-// parent shows through there.
+// parent shows through there. On a screen with a device pixel ratio above 1 it draws the
+// picture's variant of twice the density where there is one (Bilder::Feinbild).
 class TBild : public QWidget
 {
     Q_OBJECT
@@ -17,10 +19,16 @@ class TBild : public QWidget
 public:
     explicit TBild(QWidget* Parent = nullptr);
 
+    // The picture at one pixel per point: the one whose pixels the program reads.
     const QImage& Picture() const { return Bild; }
     void SetPicture(const QImage& Neu);
-    // Direct access for drawing into the picture; call PictureChanged() afterwards.
+    // With the variant of twice the density drawn on high-density screens; null: none.
+    void SetPicture(const QImage& Neu, const QImage& Fein);
+    // Direct access for drawing into the picture; call PictureChanged() afterwards. Whoever
+    // draws into the picture draws the same into FeinBearbeiten(), or the variant is dropped.
     QImage& PictureBearbeiten() { return Bild; }
+    QImage* FeinBearbeiten();
+    const QImage& Feinbild() const { return Fein; }
     void PictureChanged();
 
     bool Stretch() const { return StretchEin; }
@@ -38,11 +46,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* Ereignis) override;
 
 private:
-    void BereiteVor();
+    const QPixmap& Vorbereitet();
     void PruefeDeckend();
 
     QImage Bild;
-    QPixmap Vorbereitet;
+    QImage Fein;
+    qint64 FeinZu = 0; // the picture's key when the variant last showed the same
+    bool FeinMitgezeichnet = false;
+    QPixmap Einfach;
+    QPixmap Doppelt;
     bool StretchEin = false;
     bool TransparentEin = false;
     bool Gedrueckt = false;
@@ -87,4 +99,20 @@ public:
 
 protected:
     void changeEvent(QEvent* Ereignis) override;
+};
+
+// The log box: fixed-pitch text whose tab stops stay eight characters wide in every font size,
+// so the columns line up after the machine was scaled.
+class TLogFeld : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TLogFeld(QWidget* Parent = nullptr);
+
+protected:
+    void changeEvent(QEvent* Ereignis) override;
+
+private:
+    void SetzeTabulatoren();
 };

@@ -2,18 +2,34 @@
 #include "ui/Schriften.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPainter>
 
 namespace {
 
-QString Pfad(const QString& Datei)
+QString Pfad(const QString& Datei, const char* Dichte = "")
 {
     for (const char* Endung : {".png", ".jpg", ".bmp"}) {
-        const QString Kandidat = QStringLiteral(":/bilder/") + Datei + QLatin1String(Endung);
+        const QString Kandidat =
+            QStringLiteral(":/bilder/") + Datei + QLatin1String(Dichte) + QLatin1String(Endung);
         if (QFile::exists(Kandidat))
             return Kandidat;
     }
     return {};
+}
+
+// The loaded pictures by name, and their variants by the picture's cache key, which every
+// unchanged copy shares and any change replaces.
+QHash<QString, QImage>& Geladen()
+{
+    static QHash<QString, QImage> Bilder;
+    return Bilder;
+}
+
+QHash<qint64, QImage>& Feinbilder()
+{
+    static QHash<qint64, QImage> Bilder;
+    return Bilder;
 }
 
 QImage Ersatzbild(QSize Groesse, const QString& Beschriftung)
@@ -41,11 +57,27 @@ bool Vorhanden(const QString& Datei)
 
 QImage Lade(const QString& Datei, QSize Ersatzgroesse, const QString& Beschriftung)
 {
+    if (const auto Bekannt = Geladen().constFind(Datei); Bekannt != Geladen().constEnd())
+        return *Bekannt;
     const QString Gefunden = Pfad(Datei);
     QImage Bild;
     if (!Gefunden.isEmpty())
         Bild.load(Gefunden);
-    return Bild.isNull() ? Ersatzbild(Ersatzgroesse, Beschriftung) : Bild;
+    if (Bild.isNull())
+        return Ersatzbild(Ersatzgroesse, Beschriftung);
+    const QString FeinPfad = Pfad(Datei, "@2x");
+    QImage Fein;
+    if (!FeinPfad.isEmpty() && Fein.load(FeinPfad)) {
+        Fein.setDevicePixelRatio(2);
+        Feinbilder().insert(Bild.cacheKey(), Fein);
+    }
+    Geladen().insert(Datei, Bild);
+    return Bild;
+}
+
+QImage Feinbild(const QImage& Bild)
+{
+    return Feinbilder().value(Bild.cacheKey());
 }
 
 QImage Durchsichtig(const QImage& Bild)

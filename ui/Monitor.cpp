@@ -62,6 +62,8 @@ void TMainForm::AnMonitorAnpassen()
     else
         GroupBoxAnpassenHochformat();
     DrehscheibeAnScheibeAnpassen();
+    // The greeting is centred under the face like every later message.
+    Label1Zentrieren();
     HideTitlebar();
 }
 
@@ -103,6 +105,8 @@ void TMainForm::GroupBoxAnpassenHochformat()
 
 void TMainForm::SetzePanelLage(const Skalierung::TPanelLage& Lage)
 {
+    // The window's banner lies behind the face, as designed, wherever the face is moved.
+    ImageBanner->move(ImageBanner->pos() + Lage.GroupBox2.topLeft() - GroupBox2->pos());
     GroupBox1->setGeometry(Lage.GroupBox1);
     GroupBox2->setGeometry(Lage.GroupBox2);
     QRImage->setGeometry(Lage.QRImage);

@@ -144,9 +144,13 @@ void TForm2::Button1Click()
 void TForm2::Button2Click()
 {
     SchrittGemeinsam();
-    if (!Skalierung::GroesserErlaubt(Ziel.GroupBox1RechterRand(), Ziel.BildschirmBreite()))
-        return;
     const Skalierung::TGroessenSchritt Schritt = Skalierung::SchrittGroesser(Ziel.ScaleByWert());
+    // The panel's edge as the step would leave it: a step that pushes the money panel off the
+    // screen is refused, not only the step after it.
+    const int RandDanach =
+        Skalierung::MulDiv(Ziel.GroupBox1RechterRand(), Schritt.SkalierSchritt, 100);
+    if (!Skalierung::GroesserErlaubt(RandDanach, Ziel.BildschirmBreite()))
+        return;
     Ziel.SetzeScaleByWert(Schritt.ScaleByWert);
     SkaliereUndOrdneAn(Schritt.SkalierSchritt);
 }

@@ -309,7 +309,8 @@ void TMainForm::ErzeugeGesicht()
     for (TBild* Anzeige : {SpielGeldSpeicherAnzeige, SonderSpieleAnzeige}) {
         QImage Eigenes = Anzeige->Picture().convertToFormat(QImage::Format_RGB32);
         Eigenes.detach();
-        Anzeige->SetPicture(Eigenes);
+        Anzeige->SetPicture(
+            Eigenes, Bilder::Feinbild(Anzeige->Picture()).convertToFormat(QImage::Format_RGB32));
     }
 
     ImageSchraube = NeuesBild(G, "ImageSchraube", {431, 362, 30, 30}, Gestreckt | Durchsichtig,
@@ -355,8 +356,10 @@ void TMainForm::ErzeugeGesichtUnten()
     Image1mal->raise();
     Image0mal->raise();
 
+    // One pixel below the design's 20, so that the longest message stays on the face even where
+    // the size dialog has made the machine small and the font rounds up.
     Label1 = NeueBeschriftung(G, "Label1", QStringLiteral("  Klicke auf eine Münze oder Schein   "),
-                              {256, 640}, Schrift(20, true), Rot);
+                              {256, 640}, Schrift(19, true), Rot);
     Label2 =
         NeueBeschriftung(G, "Label2", QStringLiteral("Label2"), {800, 771}, Schrift(12), Weiss);
     Label3 =
@@ -456,14 +459,17 @@ void TMainForm::ErzeugeBedienung()
     Edit1->setGeometry(200, 379, 137, 24);
     Edit1->setFont(Schrift(11, true));
 
-    Memo1 = Benannt(new QPlainTextEdit(P), "Memo1");
+    Memo1 = Benannt(new TLogFeld(P), "Memo1");
     Memo1->setGeometry(16, 403, 321, 178);
     Memo1->setReadOnly(true);
-    Memo1->setFont(FesteSchrift(15));
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Two pixels below the design's 15, so that a line shows the name, the amount and the time
+    // in full; the rest of a line continues below it, broken between words. Only the rules of
+    // underscores, which cannot be broken, reach past the edge.
+    Memo1->setFont(FesteSchrift(13));
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setWordWrapMode(QTextOption::WordWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setTabStopDistance(QFontMetricsF(Memo1->font()).horizontalAdvance(QLatin1Char(' ')) * 8);
 
     ButtonRisiko =
         NeuerKnopf(P, "ButtonRisiko", QStringLiteral("Risikospiel ist ein!"), {16, 595, 161, 37});

@@ -11,11 +11,13 @@ TZahlenAnzeige::TZahlenAnzeige(TBild& Steuerelement, QPoint Ursprung)
 
 void TZahlenAnzeige::SchreibeText(const QString& Text)
 {
-    QImage& Flaeche = Bild.PictureBearbeiten();
-    if (Flaeche.isNull())
+    if (Bild.Picture().isNull())
         return;
-    {
-        QPainter Maler(&Flaeche);
+    // The same text on the picture and on its variant of twice the density, in points on both.
+    for (QImage* Flaeche : {&Bild.PictureBearbeiten(), Bild.FeinBearbeiten()}) {
+        if (!Flaeche)
+            continue;
+        QPainter Maler(Flaeche);
         Maler.setFont(Font);
         const QFontMetrics Masse(Font);
         Maler.fillRect(QRect(Ursprung, QSize(Masse.horizontalAdvance(Text), Masse.height())),

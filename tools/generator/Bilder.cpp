@@ -2,6 +2,7 @@
 #include "tools/generator/Generator.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QImageWriter>
 #include <QLinearGradient>
@@ -50,11 +51,23 @@ QString Endung(const QString& Datei)
     return Datei.section('.', -1).toLower();
 }
 
+// Pixels per point of the pictures being drawn: 1, or 2 for the variants of screens with twice
+// the pixel density.
+double Dichte = 1;
+
+// "name.png" at the density 1, "name@2x.png" at 2.
+QString Dateiname(const QString& Datei)
+{
+    if (Dichte == 1)
+        return Datei;
+    return Datei.section('.', 0, -2) + QStringLiteral("@%1x.").arg(Dichte) + Datei.section('.', -1);
+}
+
 void Speichere(const QDir& Ordner, const Bild& B)
 {
     const QString Art = Endung(B.Datei);
     QImage Inhalt = B.Inhalt;
-    QImageWriter Schreiber(Ordner.filePath(B.Datei));
+    QImageWriter Schreiber(Ordner.filePath(Dateiname(B.Datei)));
     if (Art == "jpg") {
         Inhalt = Inhalt.convertToFormat(QImage::Format_RGB888);
         Schreiber.setFormat("jpeg");
@@ -79,18 +92,39 @@ void Speichere(const QDir& Ordner, const Bild& B)
 
 } // namespace
 
+double Pixeldichte()
+{
+    return Dichte;
+}
+
+// A painter on the picture draws in points; the picture has Dichte pixels per point.
 QImage OpakesBild(int Breite, int Hoehe, const QColor& Grund)
 {
-    QImage Ergebnis(Breite, Hoehe, QImage::Format_RGB32);
+    QImage Ergebnis(qRound(Breite * Dichte), qRound(Hoehe * Dichte), QImage::Format_RGB32);
+    Ergebnis.setDevicePixelRatio(Dichte);
     Ergebnis.fill(Grund);
     return Ergebnis;
 }
 
 QImage TransparentesBild(int Breite, int Hoehe)
 {
-    QImage Ergebnis(Breite, Hoehe, QImage::Format_ARGB32_Premultiplied);
+    QImage Ergebnis(qRound(Breite * Dichte), qRound(Hoehe * Dichte),
+                    QImage::Format_ARGB32_Premultiplied);
+    Ergebnis.setDevicePixelRatio(Dichte);
     Ergebnis.fill(Qt::transparent);
     return Ergebnis;
+}
+
+void TextImFeld(QPainter& Maler, const QRectF& Feld, int Ausrichtung, const QString& Text)
+{
+    const double Breite = QFontMetricsF(Maler.font()).boundingRect(Feld, Ausrichtung, Text).width();
+    if (Breite > Feld.width())
+        throw std::runtime_error(QString("\"%1\" needs %2 points, its field is %3 wide")
+                                     .arg(Text)
+                                     .arg(Breite)
+                                     .arg(Feld.width())
+                                     .toStdString());
+    Maler.drawText(Feld, Ausrichtung, Text);
 }
 
 void Vorbereiten(QPainter& Maler)
@@ -128,6 +162,10 @@ void KonturText(QPainter& Maler, const QString& Text, const QFont& Schrift, QPoi
                 const QBrush& Fuellung, const QColor& Kontur, double Konturbreite)
 {
     const QPainterPath Pfad = TextPfad(Text, Schrift, Mitte);
+    const QRectF Flaeche(0, 0, Maler.device()->width(), Maler.device()->height());
+    if (!Flaeche.contains(Maler.deviceTransform().mapRect(Pfad.boundingRect())))
+        throw std::runtime_error(
+            QString("\"%1\" reaches past the edge of its picture").arg(Text).toStdString());
     Maler.save();
     if (Konturbreite > 0) {
         QPen Stift(Kontur, Konturbreite * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -161,11 +199,15 @@ void ErzeugeBilder(const QDir& Ziel)
     using namespace Bilder;
     Ziel.mkpath("bilder");
     const QDir Ordner(Ziel.filePath("bilder"));
-    QList<Bild> Alle;
-    Alle << ScheibenBilder() << GeldBilder() << GehaeuseBilder() << GesichtBilder()
-         << LampenBilder();
-    for (const Bild& B : Alle)
-        Speichere(Ordner, B);
+    for (const double Pixel : {1.0, 2.0}) {
+        Dichte = Pixel;
+        QList<Bild> Alle;
+        Alle << ScheibenBilder() << GeldBilder() << GehaeuseBilder() << GesichtBilder()
+             << LampenBilder();
+        for (const Bild& B : Alle)
+            Speichere(Ordner, B);
+    }
+    Dichte = 1;
 }
 
 } // namespace Generator

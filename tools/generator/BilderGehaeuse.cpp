@@ -226,9 +226,10 @@ QImage Gesichtsbild()
     QPainterPath Kopf(QPointF(4, 300));
     Kopf.cubicTo(4, 210, 90, 196, B / 2, 196);
     Kopf.cubicTo(B - 90, 196, B - 4, 210, B - 4, 300);
-    Kopf.lineTo(B - 4, 470);
-    Kopf.cubicTo(B - 4, 570, B - 80, 616, B / 2, 616);
-    Kopf.cubicTo(80, 616, 4, 570, 4, 470);
+    // Broad down to the chin: the messages under the mouth stand on the face.
+    Kopf.lineTo(B - 4, 540);
+    Kopf.cubicTo(B - 4, 600, B - 70, 616, B / 2, 616);
+    Kopf.cubicTo(70, 616, 4, 600, 4, 540);
     Kopf.closeSubpath();
     QRadialGradient Haut(QPointF(B * 0.42, 330), 320);
     Haut.setColorAt(0, QColor(0xFF, 0xF2, 0x9A));
@@ -370,11 +371,11 @@ QImage Herstellerlogo()
                QColor(0xC8, 0x10, 0x20), QColor(0xFF, 0xF0, 0xC0), 1.0);
     Maler.setPen(QColor(0xFF, 0xFF, 0xFF));
     Maler.setFont(Schrift(Schnitt::Fett, 21));
-    Maler.drawText(QRectF(46, 0, 172, 24), Qt::AlignLeft | Qt::AlignVCenter, "VORLIX");
+    TextImFeld(Maler, QRectF(46, 0, 172, 24), Qt::AlignLeft | Qt::AlignVCenter, "VORLIX");
     Maler.setPen(QColor(0xFF, 0xC8, 0x40));
     Maler.setFont(Schrift(Schnitt::Fett, 11));
-    Maler.drawText(QRectF(47, 23, 172, 15), Qt::AlignLeft | Qt::AlignVCenter,
-                   "AUTOMATEN  ·  SPIELSPASS");
+    TextImFeld(Maler, QRectF(47, 23, 172, 15), Qt::AlignLeft | Qt::AlignVCenter,
+               "AUTOMATEN  ·  SPIELSPASS");
     return Bild;
 }
 
@@ -390,13 +391,12 @@ QImage QrCode(const QByteArray& Adresse)
     const int Seite = qMax(54, Module * Massstab + 2 * Rand);
     const int Versatz = (Seite - Module * Massstab) / 2;
     QImage Bild = OpakesBild(Seite, Seite, Qt::white);
+    QPainter Maler(&Bild); // whole points, no antialiasing: sharp modules at every density
     for (int y = 0; y < Module; ++y)
         for (int x = 0; x < Module; ++x)
             if (Code->data[y * Module + x] & 1)
-                for (int dy = 0; dy < Massstab; ++dy)
-                    for (int dx = 0; dx < Massstab; ++dx)
-                        Bild.setPixel(Versatz + x * Massstab + dx, Versatz + y * Massstab + dy,
-                                      qRgb(0, 0, 0));
+                Maler.fillRect(Versatz + x * Massstab, Versatz + y * Massstab, Massstab, Massstab,
+                               Qt::black);
     QRcode_free(Code);
     return Bild;
 }
@@ -477,7 +477,7 @@ QList<Platz> Aufstellung()
         {"Button_1_Euro.png", {985, 244, 70, 70}},
         {"Button_50_Cent.png", {1057, 244, 72, 72}},
         {"Button_20_Cent.png", {1129, 248, 64, 64}},
-        {"Button_10_Cent.png", {1194, 252, 62, 62}},
+        {"Button_10_Cent.png", {1194, 252, 57, 57}},
     };
 }
 

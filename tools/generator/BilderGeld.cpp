@@ -105,7 +105,7 @@ QImage Geldschein(const Schein& S)
                QColor(255, 255, 255, 200), 1.4);
     Maler.setPen(F.darker(220));
     Maler.setFont(Schrift(Schnitt::Fett, 9));
-    Maler.drawText(QRectF(0, 146, ScheinBreite, 14), Qt::AlignCenter, "SPIELGELD");
+    TextImFeld(Maler, QRectF(0, 146, ScheinBreite, 14), Qt::AlignCenter, "SPIELGELD");
     // The value again, small, in the lower corners.
     Maler.setBrush(F.darker(115));
     Maler.setPen(Qt::NoPen);
@@ -116,7 +116,7 @@ QImage Geldschein(const Schein& S)
                F.darker(250), 1.0);
     Maler.setPen(QColor(255, 255, 255, 220));
     Maler.setFont(Schrift(Schnitt::Fett, 8));
-    Maler.drawText(QRectF(30, 164, 40, 26), Qt::AlignCenter, "VORLIX");
+    TextImFeld(Maler, QRectF(30, 164, 40, 26), Qt::AlignCenter, "VORLIX");
     // A thin frame and a silver stripe, as on a real note.
     QLinearGradient Silber(0, 0, 10, 0);
     Silber.setColorAt(0, QColor(0xD8, 0xDC, 0xE4));
@@ -242,8 +242,9 @@ QImage Sperre()
     Maler.setBrush(QColor(0x50, 0x30, 0x00));
     Maler.drawEllipse(QPointF(115, 172), 2.5, 2.5);
     Maler.setPen(QColor(0xFF, 0xFF, 0xFF));
-    Maler.setFont(Schrift(Schnitt::Fett, 17));
-    Maler.drawText(QRectF(134, 146, 156, 46), Qt::AlignVCenter | Qt::AlignLeft, "Einwurf gesperrt");
+    Maler.setFont(Schrift(Schnitt::Fett, 16));
+    TextImFeld(Maler, QRectF(134, 146, 156, 46), Qt::AlignVCenter | Qt::AlignLeft,
+               "Einwurf gesperrt");
     return Bild;
 }
 
@@ -280,7 +281,7 @@ QList<Bild> GeldBilder()
         {"Button_1_Euro.png", 70, "1", "EURO", Metall::Gold, Metall::Silber},
         {"Button_50_Cent.png", 72, "50", "CENT", Metall::Nordgold, Metall::Nordgold},
         {"Button_20_Cent.png", 64, "20", "CENT", Metall::Nordgold, Metall::Nordgold},
-        {"Button_10_Cent.png", 62, "10", "CENT", Metall::Nordgold, Metall::Nordgold},
+        {"Button_10_Cent.png", 57, "10", "CENT", Metall::Nordgold, Metall::Nordgold},
     };
     for (const Muenze& M : Muenzen)
         Liste.append({M.Datei, Geldmuenze(M)});

@@ -57,7 +57,7 @@ QImage Anzeige(const QString& Beschriftung)
     Maler.setPen(QColor(0x8A, 0x90, 0x9C));
     Maler.setFont(Schrift(Schnitt::Fett, Beschriftung.size() == 1 ? 17 : 9));
     const double Breite = Beschriftung.size() == 1 ? 26 : 72;
-    Maler.drawText(QRectF(4, 3, Breite, 28), Qt::AlignCenter, Beschriftung);
+    TextImFeld(Maler, QRectF(4, 3, Breite, 28), Qt::AlignCenter, Beschriftung);
     return Bild;
 }
 

@@ -19,9 +19,18 @@ struct Bild
     QImage Inhalt;
 };
 
-// An opaque 24-bit picture filled with a colour, or a fully transparent one with alpha.
+// Pictures are drawn once at one pixel per point and once at two, for screens of twice the
+// pixel density ("name@2x.png"). Sizes and coordinates are given in points.
+double Pixeldichte();
+
+// An opaque 24-bit picture filled with a colour, or a fully transparent one with alpha, of
+// Breite x Hoehe points.
 QImage OpakesBild(int Breite, int Hoehe, const QColor& Grund = Qt::black);
 QImage TransparentesBild(int Breite, int Hoehe);
+
+// Text drawn into a field of the picture in the painter's font; a text wider than its field
+// stops the generator instead of being cut.
+void TextImFeld(QPainter& Maler, const QRectF& Feld, int Ausrichtung, const QString& Text);
 
 // A painter with antialiasing, ready to draw on Ziel.
 void Vorbereiten(QPainter& Maler);

@@ -72,6 +72,8 @@ void ErzeugeKontaktbogen(const QDir& Quelle, const QString& PngDatei)
     QList<Eintrag> Eintraege;
     int x = Abstand, y = 839 + 2 * Abstand, Zeilenhoehe = 0;
     for (const QString& Name : Dateien) {
+        if (Name.contains(QLatin1String("@2x.")))
+            continue; // the same pictures at twice the density
         const QImage Bild(Ordner.filePath(Name));
         if (Bild.isNull())
             continue;

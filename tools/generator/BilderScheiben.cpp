@@ -335,6 +335,10 @@ QImage Nabe()
 
 QList<Bild> ScheibenBilder()
 {
+    // The program reads the pixels of the disc artwork, the spin picture and the screw, at one
+    // density only; the hub is merely shown.
+    if (Pixeldichte() != 1)
+        return {{"PfeilOben.png", Nabe()}};
     const QImage Kunst = Scheibenkunst();
     const QImage Spin = Spinbild(Kunst);
     return {
