@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -81,6 +82,7 @@ private slots:
     void ersteDarstellungBereitetDieMaschineVor();
     void ersteDarstellungLaeuftNurEinmal();
     void risikobildFolgtDemRisikoschalter();
+    void wechselndePfeileFuellenDenBildspeicherNicht();
 
     void startklang_data();
     void startklang();
@@ -409,6 +411,32 @@ void TestMainFormAnzeigen::umbrocheneMeldungStehtMittigUeberDemFenster()
     QVERIFY2(qAbs(Lage.center().x() - Fenster.frameGeometry().center().x()) <= 2,
              qPrintable(QString::number(Lage.center().x())));
     QCOMPARE(Lage.top(), Fenster.frameGeometry().top() + 100);
+}
+
+// Every game turns the arrows red and blinks them green; Qt keeps what it drew of a button's
+// icon in its global pixmap cache, so a new pixmap per change would crowd out everything else.
+void TestMainFormAnzeigen::wechselndePfeileFuellenDenBildspeicherNicht()
+{
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    auto Fenster = Welt.NeuesFenster();
+    QVERIFY(Starte(*Fenster));
+    const int Grenze = QPixmapCache::cacheLimit();
+    QPixmapCache::setCacheLimit(256); // KB
+    QPixmap Wache(64, 64);
+    Wache.fill(Qt::blue);
+    QPixmapCache::insert(QStringLiteral("Wache"), Wache);
+    for (int Spiel = 0; Spiel < 100; ++Spiel)
+        for (const TBild* Farbe : {Fenster->PfeilRot, Fenster->PfeilGruen})
+            for (TBildKnopf* Pfeil :
+                 {Fenster->PfeilLinks, Fenster->PfeilMitte, Fenster->PfeilRechts}) {
+                Pfeil->SetGlyph(Farbe->Picture());
+                Pfeil->grab();
+            }
+    QPixmap Gefunden;
+    const bool WacheNochDa = QPixmapCache::find(QStringLiteral("Wache"), &Gefunden);
+    QPixmapCache::setCacheLimit(Grenze);
+    QVERIFY(WacheNochDa);
 }
 
 VORLIX_TEST_MAIN(TestMainFormAnzeigen)

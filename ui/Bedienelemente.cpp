@@ -74,8 +74,22 @@ TBildKnopf::TBildKnopf(QWidget* Parent) : QPushButton(Parent) {}
 void TBildKnopf::SetGlyph(const QImage& Neu)
 {
     GlyphBild = Neu;
-    setIcon(QIcon(QPixmap::fromImage(Bilder::Durchsichtig(Neu))));
+    setIcon(Symbol(Neu));
     PasseGlyphAn();
+}
+
+// Qt keeps the drawn size of every icon's pixmap in its global pixmap cache under the pixmap's
+// identity, for as long as the cache has room. A fresh pixmap for every change of the arrows
+// (each game and each blink) would leave one entry more each time; so each picture keeps its
+// pixmap while the button shows it now and then.
+QIcon TBildKnopf::Symbol(const QImage& Bild)
+{
+    const qint64 Schluessel = Bild.cacheKey();
+    if (const auto Gefunden = Symbole.constFind(Schluessel); Gefunden != Symbole.cend())
+        return *Gefunden;
+    if (Symbole.size() >= MaxSymbole)
+        Symbole.clear();
+    return *Symbole.insert(Schluessel, QIcon(QPixmap::fromImage(Bilder::Durchsichtig(Bild))));
 }
 
 void TBildKnopf::PasseGlyphAn()
