@@ -18,6 +18,10 @@ constexpr long FehlerLesen = 30;
 constexpr long FehlerPlatteVoll = 112;
 constexpr long FehlerPfadname = 161;
 
+// The temporary file is named after the file with at most this many bytes appended, so a file
+// name must leave room for them within the file system's limit of 255 bytes.
+constexpr int TempEndungMaxBytes = 13;
+
 // Replaces the file at Pfad by Inhalt: a temporary file in the same folder, written, flushed to
 // the disk and renamed over the old one. An existing file keeps its permissions; a new one gets
 // ModusNeueDatei (minus the umask). Returns ErfolgOk or the reason of the failure; no temporary

@@ -162,7 +162,8 @@ int main(int argc, char* argv[])
     const TBcdWert Soll = BcdMinus(Spielerin.Einzahlungen, Ausgezahlt);
     const TBcdWert Ist = BcdMinus(KasseNachher, KasseVorher);
     const TBcdWert Geloggt = Auswertung::Einzahlungssumme(MainForm.LogZeilen());
-    const bool Stimmt = Beendet && Text(Ist) == Text(Soll) && Text(Geloggt) == Text(Spielerin.Einzahlungen);
+    const bool Stimmt =
+        Beendet && Text(Ist) == Text(Soll) && Text(Geloggt) == Text(Spielerin.Einzahlungen);
 
     std::printf("Spiele: %d in %.1f min = %.0f Spiele pro Minute\n", Spielerin.Gespielt, Minuten,
                 Minuten > 0 ? Spielerin.Gespielt / Minuten : 0.0);
