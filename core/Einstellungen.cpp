@@ -1,12 +1,10 @@
-// The settings file "Vorlix.ini" and the cash box in the registry, read and written at the
-// moments the machine needs them.
+// The settings file "Vorlix.ini", read and written at the moments the machine needs them.
 
 #include "core/MainForm.h"
 
 #include "core/Einstellungswerte.h"
 #include "support/Auswertung.h"
 #include "support/PrivateProfil.h"
-#include "support/STRegIni.h"
 #include "support/Zeitraffer.h"
 #include "ui/Bedienelemente.h"
 
@@ -31,19 +29,6 @@ void TMainForm::SchreibeEinstellung(const QString& Schluessel, const QString& We
 {
     // As with the system's profile calls, a failed write passes without a word.
     PrivateProfil::SchreibText(Abschnitt, Schluessel, Wert, IniDatei);
-}
-
-void TMainForm::SchreibeKassenstand(bool MitKomma)
-{
-    TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
-    const QString Elternschluessel = KassenSchluessel.section(QLatin1Char('\\'), 0, -2);
-    Speicher.SetSubKey(Elternschluessel);
-    Speicher.CreateSubKey(KassenSchluessel.section(QLatin1Char('\\'), -1));
-    Speicher.SetSubKey(KassenSchluessel);
-    const QString Kassenstand = QString::fromStdString(BcdToFixed(Automatenkasse, 0, 2));
-    Speicher.WriteString(QStringLiteral("KA"),
-                         MitKomma ? Kassenstand
-                                  : Einstellungswerte::KassenstandFuerSpeicher(Kassenstand));
 }
 
 void TMainForm::LiesDarstellungsEinstellungen()

@@ -111,16 +111,16 @@ void TestMainFormAnzeigen::loeschenUndSchreibenLaesstKeineAlteZifferStehen()
     TUmgebung Welt;
     auto Fenster = Welt.NeuesFenster();
     Fenster->SpielGeldSpeicher = Betrag(Alt.constData());
-    Fenster->SchreibeGeldAnzeige("########0,00");
+    Fenster->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     Fenster->AnzeigeLoeschen();
     Fenster->SpielGeldSpeicher = Betrag(Neu.constData());
-    Fenster->SchreibeGeldAnzeige("########0,00");
+    Fenster->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     QCOMPARE(Fenster->GeldAnzeige().Geschrieben(), QStringList{Text});
 
     auto Frisch = Welt.NeuesFenster();
     Frisch->AnzeigeLoeschen();
     Frisch->SpielGeldSpeicher = Betrag(Neu.constData());
-    Frisch->SchreibeGeldAnzeige("########0,00");
+    Frisch->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     QCOMPARE(Geldbild(*Fenster), Geldbild(*Frisch));
 }
 
@@ -130,15 +130,15 @@ void TestMainFormAnzeigen::ueberschreibenOhneLoeschenLaesstResteStehen()
     auto Fenster = Welt.NeuesFenster();
     Fenster->AnzeigeLoeschen();
     Fenster->SpielGeldSpeicher = Betrag("10");
-    Fenster->SchreibeGeldAnzeige("########0,00");
+    Fenster->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     Fenster->SpielGeldSpeicher = Betrag("9,8");
-    Fenster->SchreibeGeldAnzeige("########0,00");
+    Fenster->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     QCOMPARE(Fenster->GeldAnzeige().Geschrieben(), (QStringList{"10,00", "9,80"}));
 
     auto Frisch = Welt.NeuesFenster();
     Frisch->AnzeigeLoeschen();
     Frisch->SpielGeldSpeicher = Betrag("9,8");
-    Frisch->SchreibeGeldAnzeige("########0,00");
+    Frisch->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     // The last zero of 10,00 stands beyond the shorter 9,80.
     QVERIFY(Geldbild(*Fenster) != Geldbild(*Frisch));
 }
@@ -171,7 +171,7 @@ void TestMainFormAnzeigen::textBeginntAmUrsprung()
     Fenster->AnzeigeLoeschen();
     const QImage Leer = Geldbild(*Fenster);
     Fenster->SpielGeldSpeicher = Betrag("7");
-    Fenster->SchreibeGeldAnzeige("########0,00");
+    Fenster->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     const QImage Bild = Geldbild(*Fenster);
     QVERIFY(DunklePunkte(Bild, {30, 3, 100, 28}) > 20);
     QVERIFY(GleicherBereich(Leer, Bild, {0, 0, 30, 34}));
@@ -195,7 +195,7 @@ void TestMainFormAnzeigen::sonderspieleWerdenZweistelligGeschrieben()
     auto Fenster = Welt.NeuesFenster();
     Fenster->AnzeigeSonderspieleLoeschen();
     Fenster->SonderSpiele = Betrag(Wert.constData());
-    Fenster->SchreibeSonderspieleAnzeige();
+    Fenster->ZeigeSonderspiele(TMainForm::TAnzeigeArt::Darueber);
     QCOMPARE(Fenster->SonderAnzeige().Geschrieben(), QStringList{Text});
 }
 
