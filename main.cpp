@@ -1,5 +1,4 @@
-#include "core/MainForm.h"
-#include "ui/ScalierungsEinstell.h"
+#include "core/Programmstart.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -31,11 +30,7 @@ int main(int argc, char* argv[])
 {
     TAnwendung Anwendung(argc, argv);
     try {
-        TMainForm MainForm;
-        TForm2 Form2(MainForm.GroessenZiel(), &MainForm);
-        MainForm.SetzeGroessenDialog(&Form2);
-        MainForm.show();
-        return Anwendung.exec();
+        return Programmstart::Lauf();
     } catch (const std::exception& Fehler) {
         QMessageBox::critical(nullptr, QStringLiteral("Vorlix"),
                               QString::fromLocal8Bit(Fehler.what()));

@@ -25,8 +25,7 @@ QString Wiederhergestellt(const TBesuch& Besuch)
         QStringLiteral("Vorlix wurde während eines Besuchs unterbrochen. Der Besuch geht weiter: "
                        "%1 Euro Guthaben, %2 Sonderspiele und die Auswertung mit allen "
                        "Einzahlungen sind wiederhergestellt.")
-            .arg(Text(Besuch.Guthaben),
-                 QString::fromStdString(BcdToGeneral(Besuch.SonderSpiele)));
+            .arg(Text(Besuch.Guthaben), QString::fromStdString(BcdToGeneral(Besuch.SonderSpiele)));
     if (Besuch.SpielOffen)
         Meldung += QStringLiteral("\nDas unterbrochene Spiel ist ungültig; sein Einsatz ist "
                                   "verbraucht.");
@@ -107,18 +106,18 @@ void TMainForm::LadeBesuch()
 // The visit had ended, and the program was cut short while it stored the end.
 void TMainForm::VollendeBesuch(const TBesuch& Besuch)
 {
-    QString Meldung =
-        QStringLiteral("Vorlix wurde am Ende des letzten Besuchs unterbrochen. Der Besuch ist jetzt "
-                       "abgeschlossen");
+    QString Meldung = QStringLiteral(
+        "Vorlix wurde am Ende des letzten Besuchs unterbrochen. Der Besuch ist jetzt "
+        "abgeschlossen");
     if (Besuch.AuswertungSpeichern) {
         const Auswertung::TSpeicherErgebnis Ergebnis =
-            Auswertung::SpeichereAuswertung(Besuch.Zeilen, Auswertungsordner(),
-                                            Besuch.SpielerName, Besuch.DatumText,
-                                            Besuch.UhrzeitText);
-        Meldung += Ergebnis.Gespeichert
-                       ? QStringLiteral("; seine Auswertung ist gespeichert in:\n%1").arg(Ergebnis.Pfad)
-                       : QStringLiteral(", aber seine Auswertung konnte nicht gespeichert werden:\n%1\n%2")
-                             .arg(Ergebnis.Pfad, Ergebnis.Fehler);
+            Auswertung::SpeichereAuswertung(Besuch.Zeilen, Auswertungsordner(), Besuch.SpielerName,
+                                            Besuch.DatumText, Besuch.UhrzeitText);
+        Meldung +=
+            Ergebnis.Gespeichert
+                ? QStringLiteral("; seine Auswertung ist gespeichert in:\n%1").arg(Ergebnis.Pfad)
+                : QStringLiteral(", aber seine Auswertung konnte nicht gespeichert werden:\n%1\n%2")
+                      .arg(Ergebnis.Pfad, Ergebnis.Fehler);
     } else {
         Meldung += u'.';
     }

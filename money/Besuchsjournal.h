@@ -16,10 +16,10 @@ struct TBesuch
 {
     TBcdWert Guthaben{};
     TBcdWert SonderSpiele{};
-    TBcdWert Kasse{};         // the cash box as the visit left it, newer than the stored "KA"
-    bool SpielOffen = false;  // a game was paid for and has not ended
-    QString SpielerName;      // as the log lines use it
-    QStringList Zeilen;       // the log of the visit
+    TBcdWert Kasse{};        // the cash box as the visit left it, newer than the stored "KA"
+    bool SpielOffen = false; // a game was paid for and has not ended
+    QString SpielerName;     // as the log lines use it
+    QStringList Zeilen;      // the log of the visit
     // Closed: the log has its closing block, and what is left to do is to save it and the cash
     // box. The log file is named after the player, date and time of the closing.
     bool Abgeschlossen = false;

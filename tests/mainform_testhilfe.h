@@ -122,6 +122,12 @@ public:
     // A main window that records its messages and sounds and only counts the end of the process.
     std::unique_ptr<TMainForm> NeuesFenster(bool EchteMeldungen = false)
     {
+        return std::make_unique<TMainForm>(Fensterumgebung(EchteMeldungen));
+    }
+
+    // What NeuesFenster gives its window.
+    TMainFormUmgebung Fensterumgebung(bool EchteMeldungen = false)
+    {
         TMainFormUmgebung Welt;
         if (!EchteMeldungen)
             Welt.Meldungen = std::make_unique<TAufzeichnendeMeldungen>(Meldungen);
@@ -140,8 +146,11 @@ public:
             if (BeimProzessende)
                 BeimProzessende();
         };
-        return std::make_unique<TMainForm>(std::move(Welt));
+        return Welt;
     }
+
+    QString Zustandsordner() const { return Zustand.path(); }
+    QString Konfigurationsordner() const { return Konfig.path(); }
 
 private:
     QByteArray VorherigeKonfig;
