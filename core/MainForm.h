@@ -68,6 +68,8 @@ public:
     void Beenden();
     // Stores "Spieldauer" and "KA"; runs once, at the end of the program.
     void FormDestroy();
+    // The real end of the process, from whatever loop is running, once everything is stored.
+    [[noreturn]] static void BeendeProzessSofort();
 
     // ---- window services (ui/Monitor.cpp)
     void AnMonitorAnpassen();
@@ -451,7 +453,6 @@ private:
     QString Programmordner() const;    // where files go when the working folder is gone
     QString Auswertungsordner() const; // the working folder, or the program folder without one
     void BeendeProzess();
-    [[noreturn]] static void BeendeProzessSofort();
 
     TMainFormUmgebung Umgebung;
     std::unique_ptr<TSoundSpieler> Tonspieler;

@@ -29,6 +29,14 @@ int Lauf(TMainFormUmgebung Umgebung, const std::function<void(TMainForm&)>& Vorb
     }
     // A lock that cannot be made at all (a folder without write permission) does not keep the
     // player from the machine; its stores report what they cannot write.
+    // The end leaves no loop it runs from, so the lock goes first.
+    Umgebung.ProzessEnde = [&Sperre, Ende = std::move(Umgebung.ProzessEnde)] {
+        Sperre.unlock();
+        if (Ende)
+            Ende();
+        else
+            TMainForm::BeendeProzessSofort();
+    };
     TMainForm MainForm(std::move(Umgebung));
     TForm2 Form2(MainForm.GroessenZiel(), &MainForm);
     MainForm.SetzeGroessenDialog(&Form2);

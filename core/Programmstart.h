@@ -14,7 +14,6 @@ namespace Programmstart {
 // box, touches no store and returns at once. Otherwise the main window and the size dialog are
 // made and the event loop runs; Vorbereiten, when given, gets the window before it is shown.
 // Returns the exit code.
-int Lauf(TMainFormUmgebung Umgebung = {},
-         const std::function<void(TMainForm&)>& Vorbereiten = {});
+int Lauf(TMainFormUmgebung Umgebung = {}, const std::function<void(TMainForm&)>& Vorbereiten = {});
 
 } // namespace Programmstart

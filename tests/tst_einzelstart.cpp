@@ -39,9 +39,8 @@ QStringList Dateistand(const QStringList& Ordner)
             const QString Pfad = Dateien.next();
             QFile Datei(Pfad);
             Datei.open(QIODevice::ReadOnly);
-            Stand << Pfad + u' ' +
-                         Dateien.fileInfo().lastModified().toString(Qt::ISODateWithMs) + u' ' +
-                         QString::fromLatin1(Datei.readAll().toBase64());
+            Stand << Pfad + u' ' + Dateien.fileInfo().lastModified().toString(Qt::ISODateWithMs) +
+                         u' ' + QString::fromLatin1(Datei.readAll().toBase64());
         }
     }
     Stand.sort();
@@ -95,8 +94,8 @@ void TestEinzelstart::zweiteKopieEndetOhneEtwasZuSchreiben()
                 Rueckgabe = Zweite.exitStatus() == QProcess::NormalExit ? Zweite.exitCode() : -2;
                 Nachher = Dateistand(Ordner);
                 // The 1 Euro plays on to its end; then one more coin.
-                Weitergespielt = QTest::qWaitFor(
-                    [&] { return Fenster.NichtBedienbarImage->isHidden(); }, 30000);
+                Weitergespielt =
+                    QTest::qWaitFor([&] { return Fenster.NichtBedienbarImage->isHidden(); }, 30000);
                 QTest::mouseClick(Fenster.Button_1_Euro, Qt::LeftButton);
                 QTest::keyClick(&Fenster, Qt::Key_Escape);
             });
