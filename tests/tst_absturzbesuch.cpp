@@ -1,6 +1,6 @@
 // A shorter round of the crash tool: a real window process is killed with SIGKILL ten times, the
-// targets taken in turn from the phases of its visit, and each time the next start restores the visit, pays it out and ends with
-// the books right (tools/absturzlauf runs the full count).
+// targets taken in turn from the phases of its visit, and each time the next start restores the
+// visit, pays it out and ends with the books right (tools/absturzlauf runs the full count).
 
 #include "mainform_testhilfe.h"
 #include "tests/testmain.h"
@@ -20,10 +20,11 @@ void TestAbsturzBesuch::getoeteterBesuchGehtBeimNaechstenStartWeiter()
 {
     TUmgebung Welt;
     Welt.LegeProgrammAn();
-    Welt.SchreibeIni("[Einstellungen]\r\nSound=0\r\nSpieldauer=1\r\nGeschwindigkeitAuszahlung=5\r\n");
-    const Absturzlauf::TErgebnis Ergebnis = Absturzlauf::Laufe(
-        QCoreApplication::applicationFilePath(), 10,
-        [](const QString& Zeile) { qInfo("%s", qPrintable(Zeile)); });
+    Welt.SchreibeIni(
+        "[Einstellungen]\r\nSound=0\r\nSpieldauer=1\r\nGeschwindigkeitAuszahlung=5\r\n");
+    const Absturzlauf::TErgebnis Ergebnis =
+        Absturzlauf::Laufe(QCoreApplication::applicationFilePath(), 10,
+                           [](const QString& Zeile) { qInfo("%s", qPrintable(Zeile)); });
     QVERIFY2(Ergebnis.Fehler.isEmpty(), qPrintable(Ergebnis.Fehler.join(u'\n')));
     QCOMPARE(Ergebnis.Abbrueche, 10);
     QVERIFY(Ergebnis.Wiederhergestellt > 0);

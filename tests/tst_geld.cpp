@@ -29,6 +29,10 @@ private slots:
     void kasseWirdZwischen10000Und10999Geleert();
     void bilanzHaengtNichtVomNamenAb_data();
     void bilanzHaengtNichtVomNamenAb();
+    void spielKostetSonderspielDannZwanzigCent_data();
+    void spielKostetSonderspielDannZwanzigCent();
+    void gespeicherterKassenstandMussGenauSein_data();
+    void gespeicherterKassenstandMussGenauSein();
 };
 
 void TestGeld::auszahlungFaelltGroessteZuerst_data()
@@ -177,6 +181,75 @@ void TestGeld::bilanzHaengtNichtVomNamenAb()
         SchliesseAuswertung(Zeilen, Ausgezahlt ? TAbschlussArt::Auszahlung : TAbschlussArt::Beenden,
                             Name, "07.12.2026", "14:05:00");
     QCOMPARE(Zusammenfassung, Name + " hat am 07.12.2026 um 14:05:00 Uhr" + ende);
+}
+
+void TestGeld::spielKostetSonderspielDannZwanzigCent_data()
+{
+    QTest::addColumn<QString>("guthaben");
+    QTest::addColumn<QString>("sonderspiele");
+    // Sonderspiel, Guthaben or Abgelehnt | credit after | special games after | refusal
+    QTest::addColumn<QString>("erwartet");
+    QTest::newRow("Sonderspiel vor Guthaben") << "5"
+                                              << "3"
+                                              << "S|5,00|2,00|";
+    QTest::newRow("letztes Sonderspiel") << "0"
+                                         << "1"
+                                         << "S|0,00|0,00|";
+    QTest::newRow("genau 20 Cent") << "0,2"
+                                   << "0"
+                                   << "G|0,00|0,00|";
+    QTest::newRow("5 Euro") << "5"
+                            << "0"
+                            << "G|4,80|0,00|";
+    QTest::newRow("nichts") << "0"
+                            << "0"
+                            << "A|0,00|0,00|1 Spiel kostet 20 Cent";
+    QTest::newRow("10 Cent") << "0,1"
+                             << "0"
+                             << "A|0,10|0,00|Betrag reicht nicht! 1 Spiel = 20 Cent";
+}
+
+void TestGeld::spielKostetSonderspielDannZwanzigCent()
+{
+    QFETCH(QString, guthaben);
+    QFETCH(QString, sonderspiele);
+    QFETCH(QString, erwartet);
+    const Geld::TSpielbezahlung B = Geld::BezahleSpiel(Wert(guthaben), Wert(sonderspiele));
+    const char* Art = B.Art == Geld::TBezahlart::Sonderspiel ? "S"
+                      : B.Art == Geld::TBezahlart::Guthaben  ? "G"
+                                                             : "A";
+    QCOMPARE(QStringList({Art, Text(B.Guthaben), Text(B.SonderSpiele), B.Ablehnung}).join(u'|'),
+             erwartet);
+}
+
+void TestGeld::gespeicherterKassenstandMussGenauSein_data()
+{
+    QTest::addColumn<QString>("gespeichert"); // with the decimal comma in place
+    QTest::addColumn<QString>("kasse");       // empty: damaged
+    QTest::newRow("gewoehnlich") << "1234,56"
+                                 << "1234,56";
+    QTest::newRow("mehr ausgezahlt als eingenommen") << "-5,00"
+                                                     << "-5,00";
+    QTest::newRow("16 ganze Stellen") << "9999999999999999,99"
+                                      << "9999999999999999,99";
+    QTest::newRow("17 ganze Stellen") << "10000000000000000,00"
+                                      << "";
+    QTest::newRow("20 ganze Stellen") << "99999999999999999999,99"
+                                      << "";
+    QTest::newRow("negativ mit 17 Stellen") << "-12345678901234567,00"
+                                            << "";
+    QTest::newRow("mit Exponent zu gross") << "1E20"
+                                           << "";
+    QTest::newRow("kein Betrag") << "12x34"
+                                 << "";
+}
+
+void TestGeld::gespeicherterKassenstandMussGenauSein()
+{
+    QFETCH(QString, gespeichert);
+    QFETCH(QString, kasse);
+    const auto Kasse = Geld::KassenstandAusText(gespeichert);
+    QCOMPARE(Kasse ? Text(*Kasse) : QString(), kasse);
 }
 
 VORLIX_TEST_GUILESS_MAIN(TestGeld)

@@ -156,7 +156,8 @@ private:
             Melde(QStringLiteral("abschnitt ") + QLatin1String(Name(Jetzt)));
         }
         PruefeJournal();
-        if (Handelt || Fenster.ProgrammEndet || Fenster.AuszahlungLaeuft || Fenster.ErsteDarstellung)
+        if (Handelt || Fenster.ProgrammEndet || Fenster.AuszahlungLaeuft ||
+            Fenster.ErsteDarstellung)
             return;
         // Acted on from the event loop, not from this tick: a timer does not tick again while
         // its own handler runs, and the deposit and the payout run the games inside them.
@@ -242,9 +243,8 @@ int SpieleBesuch(int argc, char* argv[], bool Weiter)
             ++Besucher->Gespielt;
     };
     Umgebung.ProzessEnde = [&Fenster] {
-        Melde(QStringLiteral("ende ") + (Fenster->AuszahlungText.isEmpty()
-                                             ? QStringLiteral("-")
-                                             : Fenster->AuszahlungText));
+        Melde(QStringLiteral("ende ") +
+              (Fenster->AuszahlungText.isEmpty() ? QStringLiteral("-") : Fenster->AuszahlungText));
         TMainForm::BeendeProzessSofort();
     };
     return Programmstart::Lauf(std::move(Umgebung), [&](TMainForm& F) {
@@ -454,8 +454,8 @@ void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgeb
     QString Erwartet = QStringLiteral("0,00");
     QString Meldung;
     if (Journal && !Journal->Abgeschlossen) {
-        Erwartet = Text(
-            BcdPlus(Journal->Guthaben, BcdTimes(Journal->SonderSpiele, BcdFromText("0,2"))));
+        Erwartet =
+            Text(BcdPlus(Journal->Guthaben, BcdTimes(Journal->SonderSpiele, BcdFromText("0,2"))));
         Meldung = QStringLiteral("Vorlix wurde während eines Besuchs unterbrochen.");
         ++Ergebnis.Wiederhergestellt;
     } else if (Journal) {
@@ -464,9 +464,9 @@ void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgeb
     }
     if (Ende != QStringList{Erwartet})
         Fehler << QStringLiteral("Auszahlung %1 statt %2").arg(Ende.join(u','), Erwartet);
-    const bool MeldungStimmt = Meldung.isEmpty() ? Meldungen.isEmpty()
-                                                 : Meldungen.size() == 1 &&
-                                                       Meldungen[0].startsWith(Meldung);
+    const bool MeldungStimmt = Meldung.isEmpty()
+                                   ? Meldungen.isEmpty()
+                                   : Meldungen.size() == 1 && Meldungen[0].startsWith(Meldung);
     if (!MeldungStimmt)
         Fehler << QStringLiteral("Meldungen: ") + Meldungen.join(QStringLiteral(" / "));
 

@@ -14,7 +14,8 @@ int main(int argc, char* argv[])
     if (const auto Rolle = Absturzlauf::SpieleRolle(argc, argv))
         return *Rolle;
     TMessumgebung Umgebungsordner;
-    if (!Umgebungsordner.RichteEin("absturzlauf", "Spieldauer=1\r\nGeschwindigkeitAuszahlung=5\r\n"))
+    if (!Umgebungsordner.RichteEin("absturzlauf",
+                                   "Spieldauer=1\r\nGeschwindigkeitAuszahlung=5\r\n"))
         return 1;
     QCoreApplication Anwendung(argc, argv);
     const int Abbrueche = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 100;
