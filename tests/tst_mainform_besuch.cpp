@@ -44,8 +44,8 @@ bool LegeJournalAn(const QByteArray& Inhalt)
 
 QStringList Zustandsdateien()
 {
-    return QDir(Besuchsjournal::Ordner()).entryList(QDir::Files | QDir::System | QDir::Dirs |
-                                                    QDir::NoDotAndDotDot);
+    return QDir(Besuchsjournal::Ordner())
+        .entryList(QDir::Files | QDir::System | QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
 QByteArray LiesDatei(const QString& Pfad)
