@@ -189,24 +189,16 @@ void TestGeld::spielKostetSonderspielDannZwanzigCent_data()
     QTest::addColumn<QString>("sonderspiele");
     // Sonderspiel, Guthaben or Abgelehnt | credit after | special games after | refusal
     QTest::addColumn<QString>("erwartet");
-    QTest::newRow("Sonderspiel vor Guthaben") << "5"
-                                              << "3"
-                                              << "S|5,00|2,00|";
-    QTest::newRow("letztes Sonderspiel") << "0"
-                                         << "1"
-                                         << "S|0,00|0,00|";
-    QTest::newRow("genau 20 Cent") << "0,2"
-                                   << "0"
-                                   << "G|0,00|0,00|";
-    QTest::newRow("5 Euro") << "5"
-                            << "0"
-                            << "G|4,80|0,00|";
-    QTest::newRow("nichts") << "0"
-                            << "0"
-                            << "A|0,00|0,00|1 Spiel kostet 20 Cent";
-    QTest::newRow("10 Cent") << "0,1"
-                             << "0"
-                             << "A|0,10|0,00|Betrag reicht nicht! 1 Spiel = 20 Cent";
+    const auto Zeile = [](const char* Name, const char* Guthaben, const char* Sonder,
+                          const char* Erwartet) {
+        QTest::newRow(Name) << QString(Guthaben) << QString(Sonder) << QString(Erwartet);
+    };
+    Zeile("Sonderspiel vor Guthaben", "5", "3", "S|5,00|2,00|");
+    Zeile("letztes Sonderspiel", "0", "1", "S|0,00|0,00|");
+    Zeile("genau 20 Cent", "0,2", "0", "G|0,00|0,00|");
+    Zeile("5 Euro", "5", "0", "G|4,80|0,00|");
+    Zeile("nichts", "0", "0", "A|0,00|0,00|1 Spiel kostet 20 Cent");
+    Zeile("10 Cent", "0,1", "0", "A|0,10|0,00|Betrag reicht nicht! 1 Spiel = 20 Cent");
 }
 
 void TestGeld::spielKostetSonderspielDannZwanzigCent()
@@ -226,20 +218,16 @@ void TestGeld::gespeicherterKassenstandMussGenauSein_data()
 {
     QTest::addColumn<QString>("gespeichert"); // with the decimal comma in place
     QTest::addColumn<QString>("kasse");       // empty: damaged
-    QTest::newRow("gewoehnlich") << "1234,56"
-                                 << "1234,56";
-    QTest::newRow("mehr ausgezahlt als eingenommen") << "-5,00"
-                                                     << "-5,00";
-    QTest::newRow("16 ganze Stellen") << "9999999999999999,99"
-                                      << "9999999999999999,99";
-    QTest::newRow("17 ganze Stellen") << "10000000000000000,00"
-                                      << "";
-    QTest::newRow("20 ganze Stellen") << "99999999999999999999,99"
-                                      << "";
-    QTest::newRow("negativ mit 17 Stellen") << "-12345678901234567,00"
-                                            << "";
-    QTest::newRow("kein Betrag") << "12x34"
-                                 << "";
+    const auto Zeile = [](const char* Name, const char* Gespeichert, const char* Kasse) {
+        QTest::newRow(Name) << QString(Gespeichert) << QString(Kasse);
+    };
+    Zeile("gewoehnlich", "1234,56", "1234,56");
+    Zeile("mehr ausgezahlt als eingenommen", "-5,00", "-5,00");
+    Zeile("16 ganze Stellen", "9999999999999999,99", "9999999999999999,99");
+    Zeile("17 ganze Stellen", "10000000000000000,00", "");
+    Zeile("20 ganze Stellen", "99999999999999999999,99", "");
+    Zeile("negativ mit 17 Stellen", "-12345678901234567,00", "");
+    Zeile("kein Betrag", "12x34", "");
 }
 
 void TestGeld::gespeicherterKassenstandMussGenauSein()
