@@ -3,62 +3,63 @@
 #include "support/Arbeitsordner.h"
 
 #include <QAudioDevice>
-#include <QAudioOutput>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QMediaPlayer>
+#include <QSoundEffect>
 #include <QUrl>
 
-namespace {
+TEffektSoundAusgabe::TEffektSoundAusgabe() : Besitzer(std::make_unique<QObject>()) {}
 
-void WirfWennFehler(const QMediaPlayer& Spieler)
-{
-    if (Spieler.error() != QMediaPlayer::NoError) {
-        throw ESoundFehler(Spieler.errorString().toStdString());
-    }
-}
+TEffektSoundAusgabe::~TEffektSoundAusgabe() = default;
 
-} // namespace
-
-TMedienSoundAusgabe::TMedienSoundAusgabe() = default;
-
-TMedienSoundAusgabe::~TMedienSoundAusgabe() = default;
-
-bool TMedienSoundAusgabe::GeraetVorhanden() const
+bool TEffektSoundAusgabe::GeraetVorhanden() const
 {
     return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
-void TMedienSoundAusgabe::Spiele(const QString& Pfad)
+void TEffektSoundAusgabe::Spiele(const QString& Pfad)
 {
-    // Without a device the media backends either never finish a sound or crash in play().
     const QAudioDevice Geraet = QMediaDevices::defaultAudioOutput();
     if (Geraet.isNull()) {
         throw ESoundFehler("no audio output device");
     }
-    if (!Spieler) {
-        ErzeugeSpieler();
+    // A file that could not be decoded is reported from its next play on.
+    if (Geladen(Pfad, Geraet).status() == QSoundEffect::Error) {
+        throw ESoundFehler("cannot play " + QDir::toNativeSeparators(Pfad).toStdString());
     }
-    Ausgang->setDevice(Geraet);
-    // Stopping first makes the same file start again from its beginning.
-    Spieler->stop();
-    // Right after setSource the player may still show the error of the previous file; play()
-    // clears it, so only what is left after play() belongs to this sound.
-    Spieler->setSource(QUrl::fromLocalFile(Pfad));
-    Spieler->play();
-    WirfWennFehler(*Spieler);
+    if (Laufend) {
+        Laufend->stop();
+    }
+    auto* Effekt = new QSoundEffect(Geraet, Besitzer.get());
+    // Gone once it has sounded, or once its file turned out undecodable.
+    QObject::connect(Effekt, &QSoundEffect::playingChanged, Effekt, [Effekt] {
+        if (!Effekt->isPlaying())
+            Effekt->deleteLater();
+    });
+    QObject::connect(Effekt, &QSoundEffect::statusChanged, Effekt, [Effekt] {
+        if (Effekt->status() == QSoundEffect::Error)
+            Effekt->deleteLater();
+    });
+    Effekt->setSource(QUrl::fromLocalFile(Pfad));
+    Effekt->play();
+    Laufend = Effekt;
 }
 
-void TMedienSoundAusgabe::ErzeugeSpieler()
+// The first request of a file starts its decoding in the background; a sound started meanwhile
+// begins as soon as the samples are there.
+const QSoundEffect& TEffektSoundAusgabe::Geladen(const QString& Pfad, const QAudioDevice& Geraet)
 {
-    Ausgang = std::make_unique<QAudioOutput>();
-    Spieler = std::make_unique<QMediaPlayer>();
-    Spieler->setAudioOutput(Ausgang.get());
+    QSoundEffect*& Effekt = Vorrat[Pfad];
+    if (!Effekt) {
+        Effekt = new QSoundEffect(Geraet, Besitzer.get());
+        Effekt->setSource(QUrl::fromLocalFile(Pfad));
+    }
+    return *Effekt;
 }
 
-TSoundSpieler::TSoundSpieler() : TSoundSpieler(std::make_unique<TMedienSoundAusgabe>()) {}
+TSoundSpieler::TSoundSpieler() : TSoundSpieler(std::make_unique<TEffektSoundAusgabe>()) {}
 
 TSoundSpieler::TSoundSpieler(std::unique_ptr<TSoundAusgabe> Ausgabe) : Ausgabe(std::move(Ausgabe))
 {}

@@ -2,12 +2,14 @@
 
 #include "support/StException.h"
 
+#include <QHash>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
 
-class QAudioOutput;
-class QMediaPlayer;
+class QAudioDevice;
+class QSoundEffect;
 
 // The audio device is missing or refused to open or play a sound.
 class ESoundFehler : public EStException
@@ -25,33 +27,38 @@ public:
     virtual ~TSoundAusgabe() = default;
     virtual bool GeraetVorhanden() const = 0;
     // Starts the file and returns at once; a sound still playing is cut off.
-    // Throws ESoundFehler when no device is there or the device fails.
+    // Throws ESoundFehler when no device is there, the device fails or the file cannot be played.
     virtual void Spiele(const QString& Pfad) = 0;
 };
 
-// The audio device of the system through one media player that is reused for every sound. The
-// player is made only for the first sound that finds a device.
-class TMedienSoundAusgabe : public TSoundAusgabe
+// The audio device of the system. Every sound gets a QSoundEffect of its own, made when it
+// starts: an effect that is started again reopens its audio stream asking for the buffer the
+// stream got the time before, the sound server grants a little less each time, and after a few
+// quick repeats the stream never fills and stays silent. A new sound cuts the one still playing.
+// Each file is decoded once: an effect per file that is never played keeps it loaded, and the
+// playing effects share its samples.
+class TEffektSoundAusgabe : public TSoundAusgabe
 {
 public:
-    TMedienSoundAusgabe();
-    ~TMedienSoundAusgabe() override;
+    TEffektSoundAusgabe();
+    ~TEffektSoundAusgabe() override;
 
     bool GeraetVorhanden() const override;
     void Spiele(const QString& Pfad) override;
 
 private:
-    void ErzeugeSpieler();
+    const QSoundEffect& Geladen(const QString& Pfad, const QAudioDevice& Geraet);
 
-    std::unique_ptr<QAudioOutput> Ausgang;
-    std::unique_ptr<QMediaPlayer> Spieler;
+    std::unique_ptr<QObject> Besitzer; // of every effect
+    QHash<QString, QSoundEffect*> Vorrat;
+    QPointer<QSoundEffect> Laufend;
 };
 
 // The machine's comments: short WAV files from the current directory (or an installed folder).
 class TSoundSpieler
 {
 public:
-    TSoundSpieler(); // plays through TMedienSoundAusgabe
+    TSoundSpieler(); // plays through TEffektSoundAusgabe
     explicit TSoundSpieler(std::unique_ptr<TSoundAusgabe> Ausgabe);
     ~TSoundSpieler();
 

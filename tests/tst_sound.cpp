@@ -206,7 +206,7 @@ void TestSound::echteAusgabeOhneGeraetWirftFehler()
     if (!QMediaDevices::defaultAudioOutput().isNull()) {
         QSKIP("an audio device is present");
     }
-    TMedienSoundAusgabe Ausgabe;
+    TEffektSoundAusgabe Ausgabe;
     QVERIFY(!Ausgabe.GeraetVorhanden());
     QVERIFY_THROWS_EXCEPTION(ESoundFehler, Ausgabe.Spiele(Ordner->path() + "/Muenze.WAV"));
 

@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     if (const auto Rolle = Absturzlauf::SpieleRolle(argc, argv))
         return *Rolle;
     TMessumgebung Umgebungsordner;
-    if (!Umgebungsordner.RichteEin("absturzlauf",
+    if (!Umgebungsordner.RichteEin("absturzlauf", {},
                                    "Spieldauer=1\r\nGeschwindigkeitAuszahlung=5\r\n"))
         return 1;
     QCoreApplication Anwendung(argc, argv);

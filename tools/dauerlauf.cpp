@@ -116,7 +116,7 @@ private:
 int main(int argc, char* argv[])
 {
     TMessumgebung Umgebungsordner;
-    if (!Umgebungsordner.RichteEin("dauerlauf", "Spieldauer=1\r\n"))
+    if (!Umgebungsordner.RichteEin("dauerlauf", {}, "Spieldauer=1\r\n"))
         return 1;
     QApplication Anwendung(argc, argv);
     const int Spiele = argc > 1 ? qMax(100, QByteArray(argv[1]).toInt()) : 10000;
