@@ -1,5 +1,5 @@
 #include "core/MainForm.h"
-#include "ui/ScalierungsEinstell.h"
+#include "core/Programmstart.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -42,12 +42,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vorlix"));
     QGuiApplication::setDesktopFileName(QStringLiteral(VORLIX_KENNUNG));
     try {
-        TMainForm MainForm;
-        Anwendung.Hauptfenster = &MainForm;
-        TForm2 Form2(MainForm.GroessenZiel(), &MainForm);
-        MainForm.SetzeGroessenDialog(&Form2);
-        MainForm.show();
-        return Anwendung.exec();
+        return Programmstart::Lauf(
+            {}, [&Anwendung](TMainForm& MainForm) { Anwendung.Hauptfenster = &MainForm; });
     } catch (const std::exception& Fehler) {
         QMessageBox::critical(nullptr, QStringLiteral("Vorlix"),
                               QString::fromLocal8Bit(Fehler.what()));

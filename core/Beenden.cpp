@@ -23,30 +23,43 @@ void TMainForm::Beenden()
     BeendenLaeuft = true;
     ProgrammEndet = true;
 
+    // Once the payout has begun, quitting only hurries it: its books are kept once, and the
+    // money that has not fallen yet is paid all the same.
+    if (AuszahlungLaeuft) {
+        SchliesseAuszahlungAb();
+        BeendeProzess();
+        return;
+    }
     QStringList Zeilen = LogZeilen();
     Auswertung::SchliesseAuswertung(Zeilen, Auswertung::TAbschlussArt::Beenden, SpielerName,
                                     DatumText, UhrzeitText);
     SetzeLogZeilen(Zeilen);
+    SchliesseBesuch(Zeilen);
     if (LogDateiSpeichern->isChecked())
-        SpeichereAuswertungsdatei(Zeilen);
+        SpeichereAuswertungsdatei(Zeilen, SpielerName, DatumText, UhrzeitText);
     BeendeProzess();
 }
 
-void TMainForm::SpeichereAuswertungsdatei(const QStringList& Zeilen)
+void TMainForm::SpeichereAuswertungsdatei(const QStringList& Zeilen, const QString& Name,
+                                          const QString& Datum, const QString& Uhrzeit)
 {
-    const std::optional<QString> Arbeitsordner = Arbeitsordner::Aktuell();
-    const QString Ordner = Arbeitsordner ? *Arbeitsordner : Programmordner();
     const Auswertung::TSpeicherErgebnis Ergebnis =
-        Auswertung::SpeichereAuswertung(Zeilen, Ordner, SpielerName, DatumText, UhrzeitText);
+        Auswertung::SpeichereAuswertung(Zeilen, Auswertungsordner(), Name, Datum, Uhrzeit);
     if (!Ergebnis.Gespeichert)
         MessageDlgCtr(QStringLiteral("Die Auswertung konnte nicht gespeichert werden:\n%1\n%2")
                           .arg(Ergebnis.Pfad, Ergebnis.Fehler),
                       QMessageBox::Critical, 0, QMessageBox::Ok);
-    else if (!Arbeitsordner)
+    else if (!Arbeitsordner::Aktuell())
         MessageDlgCtr(QStringLiteral("Der Ordner, in dem Vorlix läuft, besteht nicht mehr. Die "
                                      "Auswertung wurde deshalb hier gespeichert:\n%1")
                           .arg(Ergebnis.Pfad),
                       QMessageBox::Information, 0, QMessageBox::Ok);
+}
+
+QString TMainForm::Auswertungsordner() const
+{
+    const std::optional<QString> Arbeitsordner = Arbeitsordner::Aktuell();
+    return Arbeitsordner ? *Arbeitsordner : Programmordner();
 }
 
 QString TMainForm::Programmordner() const
@@ -60,6 +73,8 @@ void TMainForm::BeendeProzess()
 {
     try {
         FormDestroy();
+        // The journal goes only once "KA" is stored: until then it holds the cash box.
+        EntferneBesuch();
     } catch (const std::exception& Fehler) {
         // The program ends all the same; the player learns what could not be stored.
         MessageDlgCtr(QString::fromLocal8Bit(Fehler.what()), QMessageBox::Critical, 0,
@@ -89,7 +104,8 @@ void TMainForm::FormDestroy()
     ZielbildLinks = QImage();
     ZielbildMitte = QImage();
     ZielbildRechts = QImage();
-    SchreibeKassenstand();
+    if (!KasseVonAuszahlungGespeichert)
+        SchreibeKassenstand();
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* Ereignis)

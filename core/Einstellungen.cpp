@@ -1,5 +1,4 @@
-// The settings file "Vorlix.ini" and the cash box in the registry, read and written at the
-// moments the machine needs them.
+// The settings file "Vorlix.ini", read and written at the moments the machine needs them.
 
 #include "core/MainForm.h"
 
@@ -36,19 +35,6 @@ void TMainForm::SchreibeEinstellung(const QString& Schluessel, const QString& We
     const long Ergebnis = PrivateProfil::SchreibTextMitGrund(Abschnitt, Schluessel, Wert, IniDatei);
     if (Ergebnis == Registrierung::FehlerGesperrt && !StartGelaufen)
         BeendeWegenSperre(QString::fromStdString(EDateiGesperrt(IniDatei).what()));
-}
-
-void TMainForm::SchreibeKassenstand(bool MitKomma)
-{
-    TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
-    const QString Elternschluessel = KassenSchluessel.section(QLatin1Char('\\'), 0, -2);
-    Speicher.SetSubKey(Elternschluessel);
-    Speicher.CreateSubKey(KassenSchluessel.section(QLatin1Char('\\'), -1));
-    Speicher.SetSubKey(KassenSchluessel);
-    const QString Kassenstand = QString::fromStdString(BcdToFixed(Automatenkasse, 0, 2));
-    Speicher.WriteString(QStringLiteral("KA"),
-                         MitKomma ? Kassenstand
-                                  : Einstellungswerte::KassenstandFuerSpeicher(Kassenstand));
 }
 
 void TMainForm::LiesDarstellungsEinstellungen()

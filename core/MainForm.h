@@ -2,6 +2,7 @@
 
 #include "core/Umgebung.h"
 #include "core/Zustand.h"
+#include "money/Besuchsjournal.h"
 #include "support/Klaenge.h"
 
 #include <QImage>
@@ -25,6 +26,7 @@ class TForm2;
 class TImageWindow;
 class TMachPause;
 class TSoundSpieler;
+class TStRegIni;
 class TZahlenAnzeige;
 class IGroessenZiel;
 namespace Skalierung {
@@ -55,8 +57,6 @@ public:
 
     // ---- start-up (core/Start.cpp)
     static double GetCPUSpeed(); // MHz
-    // The registry key of the cash box "KA", below HKEY_CURRENT_USER.
-    static const QString KassenSchluessel;
     void SchreibAnwendungsPfadINRegistry(const QString& Programmdatei);
     QString LiesAnwendungsPfadINRegistry();
 
@@ -68,15 +68,14 @@ public:
     // A failed write passes silently, but a file that another program keeps locked during the
     // start-up ends the program without writing anything (BeendeWegenSperre).
     void SchreibeEinstellung(const QString& Schluessel, const QString& Wert);
-    // "KA" with a blank for the decimal comma, as the end of the program stores it, or with the
-    // comma itself, as the payout stores it. Throws when the store cannot be written.
-    void SchreibeKassenstand(bool MitKomma = false);
 
     // ---- quitting (core/Beenden.cpp)
     // Closes the log, saves it and ends the program without a payout, from whatever loop runs.
     void Beenden();
     // Stores "Spieldauer" and "KA"; runs once, at the end of the program.
     void FormDestroy();
+    // The real end of the process, from whatever loop is running, once everything is stored.
+    [[noreturn]] static void BeendeProzessSofort();
 
     // ---- window services (ui/Monitor.cpp)
     void AnMonitorAnpassen();
@@ -99,8 +98,18 @@ public:
     // ---- displays, painting, clock (ui/Anzeigen.cpp)
     void AnzeigeLoeschen();
     void AnzeigeSonderspieleLoeschen();
-    void SchreibeGeldAnzeige(const char* Maske); // SpielGeldSpeicher at GeldTextPos
-    void SchreibeSonderspieleAnzeige();          // SonderSpiele at SonderTextPos
+    // How a display takes its number: cleared first, or drawn over the old text (a shorter number
+    // leaves digits of a longer one standing, as the machine always did).
+    enum class TAnzeigeArt
+    {
+        Geloescht,
+        Darueber,
+        DarueberEineStelle // the credit with one decimal place, at start-up and at the payout
+    };
+    // The two writers of the displays; they choose the masks: SpielGeldSpeicher at GeldTextPos
+    // with two places (one when asked), SonderSpiele at SonderTextPos with two digits at least.
+    void ZeigeGuthaben(TAnzeigeArt Art);
+    void ZeigeSonderspiele(TAnzeigeArt Art);
     TZahlenAnzeige& GeldAnzeige() { return *GeldAnzeigeBild; }
     TZahlenAnzeige& SonderAnzeige() { return *SonderAnzeigeBild; }
     void FormPaint();
@@ -155,9 +164,28 @@ public:
     // the result, unless the program ended during it.
     void RisikoSpiel();
 
-    // ---- money in and out (money/)
+    // ---- the cash box (money/Kasse.cpp)
+    // The registry value "KA", below HKEY_CURRENT_USER.
+    static const QString KassenSchluessel;
+    // The settings store of the current user, opened on Schluessel.
+    std::unique_ptr<TStRegIni> Benutzerspeicher(const QString& Schluessel) const;
+    // "KA" with a blank for the decimal comma, as the end of the program stores it, or with the
+    // comma itself, as the payout stores it. Throws when the store cannot be written.
+    void SchreibeKassenstand(bool MitKomma = false);
+    // The same, a failure reported to the player; false then, and the caller goes on.
+    bool SichereKassenstand(bool MitKomma = false);
     // Empties the cash box down to 100 Euro when it holds 10000,00 to 10999,99.
     void PruefeObAutomatenkasseGeleertWerdenMuss();
+
+    // ---- the journal of the visit (money/Besuch.cpp)
+    // Replaces the journal when the money, the running game or the log changed since the last
+    // time; does nothing once the visit is closed. A failure is reported once.
+    void SichereBesuch();
+    // A win and won special games, credited; their displays and the journal follow.
+    void BucheGutschrift(const TBcdWert& Betrag);
+    void BucheSonderspiele(const TBcdWert& Anzahl);
+
+    // ---- money in and out (money/)
     // A click on one of the nine money pictures: the limit, the intake, the books and the log,
     // then the games. Ignored while the coin panel is covered or the payout runs.
     void NimmGeldAn(TBild* Geldbild);
@@ -165,8 +193,9 @@ public:
     void LasseGeldEinsinken();
     void VerbucheEinzahlung(const QString& Betrag, const TBcdWert& Guthaben, const TBcdWert& Kasse,
                             const QString& KassenText);
-    // Stores "KA" as the end of the program does; a failure is reported, the caller goes on.
-    void SichereKassenstand(bool MitKomma = false);
+    // The payout's books, once: the special games become credit, the log is closed and saved and
+    // the cash box stored; the count-out of AuszahlListe is what is left after it.
+    void SchliesseAuszahlungAb();
     // The count-out of AuszahlListe; false when the program began to end meanwhile.
     bool LasseGeldFallen();
     void LasseEinStueckFallen(const QString& Name);
@@ -379,8 +408,6 @@ private:
     // core/Start.cpp
     void FormCreate();
     void BestimmeProgrammVerzeichnis();
-    void LadeKassenstand();
-    void MeldeBeschaedigtenKassenstand();
     void MeldeDefektenSpeicher(const QString& Text);
     void MeldeWartendes();
     // The start-up met a store that another program keeps locked: the player hears which file it
@@ -427,13 +454,31 @@ private:
     // true: the event is kept from its control (keys during a game, the focus of a button put
     // away).
     bool FaengtTasteAb(QObject* Objekt, QEvent* Ereignis);
+    // money/Kasse.cpp
+    void LadeKassenstand();
+    void MeldeBeschaedigtenKassenstand();
+    // money/Besuch.cpp
+    Besuchsjournal::TBesuch AktuellerBesuch() const;
+    // Reads the journal at start-up: a closed visit is finished, an open one waits for the first
+    // paint; a damaged journal is reported.
+    void LadeBesuch();
+    void VollendeBesuch(const Besuchsjournal::TBesuch& Besuch);
+    // At the first paint: the open visit's money, log and name; its game that was cut short is
+    // invalid. Then, after the start-up: the player hears what was restored, and the games go on.
+    void StelleBesuchWiederHer();
+    void MeldeBesuch();
+    void SetzeBesuchFort();
+    // The log is closed: the journal says so, so a crash from here on only finishes the end.
+    void SchliesseBesuch(const QStringList& Zeilen);
+    void EntferneBesuch();
     // core/Beenden.cpp
     // Saves the log in the working folder, or in the program folder when that is gone; a
     // failure is reported and the caller goes on.
-    void SpeichereAuswertungsdatei(const QStringList& Zeilen);
-    QString Programmordner() const; // where files go when the working folder is gone
+    void SpeichereAuswertungsdatei(const QStringList& Zeilen, const QString& Name,
+                                   const QString& Datum, const QString& Uhrzeit);
+    QString Programmordner() const;    // where files go when the working folder is gone
+    QString Auswertungsordner() const; // the working folder, or the program folder without one
     void BeendeProzess();
-    [[noreturn]] static void BeendeProzessSofort();
 
     TMainFormUmgebung Umgebung;
     std::unique_ptr<TSoundSpieler> Tonspieler;
@@ -442,6 +487,11 @@ private:
     std::unique_ptr<TZahlenAnzeige> SonderAnzeigeBild;
     TForm2* Groessendialog = nullptr;
     QString BeschaedigterKassenstand; // the unreadable "KA" text found at start-up
+    std::optional<Besuchsjournal::TBesuch> OffenerBesuch; // found at start-up, for the first paint
+    QByteArray LetzterBesuch;                             // the journal as last written
+    QString BesuchsMeldung;                               // what was restored or finished
+    bool BesuchsfehlerGemeldet = false;
+    bool BesuchGehtWeiter = false; // a restored visit waits for its next game
     // The installed folder whose sounds and help serve a machine that works from the player's
     // own folder; empty when the machine works from its own folder.
     QString Installordner;

@@ -2,6 +2,7 @@
 // game duration and the invalid game.
 
 #include "core/MainForm.h"
+#include "money/Geldregeln.h"
 #include "support/Auswertung.h"
 #include "support/Machpaus.h"
 #include "support/Zeitraffer.h"
@@ -11,27 +12,6 @@
 #include <QCheckBox>
 #include <QMetaObject>
 #include <QTimer>
-
-namespace {
-
-const TBcdWert Spielpreis = BcdFromText("0,2");
-
-bool Negativ(const TBcdWert& Wert)
-{
-    return BcdToGeneral(Wert).starts_with('-');
-}
-
-// What Label1 says when a game is refused for want of money, from the credit as plain text.
-QString ZuWenigGeldText(const std::string& Guthaben)
-{
-    if (Guthaben.size() == 1 && Guthaben.starts_with('0'))
-        return QStringLiteral("1 Spiel kostet 20 Cent");
-    if (Guthaben.size() > 1 && Guthaben.starts_with("0,1"))
-        return QStringLiteral("Betrag reicht nicht! 1 Spiel = 20 Cent");
-    return {};
-}
-
-} // namespace
 
 void TMainForm::AutoStartClick()
 {
@@ -55,22 +35,16 @@ void TMainForm::AutoStartClick()
         Pfeil->SetGlyph(PfeilRot->Picture());
     SymbolLinks = SymbolMitte = SymbolRechts = 0;
 
-    const TBcdWert RestSonderspiele = BcdMinus(SonderSpiele, BcdFromText("1"));
-    if (!Negativ(RestSonderspiele)) {
-        SonderSpiele = RestSonderspiele;
-        AnzeigeSonderspieleLoeschen();
-        SchreibeSonderspieleAnzeige();
-        RotateLinksClick();
-        return;
-    }
-
-    // The credit is charged only when it covers the game, so it is never below zero, not even
-    // while the refusal below shows its messages.
-    const TBcdWert RestGuthaben = BcdMinus(SpielGeldSpeicher, Spielpreis);
-    if (!Negativ(RestGuthaben)) {
-        SpielGeldSpeicher = RestGuthaben;
-        AnzeigeLoeschen();
-        SchreibeGeldAnzeige("########0,00");
+    const Geld::TSpielbezahlung Bezahlung = Geld::BezahleSpiel(SpielGeldSpeicher, SonderSpiele);
+    if (Bezahlung.Art != Geld::TBezahlart::Abgelehnt) {
+        SonderSpiele = Bezahlung.SonderSpiele;
+        SpielGeldSpeicher = Bezahlung.Guthaben;
+        if (Bezahlung.Art == Geld::TBezahlart::Sonderspiel)
+            ZeigeSonderspiele(TAnzeigeArt::Geloescht);
+        else
+            ZeigeGuthaben(TAnzeigeArt::Geloescht);
+        SpielBezahlt = true;
+        SichereBesuch();
         RotateLinksClick();
         return;
     }
@@ -81,12 +55,11 @@ void TMainForm::AutoStartClick()
     Schein_Einzug_Baeh->hide();
     Schein_Einzug->hide();
     Schein_Einzug2->hide();
-    Label1->SetCaption(ZuWenigGeldText(BcdToGeneral(SpielGeldSpeicher)));
+    Label1->SetCaption(Bezahlung.Ablehnung);
     Label1Zentrieren();
     PruefeObAutomatenkasseGeleertWerdenMuss();
     NichtBedienbarImage->hide();
-    AnzeigeLoeschen();
-    SchreibeGeldAnzeige("########0,00");
+    ZeigeGuthaben(TAnzeigeArt::Geloescht);
 }
 
 void TMainForm::StartBtnGruenClick()
@@ -130,6 +103,8 @@ void TMainForm::SpielUngueltigMachen()
         QMessageBox::Information, 0, QMessageBox::Ok);
     HaengeLogZeilenAn({Auswertung::UngueltigZeile(SpielerName, UhrzeitText, DatumText),
                        Auswertung::TrennLinie()});
+    SpielBezahlt = false;
+    SichereBesuch();
     StopAngefordert = true;
     SpielLaeuft = false;
     NachstartLaeuft = false;
@@ -147,6 +122,9 @@ void TMainForm::NaechstesSpielEinreihen()
     QMetaObject::invokeMethod(
         this,
         [this] {
+            // A payout begun meanwhile has the last word.
+            if (AuszahlungLaeuft || ProgrammEndet)
+                return;
             if (Drehtiefe > 0)
                 NaechstesSpielEinreihen();
             else
@@ -172,6 +150,8 @@ void TMainForm::Label1Zentrieren()
 void TMainForm::SpielEnde()
 {
     SpielLaeuft = false;
+    SpielBezahlt = false;
+    SichereBesuch();
     GibMirMeinGeldBtn->setEnabled(true);
     ScheibeLinks->SetPicture(ZielbildLinks);
     ScheibeMitte->SetPicture(ZielbildMitte);

@@ -1,10 +1,9 @@
 // Start-up of the machine: the main window's creation, the application-wide Esc key, activation,
 // the program folder (the player's own one when the installed folder cannot be written), the
-// install location and the cash box carried over from the last run.
+// install location, and the cash box and the visit carried over from the last run.
 
 #include "core/MainForm.h"
 
-#include "core/Einstellungswerte.h"
 #include "core/Programmordner.h"
 #include "core/Prozessortakt.h"
 #include "support/Arbeitsordner.h"
@@ -26,9 +25,6 @@
 namespace {
 
 const QString InstallSchluessel = QStringLiteral("Software\\Vorlix-Geldspielautomat");
-const QString Dienste = QStringLiteral("System") + QLatin1Char('\\') +
-                        QStringLiteral("CurrentControlSet") + QLatin1Char('\\') +
-                        QStringLiteral("Services");
 
 // The program file in Verzeichnis: a file named "Vorlix" in any case; empty when there is none.
 QString FindeProgrammdatei(const QString& Verzeichnis)
@@ -41,9 +37,6 @@ QString FindeProgrammdatei(const QString& Verzeichnis)
 }
 
 } // namespace
-
-const QString TMainForm::KassenSchluessel =
-    Dienste + QLatin1Char('\\') + QStringLiteral("WinKasse");
 
 TMainForm::TMainForm(TMainFormUmgebung Umgebung, QWidget* Parent)
     : QWidget(Parent), Umgebung(std::move(Umgebung))
@@ -133,15 +126,16 @@ void TMainForm::FormCreate()
     GeldAnzeigeBild = std::make_unique<TZahlenAnzeige>(*SpielGeldSpeicherAnzeige, GeldTextPos);
     GeldAnzeigeBild->SetzeSchrift(Anzeigeschrift);
     SpielGeldSpeicher = BcdFromText("0");
-    SchreibeGeldAnzeige("########0,0");
+    ZeigeGuthaben(TAnzeigeArt::DarueberEineStelle);
     SonderAnzeigeBild = std::make_unique<TZahlenAnzeige>(*SonderSpieleAnzeige, SonderTextPos);
     SonderAnzeigeBild->SetzeSchrift(Anzeigeschrift);
     SonderSpiele = BcdFromText("0");
-    SchreibeSonderspieleAnzeige();
+    ZeigeSonderspiele(TAnzeigeArt::Darueber);
 
     try {
         BestimmeProgrammVerzeichnis();
         LadeKassenstand();
+        LadeBesuch();
     } catch (const EDateiGesperrt& Fehler) {
         BeendeWegenSperre(QString::fromStdString(Fehler.what()));
     }
@@ -182,43 +176,16 @@ double TMainForm::GetCPUSpeed()
 
 void TMainForm::SchreibAnwendungsPfadINRegistry(const QString& Programmdatei)
 {
-    TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
-    Speicher.SetSubKey(QStringLiteral("Software"));
-    Speicher.CreateSubKey(QStringLiteral("Vorlix-Geldspielautomat"));
-    Speicher.SetSubKey(InstallSchluessel);
-    Speicher.WriteString(QString(), Programmdatei);
-    Speicher.WriteString(QStringLiteral("InstallPfad"), ProgrammVerzeichnis);
+    // Writing a value creates every key of its path.
+    const auto Speicher = Benutzerspeicher(InstallSchluessel);
+    Speicher->WriteString(QString(), Programmdatei);
+    Speicher->WriteString(QStringLiteral("InstallPfad"), ProgrammVerzeichnis);
 }
 
 QString TMainForm::LiesAnwendungsPfadINRegistry()
 {
-    TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
-    Speicher.SetSubKey(InstallSchluessel);
-    return Speicher.ReadString(QStringLiteral("InstallPfad"), QString());
-}
-
-void TMainForm::LadeKassenstand()
-{
-    QString Gelesen;
-    {
-        TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
-        Speicher.SetSubKey(KassenSchluessel);
-        Gelesen = Speicher.ReadString(QStringLiteral("KA"), QString());
-    }
-    const QString Text = Einstellungswerte::KassenstandAusSpeicher(Gelesen);
-    try {
-        Automatenkasse = BcdFromText(Text.toStdString());
-        KassenstandText = Text;
-    } catch (const EStBCDError&) {
-        // The damaged value is kept, as it was stored, beside the new one; the player hears of
-        // it once the window is up.
-        BeschaedigterKassenstand = Gelesen;
-        Automatenkasse = BcdFromText("0,00");
-        KassenstandText = QStringLiteral("0,00");
-        TStRegIni Speicher(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
-        Speicher.SetSubKey(KassenSchluessel);
-        Speicher.WriteString(QStringLiteral("KA-beschaedigt"), BeschaedigterKassenstand);
-    }
+    return Benutzerspeicher(InstallSchluessel)
+        ->ReadString(QStringLiteral("InstallPfad"), QString());
 }
 
 // A message box during the start-up would let Esc end the program half started.
@@ -238,6 +205,8 @@ void TMainForm::MeldeWartendes()
         MessageDlgCtr(WartendeMeldungen.takeFirst(), QMessageBox::Warning, 0, QMessageBox::Ok);
     if (!ProgrammEndet)
         MeldeBeschaedigtenKassenstand();
+    if (!ProgrammEndet)
+        MeldeBesuch();
 }
 
 void TMainForm::BeendeWegenSperre(const QString& Meldung)
@@ -251,19 +220,6 @@ void TMainForm::BeendeWegenSperre(const QString& Meldung)
     MessageDlgCtr(Meldung + QStringLiteral("\nVorlix wird beendet, ohne etwas zu speichern."),
                   QMessageBox::Critical, 0, QMessageBox::Ok);
     Umgebung.ProzessEnde();
-}
-
-void TMainForm::MeldeBeschaedigtenKassenstand()
-{
-    if (BeschaedigterKassenstand.isNull())
-        return;
-    const QString Text =
-        QStringLiteral("Der gespeicherte Stand der Automatenkasse ist beschädigt: \"%1\".\n"
-                       "Die Automatenkasse beginnt mit 0,00 Euro. Der beschädigte Wert bleibt "
-                       "unter \"KA-beschaedigt\" gespeichert.")
-            .arg(BeschaedigterKassenstand);
-    BeschaedigterKassenstand = QString();
-    MessageDlgCtr(Text, QMessageBox::Warning, 0, QMessageBox::Ok);
 }
 
 bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis)

@@ -93,6 +93,10 @@ struct TMaschinenZustand
     int Drehtiefe = 0;             // disc spin loops on the call stack
 
     // money
-    int GeldSpeicherEuro = 0;      // whole Euros of the credit at the last limit test
-    bool AuszahlungLaeuft = false; // from the payout's first step to the end of the program
+    int GeldSpeicherEuro = 0;       // whole Euros of the credit at the last limit test
+    bool AuszahlungLaeuft = false;  // from the payout's first step to the end of the program
+    bool AuszahlungGebucht = false; // the payout closed the log and stored its books
+    bool KasseVonAuszahlungGespeichert = false; // so the end does not store "KA" a second time
+    bool SpielBezahlt = false;                  // the running game was paid for and has not ended
+    bool BesuchGeschlossen = false; // the log is closed; the journal takes no more changes
 };

@@ -58,8 +58,7 @@ void SpieleSchritt(TMainForm& F, const TSchritt& Schritt)
             F.LabelBetrag->SetCaption(Schritt.Text);
         break;
     case TSchritt::TArt::Gutschrift:
-        F.SpielGeldSpeicher = BcdPlus(F.SpielGeldSpeicher, BcdFromText(Schritt.Text.toStdString()));
-        F.SchreibeGeldAnzeige("########0,00");
+        F.BucheGutschrift(BcdFromText(Schritt.Text.toStdString()));
         break;
     case TSchritt::TArt::Meldung:
         // Centred at once: until the screw's next turn a long message would stand where the
@@ -79,8 +78,7 @@ void SpieleSchritt(TMainForm& F, const TSchritt& Schritt)
         break;
     }
     case TSchritt::TArt::Sonderspiele:
-        F.SonderSpiele = BcdPlus(F.SonderSpiele, BcdFromText(Schritt.Text.toStdString()));
-        F.SchreibeSonderspieleAnzeige();
+        F.BucheSonderspiele(BcdFromText(Schritt.Text.toStdString()));
         break;
     }
 }

@@ -1,4 +1,4 @@
-// Money out: the payout with its count-out, and the emptying of the cash box.
+// Money out: the payout with its books and its count-out.
 
 #include "core/MainForm.h"
 
@@ -29,7 +29,22 @@ void TMainForm::AuszahlenButtonClick()
     AuszahlListe.clear();
     if (!Warte(1000))
         return;
+    SchliesseAuszahlungAb();
+    if (!LasseGeldFallen())
+        return;
+    Schein->hide();
+    if (!Warte(1000))
+        return;
+    ProgrammEndet = true;
+    BeendenLaeuft = true;
+    BeendeProzess();
+}
 
+void TMainForm::SchliesseAuszahlungAb()
+{
+    if (AuszahlungGebucht)
+        return;
+    AuszahlungGebucht = true;
     const Geld::TAuszahlung Auszahlung =
         Geld::BerechneAuszahlung(SpielGeldSpeicher, SonderSpiele, Automatenkasse);
     QStringList Zeilen = LogZeilen();
@@ -40,26 +55,21 @@ void TMainForm::AuszahlenButtonClick()
                                     DatumText, UhrzeitText);
 
     SpielGeldSpeicher = Auszahlung.Guthaben;
-    SchreibeGeldAnzeige("########0,0");
+    ZeigeGuthaben(TAnzeigeArt::DarueberEineStelle);
     SonderSpiele = Auszahlung.SonderSpiele;
-    SchreibeSonderspieleAnzeige();
+    ZeigeSonderspiele(TAnzeigeArt::Darueber);
     AuszahlungText = Auszahlung.AuszahlungText;
     Automatenkasse = Auszahlung.Kasse;
     AutomatenGeldspeicherAnzeige->SetCaption(Auszahlung.KassenText);
     SetzeLogZeilen(Zeilen);
+    SchliesseBesuch(Zeilen);
     if (LogDateiSpeichern->isChecked())
-        SpeichereAuswertungsdatei(Zeilen);
-    SichereKassenstand(true);
+        SpeichereAuswertungsdatei(Zeilen, SpielerName, DatumText, UhrzeitText);
+    KasseVonAuszahlungGespeichert = SichereKassenstand(true);
+    // With the log and the cash box stored, nothing of the visit is left to keep.
+    if (KasseVonAuszahlungGespeichert)
+        EntferneBesuch();
     AuszahlListe = Auszahlung.Liste;
-
-    if (!LasseGeldFallen())
-        return;
-    Schein->hide();
-    if (!Warte(1000))
-        return;
-    ProgrammEndet = true;
-    BeendenLaeuft = true;
-    BeendeProzess();
 }
 
 bool TMainForm::LasseGeldFallen()
@@ -87,9 +97,7 @@ void TMainForm::LasseEinStueckFallen(const QString& Name)
     if (Posten->Groesse == Geld::TFallGroesse::WieMuenzbild)
         Schein->resize(Vorlage->size());
     SpielGeldSpeicher = BcdMinus(SpielGeldSpeicher, BcdFromText(Posten->Betrag));
-    if (IstSchein)
-        AnzeigeLoeschen();
-    SchreibeGeldAnzeige("########0,00");
+    ZeigeGuthaben(IstSchein ? TAnzeigeArt::Geloescht : TAnzeigeArt::Darueber);
 
     const QRect Schlitz = Schein_Einzug->geometry();
     Schein->move(Schlitz.x() + Schlitz.width() / 2 - Schein->width() / 2,
@@ -104,18 +112,4 @@ void TMainForm::LasseEinStueckFallen(const QString& Name)
     }
     if (!IstSchein)
         SpieleKlang(TKlang::Muenze);
-}
-
-void TMainForm::PruefeObAutomatenkasseGeleertWerdenMuss()
-{
-    const QString Kassenstand = QString::fromStdString(BcdToFixed(Automatenkasse, 0, 2));
-    if (!Geld::KasseMussGeleertWerden(Kassenstand))
-        return;
-    MessageDlgCtr(QStringLiteral("In der Automatenkasse sind ") + Kassenstand +
-                      QStringLiteral(" Euro, sie muss geleert werden! 100 Euro verbleiben drin."),
-                  QMessageBox::Information, 0, QMessageBox::Ok);
-    if (ProgrammEndet)
-        return;
-    Automatenkasse = BcdFromText("100,00");
-    AutomatenGeldspeicherAnzeige->SetCaption(QStringLiteral("100,00"));
 }

@@ -103,7 +103,7 @@ void TMainForm::VerbucheEinzahlung(const QString& Betrag, const TBcdWert& Guthab
                                    const TBcdWert& Kasse, const QString& KassenText)
 {
     SpielGeldSpeicher = Guthaben;
-    SchreibeGeldAnzeige("########0,00");
+    ZeigeGuthaben(TAnzeigeArt::Darueber);
     Automatenkasse = Kasse;
     AutomatenGeldspeicherAnzeige->SetCaption(KassenText);
     QStringList Zeilen;
@@ -111,7 +111,9 @@ void TMainForm::VerbucheEinzahlung(const QString& Betrag, const TBcdWert& Guthab
         Zeilen,
         Auswertung::EinzahlungsZeile(SpielerName, Betrag, UhrzeitText, DatumText, AuszahlungText));
     HaengeLogZeilenAn(Zeilen);
-    // Money already in the cash box survives a crash of the program.
+    // The journal first: it holds the cash box too, so a crash before "KA" is stored loses
+    // nothing of the deposit.
+    SichereBesuch();
     SichereKassenstand();
 }
 
@@ -166,15 +168,4 @@ void TMainForm::LasseGeldEinsinken()
     Schein->resize(Natuerlich.width(), H);
     if (H < MuenzHoehe)
         SpieleKlang(TKlang::Muenze);
-}
-
-void TMainForm::SichereKassenstand(bool MitKomma)
-{
-    try {
-        SchreibeKassenstand(MitKomma);
-    } catch (const std::exception& Fehler) {
-        MessageDlgCtr(QStringLiteral("Der Kassenstand konnte nicht gespeichert werden:\n%1")
-                          .arg(QString::fromLocal8Bit(Fehler.what())),
-                      QMessageBox::Critical, 0, QMessageBox::Ok);
-    }
 }

@@ -9,6 +9,11 @@ QString Text(const TBcdWert& Wert)
     return QString::fromStdString(BcdToFixed(Wert, 0, 2));
 }
 
+bool Negativ(const TBcdWert& Wert)
+{
+    return BcdToGeneral(Wert).starts_with('-');
+}
+
 // "50" is 5000 Cent, "0,50" 50 Cent.
 int InCent(const char* Betrag)
 {
@@ -93,6 +98,39 @@ int GeldSpeicherEuro(const TBcdWert& Guthaben)
 {
     const QString Text = Geld::Text(Guthaben);
     return Text.left(Text.indexOf(u',')).toInt();
+}
+
+TSpielbezahlung BezahleSpiel(const TBcdWert& Guthaben, const TBcdWert& SonderSpiele)
+{
+    const TBcdWert RestSonderspiele = BcdMinus(SonderSpiele, BcdFromText("1"));
+    if (!Negativ(RestSonderspiele))
+        return {TBezahlart::Sonderspiel, Guthaben, RestSonderspiele, {}};
+    // The credit is charged only when it covers the game, so it never drops below zero.
+    const TBcdWert RestGuthaben = BcdMinus(Guthaben, BcdFromText("0,2"));
+    if (!Negativ(RestGuthaben))
+        return {TBezahlart::Guthaben, RestGuthaben, SonderSpiele, {}};
+    const std::string Text = BcdToGeneral(Guthaben);
+    QString Ablehnung;
+    if (Text.size() == 1 && Text.starts_with('0'))
+        Ablehnung = QStringLiteral("1 Spiel kostet 20 Cent");
+    else if (Text.size() > 1 && Text.starts_with("0,1"))
+        Ablehnung = QStringLiteral("Betrag reicht nicht! 1 Spiel = 20 Cent");
+    return {TBezahlart::Abgelehnt, Guthaben, SonderSpiele, Ablehnung};
+}
+
+std::optional<TBcdWert> KassenstandAusText(const QString& Text)
+{
+    constexpr int GanzeStellen = 16;
+    try {
+        const TBcdWert Wert = BcdFromText(Text.toStdString());
+        const QString Fest = Geld::Text(Wert);
+        const qsizetype Stellen = Fest.indexOf(u',') - (Fest.startsWith(u'-') ? 1 : 0);
+        if (Stellen > GanzeStellen)
+            return std::nullopt;
+        return Wert;
+    } catch (const EStBCDError&) {
+        return std::nullopt;
+    }
 }
 
 bool KasseMussGeleertWerden(const QString& Kassenstand)

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <array>
+#include <optional>
 
 // The rules of money in and out, without widgets: the nine money pictures, the limit on
 // deposits, the breakdown of a payout into notes and coins, and the emptying of the cash box.
@@ -68,6 +69,29 @@ inline bool UeberDemLimit(int GeldSpeicherEuro)
 {
     return GeldSpeicherEuro > Limit;
 }
+
+// The charge for a game: a special game first, else 20 Cent of credit; when neither is there,
+// no game starts and Ablehnung is what the machine tells the player ("1 Spiel kostet 20 Cent"
+// without credit, "Betrag reicht nicht! 1 Spiel = 20 Cent" with 10 Cent, else nothing).
+enum class TBezahlart
+{
+    Sonderspiel,
+    Guthaben,
+    Abgelehnt
+};
+struct TSpielbezahlung
+{
+    TBezahlart Art;
+    TBcdWert Guthaben;     // after the charge; unchanged when refused
+    TBcdWert SonderSpiele; // after the charge
+    QString Ablehnung;
+};
+TSpielbezahlung BezahleSpiel(const TBcdWert& Guthaben, const TBcdWert& SonderSpiele);
+
+// The cash box from its stored text with the decimal comma in place ("1234,56"); nullopt when
+// that is no decimal or has more integer digits than the cash box holds exactly together with
+// its cents (16 of the 18 digits). A negative cash box is one that paid out more than it took.
+std::optional<TBcdWert> KassenstandAusText(const QString& Text);
 
 // The cash box as text with two places ("10000,00") must be emptied from 10000,00 to 10999,99.
 bool KasseMussGeleertWerden(const QString& Kassenstand);

@@ -19,6 +19,7 @@ namespace Registrierung {
 namespace {
 
 constexpr char TempEndung[] = ".tmp-";
+static_assert(sizeof(TempEndung) - 1 + 8 == TempEndungMaxBytes, "a suffix and 8 hex digits");
 
 long AusErrno(int Nummer)
 {

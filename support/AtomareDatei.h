@@ -20,6 +20,10 @@ constexpr long FehlerGesperrt = 33; // another program held the lock past the ti
 constexpr long FehlerPlatteVoll = 112;
 constexpr long FehlerPfadname = 161;
 
+// The temporary file is named after the file with at most this many bytes appended, so a file
+// name must leave room for them within the file system's limit of 255 bytes.
+constexpr int TempEndungMaxBytes = 13;
+
 // Replaces the file at Pfad by Inhalt: a temporary file in the same folder, written, flushed to
 // the disk and renamed over the old one. An existing file keeps its permissions; a new one gets
 // ModusNeueDatei (minus the umask). A symbolic link at Pfad stays: the file it leads to is

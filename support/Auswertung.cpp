@@ -14,17 +14,19 @@ namespace Auswertung {
 namespace {
 
 constexpr int TrennLinienLaenge = 103;
-constexpr int DateiNameMaxBytes = 255;
+constexpr int NameMaxZeichen = 15;
+// The log is written through a temporary file named after it.
+constexpr int DateiNameMaxBytes = 255 - Registrierung::TempEndungMaxBytes;
 const QString Einzahlungszeichen = QString(QChar(0x00B7));
 const QString Auszahlungszeichen = QStringLiteral("---");
 
 // After the cut a name has at most 15 characters: 11 to 15 get a blank, 10 stay as they are,
 // shorter ones get a TAB.
-void FuegeFuellerAn(QString& Name)
+void FuegeFuellerAn(QString& Name, int Zeichen)
 {
-    if (Name.length() > 10) {
+    if (Zeichen > 10) {
         Name += u' ';
-    } else if (Name.length() < 10) {
+    } else if (Zeichen < 10) {
         Name += u'\t';
     }
 }
@@ -99,11 +101,16 @@ QString FuerDateiNamen(QString Text)
     return Text;
 }
 
+// A character outside the Basic Multilingual Plane begins at Stelle.
+bool IstErsatzpaar(const QString& Text, qsizetype Stelle)
+{
+    return Stelle + 1 < Text.size() && Text.at(Stelle).isHighSurrogate() &&
+           Text.at(Stelle + 1).isLowSurrogate();
+}
+
 void KuerzeUmEinZeichen(QString& Text)
 {
-    const bool Ersatzpaar = Text.length() >= 2 && Text.back().isLowSurrogate() &&
-                            Text.at(Text.length() - 2).isHighSurrogate();
-    Text.chop(Ersatzpaar ? 2 : 1);
+    Text.chop(Text.size() >= 2 && IstErsatzpaar(Text, Text.size() - 2) ? 2 : 1);
 }
 
 QString Schreibfehlertext(long Fehler)
@@ -130,10 +137,14 @@ QString NameFuerAuswertung(const QString& FeldText)
     if (Name.isEmpty()) {
         Name = QStringLiteral("Kein Name");
     }
-    if (Name.length() > 15) {
-        Name.truncate(15);
-    }
-    FuegeFuellerAn(Name);
+    // A character outside the Basic Multilingual Plane is two code units; split, it would leave
+    // text that no pattern of the sums matches any more.
+    qsizetype Stelle = 0;
+    int Anzahl = 0;
+    for (; Anzahl < NameMaxZeichen && Stelle < Name.size(); ++Anzahl)
+        Stelle += IstErsatzpaar(Name, Stelle) ? 2 : 1;
+    Name.truncate(Stelle);
+    FuegeFuellerAn(Name, Anzahl);
     return Name;
 }
 

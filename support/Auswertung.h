@@ -11,8 +11,9 @@
 namespace Auswertung {
 
 // The name the log uses for the player: trimmed, "Kein Name" when empty, then filled up so that
-// the columns after it line up (cut to 15 and one blank; 11 to 14: one blank; exactly 10:
-// nothing; 9 or fewer: one TAB).
+// the columns after it line up (cut to 15 characters and one blank; 11 to 14: one blank; exactly
+// 10: nothing; 9 or fewer: one TAB). A character outside the Basic Multilingual Plane counts once
+// and is never cut in two.
 QString NameFuerAuswertung(const QString& FeldText);
 
 // Date and time of the log lines, always "dd.mm.yyyy" and "hh:mm:ss" (24 hours).
@@ -72,8 +73,8 @@ QString SchliesseAuswertung(QStringList& Zeilen, TAbschlussArt Art, const QStrin
 
 // "<name trimmed> <date> <time>.txt" with '.' and ':' turned into '_'; characters that a file
 // name cannot hold (path separators, NUL and the other characters Windows forbids, control
-// characters) become '_' as well, and an overlong name part is shortened so the name fits the
-// file system's limit of 255 bytes.
+// characters) become '_' as well, and an overlong name part is shortened at whole characters so
+// the name and the atomic writer's temporary suffix fit the file system's limit of 255 bytes.
 QString LogDateiName(const QString& SpielerName, const QString& DatumText,
                      const QString& UhrzeitText);
 

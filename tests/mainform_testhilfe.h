@@ -60,14 +60,17 @@ private:
     bool Geraet;
 };
 
-// One test case's world: a fresh folder as the working directory and an empty registry in a
-// config folder of its own. Only the folders made here are ever removed.
+// One test case's world: a fresh folder as the working directory, an empty registry in a config
+// folder of its own and a state folder without a journal. Only the folders made here are ever
+// removed.
 class TUmgebung
 {
 public:
-    TUmgebung() : VorherigeKonfig(qgetenv("XDG_CONFIG_HOME"))
+    TUmgebung()
+        : VorherigeKonfig(qgetenv("XDG_CONFIG_HOME")), VorherigerZustand(qgetenv("XDG_STATE_HOME"))
     {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(Konfig.path()));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(Zustand.path()));
         Vorher = QDir::currentPath();
         QDir::setCurrent(Ordner.path());
     }
@@ -75,6 +78,7 @@ public:
     {
         QDir::setCurrent(Vorher);
         qputenv("XDG_CONFIG_HOME", VorherigeKonfig);
+        qputenv("XDG_STATE_HOME", VorherigerZustand);
     }
 
     // The folder with a trailing "/", as the window names its program folder.
@@ -118,6 +122,12 @@ public:
     // A main window that records its messages and sounds and only counts the end of the process.
     std::unique_ptr<TMainForm> NeuesFenster(bool EchteMeldungen = false)
     {
+        return std::make_unique<TMainForm>(Fensterumgebung(EchteMeldungen));
+    }
+
+    // What NeuesFenster gives its window.
+    TMainFormUmgebung Fensterumgebung(bool EchteMeldungen = false)
+    {
         TMainFormUmgebung Welt;
         if (!EchteMeldungen)
             Welt.Meldungen = std::make_unique<TAufzeichnendeMeldungen>(Meldungen);
@@ -136,12 +146,17 @@ public:
             if (BeimProzessende)
                 BeimProzessende();
         };
-        return std::make_unique<TMainForm>(std::move(Welt));
+        return Welt;
     }
+
+    QString Zustandsordner() const { return Zustand.path(); }
+    QString Konfigurationsordner() const { return Konfig.path(); }
 
 private:
     QByteArray VorherigeKonfig;
+    QByteArray VorherigerZustand;
     QTemporaryDir Konfig;
+    QTemporaryDir Zustand;
     QTemporaryDir Ordner;
     QString Vorher;
 };

@@ -1,8 +1,9 @@
 #pragma once
 
 // The main function of every test program. Before anything else it gives the program a config
-// folder of its own, so a test started by hand, by CTest or by a debugger never sees or changes
-// the player's stored state; the folder is removed again when the program ends.
+// folder and a state folder of its own, so a test started by hand, by CTest or by a debugger never
+// sees or changes the player's stored state or the journal of a visit; the folders are removed
+// again when the program ends.
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,9 +14,11 @@ namespace Testhilfe {
 inline void EigenerKonfigOrdner()
 {
     static QTemporaryDir Konfig(QDir::tempPath() + QStringLiteral("/vorlix-test-config-XXXXXX"));
-    if (!Konfig.isValid())
-        qFatal("Kein eigener Konfigurationsordner für den Test");
+    static QTemporaryDir Zustand(QDir::tempPath() + QStringLiteral("/vorlix-test-state-XXXXXX"));
+    if (!Konfig.isValid() || !Zustand.isValid())
+        qFatal("Kein eigener Konfigurations- oder Zustandsordner für den Test");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(Konfig.path()));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(Zustand.path()));
 }
 
 } // namespace Testhilfe

@@ -102,6 +102,11 @@ void TestAuswertung::nameWirdFuerDieSpaltenAufgefuellt_data()
                                              << "Anna Beatrix ";
     QTest::newRow("Umlaute zaehlen einfach") << "Jürgen"
                                              << "Jürgen\t";
+    const QString Gesicht = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("Gesicht an Stelle 15")
+        << "abcdefghijklmn" + Gesicht << "abcdefghijklmn" + Gesicht + " ";
+    QTest::newRow("zehn Gesichter zaehlen zehn")
+        << QString(Gesicht).repeated(10) << QString(Gesicht).repeated(10);
 }
 
 void TestAuswertung::nameWirdFuerDieSpaltenAufgefuellt()
@@ -484,19 +489,20 @@ void TestAuswertung::ueberlangerNameWirdFuerDenDateinamenGekuerzt_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("datei");
-    // " 07_12_2026 14_03_05.txt" takes 24 of the 255 bytes.
-    QTest::newRow("231 Zeichen passen")
-        << QString(231, u'a') << QString(231, u'a') + " 07_12_2026 14_03_05.txt";
+    // The atomic writer's temporary file adds 13 bytes to the 255 a name may have, and
+    // " 07_12_2026 14_03_05.txt" takes 24.
+    QTest::newRow("218 Zeichen passen")
+        << QString(218, u'a') << QString(218, u'a') + " 07_12_2026 14_03_05.txt";
     QTest::newRow("300 Zeichen") << QString(300, u'a')
-                                 << QString(231, u'a') + " 07_12_2026 14_03_05.txt";
+                                 << QString(218, u'a') + " 07_12_2026 14_03_05.txt";
     QTest::newRow("Umlaute zaehlen doppelt")
-        << QString(200, QChar(0x00FC)) << QString(115, QChar(0x00FC)) + " 07_12_2026 14_03_05.txt";
+        << QString(200, QChar(0x00FC)) << QString(109, QChar(0x00FC)) + " 07_12_2026 14_03_05.txt";
     QString Gesichter;
     for (int I = 0; I < 100; ++I) {
         Gesichter += QString::fromUtf8("\xF0\x9F\x98\x80");
     }
     QString Gekuerzt;
-    for (int I = 0; I < 57; ++I) {
+    for (int I = 0; I < 54; ++I) {
         Gekuerzt += QString::fromUtf8("\xF0\x9F\x98\x80");
     }
     QTest::newRow("Zeichen ausserhalb der BMP")

@@ -29,6 +29,10 @@ private slots:
     void kasseWirdZwischen10000Und10999Geleert();
     void bilanzHaengtNichtVomNamenAb_data();
     void bilanzHaengtNichtVomNamenAb();
+    void spielKostetSonderspielDannZwanzigCent_data();
+    void spielKostetSonderspielDannZwanzigCent();
+    void gespeicherterKassenstandMussGenauSein_data();
+    void gespeicherterKassenstandMussGenauSein();
 };
 
 void TestGeld::auszahlungFaelltGroessteZuerst_data()
@@ -177,6 +181,61 @@ void TestGeld::bilanzHaengtNichtVomNamenAb()
         SchliesseAuswertung(Zeilen, Ausgezahlt ? TAbschlussArt::Auszahlung : TAbschlussArt::Beenden,
                             Name, "07.12.2026", "14:05:00");
     QCOMPARE(Zusammenfassung, Name + " hat am 07.12.2026 um 14:05:00 Uhr" + ende);
+}
+
+void TestGeld::spielKostetSonderspielDannZwanzigCent_data()
+{
+    QTest::addColumn<QString>("guthaben");
+    QTest::addColumn<QString>("sonderspiele");
+    // Sonderspiel, Guthaben or Abgelehnt | credit after | special games after | refusal
+    QTest::addColumn<QString>("erwartet");
+    const auto Zeile = [](const char* Name, const char* Guthaben, const char* Sonder,
+                          const char* Erwartet) {
+        QTest::newRow(Name) << QString(Guthaben) << QString(Sonder) << QString(Erwartet);
+    };
+    Zeile("Sonderspiel vor Guthaben", "5", "3", "S|5,00|2,00|");
+    Zeile("letztes Sonderspiel", "0", "1", "S|0,00|0,00|");
+    Zeile("genau 20 Cent", "0,2", "0", "G|0,00|0,00|");
+    Zeile("5 Euro", "5", "0", "G|4,80|0,00|");
+    Zeile("nichts", "0", "0", "A|0,00|0,00|1 Spiel kostet 20 Cent");
+    Zeile("10 Cent", "0,1", "0", "A|0,10|0,00|Betrag reicht nicht! 1 Spiel = 20 Cent");
+}
+
+void TestGeld::spielKostetSonderspielDannZwanzigCent()
+{
+    QFETCH(QString, guthaben);
+    QFETCH(QString, sonderspiele);
+    QFETCH(QString, erwartet);
+    const Geld::TSpielbezahlung B = Geld::BezahleSpiel(Wert(guthaben), Wert(sonderspiele));
+    const char* Art = B.Art == Geld::TBezahlart::Sonderspiel ? "S"
+                      : B.Art == Geld::TBezahlart::Guthaben  ? "G"
+                                                             : "A";
+    QCOMPARE(QStringList({Art, Text(B.Guthaben), Text(B.SonderSpiele), B.Ablehnung}).join(u'|'),
+             erwartet);
+}
+
+void TestGeld::gespeicherterKassenstandMussGenauSein_data()
+{
+    QTest::addColumn<QString>("gespeichert"); // with the decimal comma in place
+    QTest::addColumn<QString>("kasse");       // empty: damaged
+    const auto Zeile = [](const char* Name, const char* Gespeichert, const char* Kasse) {
+        QTest::newRow(Name) << QString(Gespeichert) << QString(Kasse);
+    };
+    Zeile("gewoehnlich", "1234,56", "1234,56");
+    Zeile("mehr ausgezahlt als eingenommen", "-5,00", "-5,00");
+    Zeile("16 ganze Stellen", "9999999999999999,99", "9999999999999999,99");
+    Zeile("17 ganze Stellen", "10000000000000000,00", "");
+    Zeile("20 ganze Stellen", "99999999999999999999,99", "");
+    Zeile("negativ mit 17 Stellen", "-12345678901234567,00", "");
+    Zeile("kein Betrag", "12x34", "");
+}
+
+void TestGeld::gespeicherterKassenstandMussGenauSein()
+{
+    QFETCH(QString, gespeichert);
+    QFETCH(QString, kasse);
+    const auto Kasse = Geld::KassenstandAusText(gespeichert);
+    QCOMPARE(Kasse ? Text(*Kasse) : QString(), kasse);
 }
 
 VORLIX_TEST_GUILESS_MAIN(TestGeld)

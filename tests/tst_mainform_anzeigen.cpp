@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -81,6 +82,7 @@ private slots:
     void ersteDarstellungBereitetDieMaschineVor();
     void ersteDarstellungLaeuftNurEinmal();
     void risikobildFolgtDemRisikoschalter();
+    void wechselndePfeileFuellenDenBildspeicherNicht();
 
     void startklang_data();
     void startklang();
@@ -109,16 +111,16 @@ void TestMainFormAnzeigen::loeschenUndSchreibenLaesstKeineAlteZifferStehen()
     TUmgebung Welt;
     auto Fenster = Welt.NeuesFenster();
     Fenster->SpielGeldSpeicher = Betrag(Alt.constData());
-    Fenster->SchreibeGeldAnzeige("########0,00");
+    Fenster->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     Fenster->AnzeigeLoeschen();
     Fenster->SpielGeldSpeicher = Betrag(Neu.constData());
-    Fenster->SchreibeGeldAnzeige("########0,00");
+    Fenster->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     QCOMPARE(Fenster->GeldAnzeige().Geschrieben(), QStringList{Text});
 
     auto Frisch = Welt.NeuesFenster();
     Frisch->AnzeigeLoeschen();
     Frisch->SpielGeldSpeicher = Betrag(Neu.constData());
-    Frisch->SchreibeGeldAnzeige("########0,00");
+    Frisch->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     QCOMPARE(Geldbild(*Fenster), Geldbild(*Frisch));
 }
 
@@ -128,15 +130,15 @@ void TestMainFormAnzeigen::ueberschreibenOhneLoeschenLaesstResteStehen()
     auto Fenster = Welt.NeuesFenster();
     Fenster->AnzeigeLoeschen();
     Fenster->SpielGeldSpeicher = Betrag("10");
-    Fenster->SchreibeGeldAnzeige("########0,00");
+    Fenster->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     Fenster->SpielGeldSpeicher = Betrag("9,8");
-    Fenster->SchreibeGeldAnzeige("########0,00");
+    Fenster->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     QCOMPARE(Fenster->GeldAnzeige().Geschrieben(), (QStringList{"10,00", "9,80"}));
 
     auto Frisch = Welt.NeuesFenster();
     Frisch->AnzeigeLoeschen();
     Frisch->SpielGeldSpeicher = Betrag("9,8");
-    Frisch->SchreibeGeldAnzeige("########0,00");
+    Frisch->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     // The last zero of 10,00 stands beyond the shorter 9,80.
     QVERIFY(Geldbild(*Fenster) != Geldbild(*Frisch));
 }
@@ -169,7 +171,7 @@ void TestMainFormAnzeigen::textBeginntAmUrsprung()
     Fenster->AnzeigeLoeschen();
     const QImage Leer = Geldbild(*Fenster);
     Fenster->SpielGeldSpeicher = Betrag("7");
-    Fenster->SchreibeGeldAnzeige("########0,00");
+    Fenster->ZeigeGuthaben(TMainForm::TAnzeigeArt::Darueber);
     const QImage Bild = Geldbild(*Fenster);
     QVERIFY(DunklePunkte(Bild, {30, 3, 100, 28}) > 20);
     QVERIFY(GleicherBereich(Leer, Bild, {0, 0, 30, 34}));
@@ -193,7 +195,7 @@ void TestMainFormAnzeigen::sonderspieleWerdenZweistelligGeschrieben()
     auto Fenster = Welt.NeuesFenster();
     Fenster->AnzeigeSonderspieleLoeschen();
     Fenster->SonderSpiele = Betrag(Wert.constData());
-    Fenster->SchreibeSonderspieleAnzeige();
+    Fenster->ZeigeSonderspiele(TMainForm::TAnzeigeArt::Darueber);
     QCOMPARE(Fenster->SonderAnzeige().Geschrieben(), QStringList{Text});
 }
 
@@ -409,6 +411,32 @@ void TestMainFormAnzeigen::umbrocheneMeldungStehtMittigUeberDemFenster()
     QVERIFY2(qAbs(Lage.center().x() - Fenster.frameGeometry().center().x()) <= 2,
              qPrintable(QString::number(Lage.center().x())));
     QCOMPARE(Lage.top(), Fenster.frameGeometry().top() + 100);
+}
+
+// Every game turns the arrows red and blinks them green; Qt keeps what it drew of a button's
+// icon in its global pixmap cache, so a new pixmap per change would crowd out everything else.
+void TestMainFormAnzeigen::wechselndePfeileFuellenDenBildspeicherNicht()
+{
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    auto Fenster = Welt.NeuesFenster();
+    QVERIFY(Starte(*Fenster));
+    const int Grenze = QPixmapCache::cacheLimit();
+    QPixmapCache::setCacheLimit(256); // KB
+    QPixmap Wache(64, 64);
+    Wache.fill(Qt::blue);
+    QPixmapCache::insert(QStringLiteral("Wache"), Wache);
+    for (int Spiel = 0; Spiel < 100; ++Spiel)
+        for (const TBild* Farbe : {Fenster->PfeilRot, Fenster->PfeilGruen})
+            for (TBildKnopf* Pfeil :
+                 {Fenster->PfeilLinks, Fenster->PfeilMitte, Fenster->PfeilRechts}) {
+                Pfeil->SetGlyph(Farbe->Picture());
+                Pfeil->grab();
+            }
+    QPixmap Gefunden;
+    const bool WacheNochDa = QPixmapCache::find(QStringLiteral("Wache"), &Gefunden);
+    QPixmapCache::setCacheLimit(Grenze);
+    QVERIFY(WacheNochDa);
 }
 
 VORLIX_TEST_MAIN(TestMainFormAnzeigen)

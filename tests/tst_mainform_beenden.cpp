@@ -80,6 +80,8 @@ private slots:
     void beendenLaeuftNurEinmal();
     void ohneSpeichernBleibtDieAuswertungImFenster();
     void unmoeglicheZeichenImNamenWerdenErsetzt();
+    void laengsterNameDerIniWirdGespeichert_data();
+    void laengsterNameDerIniWirdGespeichert();
     void missglueckteSpeicherungWirdGemeldetUndDasEndeGehtWeiter();
     void ohneArbeitsordnerLandetDieAuswertungImProgrammordner();
     void formDestroyLaeuftNurEinmal();
@@ -227,6 +229,33 @@ void TestMainFormBeenden::unmoeglicheZeichenImNamenWerdenErsetzt()
     QCOMPARE(Welt.Prozessenden, 1);
     QCOMPARE(QDir(Welt.Pfad()).entryList({"*.txt"}), QStringList{"An_na_ 07_12_2026 14_03_05.txt"});
     QVERIFY(Welt.Meldungen.isEmpty());
+}
+
+void TestMainFormBeenden::laengsterNameDerIniWirdGespeichert_data()
+{
+    QTest::addColumn<QByteArray>("name"); // Windows-1252, as the ini holds it
+    QTest::addColumn<int>("dateinamenBytes");
+    // The ini gives at most 254 characters; the file name keeps room for the temporary suffix.
+    QTest::newRow("254 Buchstaben") << QByteArray(254, 'a') << 242;
+    QTest::newRow("254 Eurozeichen, je drei Bytes") << QByteArray(254, '\x80') << 240;
+}
+
+void TestMainFormBeenden::laengsterNameDerIniWirdGespeichert()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, dateinamenBytes);
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    Welt.SchreibeIni("[Einstellungen]\nSpielerName=" + name + "\n");
+    auto Fenster = Welt.NeuesFenster();
+    QVERIFY(StarteMitUhr(*Fenster));
+    QCOMPARE(Fenster->SpielerName.size(), 254);
+    QTest::keyClick(Fenster.get(), Qt::Key_Escape);
+    QVERIFY2(Welt.Meldungen.isEmpty(), qPrintable(Welt.Meldungen.value(0).Text));
+    const QStringList Dateien = QDir(Welt.Pfad()).entryList({"*.txt"});
+    QCOMPARE(Dateien.size(), 1);
+    QCOMPARE(Dateien[0].toUtf8().size(), dateinamenBytes);
+    QVERIFY(Dateien[0].endsWith(" 07_12_2026 14_03_05.txt"));
 }
 
 void TestMainFormBeenden::missglueckteSpeicherungWirdGemeldetUndDasEndeGehtWeiter()

@@ -31,6 +31,7 @@ private slots:
 
     void kassenstandWirdGelesen_data();
     void kassenstandWirdGelesen();
+    void beschaedigterKassenstandWirdGemeldetUndAufbewahrt_data();
     void beschaedigterKassenstandWirdGemeldetUndAufbewahrt();
     void beschaedigterKassenstandHaeltDenStartNichtAuf();
     void beschaedigteRegistrierungsdateiWirdGemeldetUndAufbewahrt();
@@ -176,25 +177,34 @@ void TestMainFormStart::kassenstandWirdGelesen()
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA-beschaedigt"), QString("<fehlt>"));
 }
 
+void TestMainFormStart::beschaedigterKassenstandWirdGemeldetUndAufbewahrt_data()
+{
+    QTest::addColumn<QString>("Gespeichert");
+    QTest::newRow("keine Zahl") << "12x34";
+    // More integer digits than the cash box holds exactly with its cents.
+    QTest::newRow("22 Stellen") << "99999999999999999999 99";
+}
+
 void TestMainFormStart::beschaedigterKassenstandWirdGemeldetUndAufbewahrt()
 {
+    QFETCH(QString, Gespeichert);
     Zeitraffer::SetzeFaktor(0.01);
     TUmgebung Welt;
     Welt.LegeProgrammAn();
-    SchreibeRegistry(TMainForm::KassenSchluessel, "KA", "12x34");
+    SchreibeRegistry(TMainForm::KassenSchluessel, "KA", Gespeichert);
     auto Fenster = Welt.NeuesFenster();
     QCOMPARE(QString::fromStdString(BcdToFixed(Fenster->Automatenkasse, 0, 2)), QString("0,00"));
     QCOMPARE(Fenster->KassenstandText, QString("0,00"));
-    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA-beschaedigt"), QString("12x34"));
+    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA-beschaedigt"), Gespeichert);
     QVERIFY(Starte(*Fenster));
     QCOMPARE(Welt.Meldungen.size(), 1);
     QCOMPARE(Welt.Meldungen[0].Art, QMessageBox::Warning);
-    QVERIFY(Welt.Meldungen[0].Text.contains("\"12x34\""));
+    QVERIFY(Welt.Meldungen[0].Text.contains('"' + Gespeichert + '"'));
     QVERIFY(Welt.Meldungen[0].Text.contains("KA-beschaedigt"));
     // The end stores the new cash box beside the damaged value.
     Fenster.reset();
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("0 00"));
-    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA-beschaedigt"), QString("12x34"));
+    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA-beschaedigt"), Gespeichert);
 }
 
 void TestMainFormStart::beschaedigterKassenstandHaeltDenStartNichtAuf()

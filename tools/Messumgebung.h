@@ -14,10 +14,12 @@ class TMessumgebung
 public:
     // Call before the QApplication is made; Werkzeug names the tool in an error message. With a
     // folder of sounds, its WAV files are copied into the program folder and the sounds stay on.
-    bool RichteEin(const char* Werkzeug, const QString& Klangordner = {})
+    // Einstellungen are further lines of the ini file's section.
+    bool RichteEin(const char* Werkzeug, const QString& Klangordner = {},
+                   const QByteArray& Einstellungen = {})
     {
         if (!Konfiguration.isValid() || !Programmordner.isValid() ||
-            !BereiteOrdnerVor(Klangordner)) {
+            !BereiteOrdnerVor(Klangordner, Einstellungen)) {
             std::fprintf(stderr, "%s: kein Arbeitsordner\n", Werkzeug);
             return false;
         }
@@ -32,14 +34,15 @@ public:
     }
 
 private:
-    bool BereiteOrdnerVor(const QString& Klangordner)
+    bool BereiteOrdnerVor(const QString& Klangordner, const QByteArray& Zusatz)
     {
         QFile Programm(Programmordner.filePath(QStringLiteral("Vorlix")));
         QFile Einstellungen(Programmordner.filePath(QStringLiteral("Vorlix.ini")));
         if (!Programm.open(QIODevice::WriteOnly) || !Einstellungen.open(QIODevice::WriteOnly))
             return false;
-        Einstellungen.write(Klangordner.isEmpty() ? "[Einstellungen]\r\nSound=0\r\n"
-                                                  : "[Einstellungen]\r\n");
+        Einstellungen.write(
+            (Klangordner.isEmpty() ? "[Einstellungen]\r\nSound=0\r\n" : "[Einstellungen]\r\n") +
+            Zusatz);
         const QDir Klaenge(Klangordner);
         if (!Klangordner.isEmpty())
             for (const QString& Name : Klaenge.entryList({QStringLiteral("*.WAV")}, QDir::Files))

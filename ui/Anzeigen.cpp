@@ -31,13 +31,18 @@ void TMainForm::AnzeigeSonderspieleLoeschen()
     SonderAnzeigeBild->Loesche(SonderLeerzeichen);
 }
 
-void TMainForm::SchreibeGeldAnzeige(const char* Maske)
+void TMainForm::ZeigeGuthaben(TAnzeigeArt Art)
 {
+    if (Art == TAnzeigeArt::Geloescht)
+        AnzeigeLoeschen();
+    const char* Maske = Art == TAnzeigeArt::DarueberEineStelle ? "########0,0" : "########0,00";
     GeldAnzeigeBild->SchreibeText(QString::fromStdString(FormatBcd(Maske, SpielGeldSpeicher)));
 }
 
-void TMainForm::SchreibeSonderspieleAnzeige()
+void TMainForm::ZeigeSonderspiele(TAnzeigeArt Art)
 {
+    if (Art == TAnzeigeArt::Geloescht)
+        AnzeigeSonderspieleLoeschen();
     SonderAnzeigeBild->SchreibeText(QString::fromStdString(FormatBcd("########0#", SonderSpiele)));
 }
 
@@ -126,6 +131,7 @@ void TMainForm::ErsteDarstellungAusfuehren()
     LiesDarstellungsEinstellungen();
     AuszahlungText.clear();
     SetzeLogZeilen(Auswertung::KopfZeilen());
+    StelleBesuchWiederHer();
     ErsteDarstellung = false;
     AnMonitorAnpassen();
     GroupBox1->raise();
@@ -139,6 +145,9 @@ void TMainForm::ErsteDarstellungAusfuehren()
         ErsterStart = false;
     }
     MeldeWartendes();
+    if (ProgrammEndet)
+        return;
+    QMetaObject::invokeMethod(this, &TMainForm::SetzeBesuchFort, Qt::QueuedConnection);
     emit StartAbgeschlossen();
 }
 

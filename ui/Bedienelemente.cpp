@@ -113,11 +113,25 @@ TBildKnopf::TBildKnopf(QWidget* Parent) : QPushButton(Parent) {}
 void TBildKnopf::SetGlyph(const QImage& Neu)
 {
     GlyphBild = Neu;
-    QIcon Symbol(QPixmap::fromImage(Bilder::Durchsichtig(Neu)));
-    if (const QImage Fein = Bilder::Feinbild(Neu); !Fein.isNull())
-        Symbol.addPixmap(QPixmap::fromImage(Bilder::Durchsichtig(Fein)));
-    setIcon(Symbol);
+    setIcon(Symbol(Neu));
     PasseGlyphAn();
+}
+
+// Qt keeps the drawn size of every icon's pixmap in its global pixmap cache under the pixmap's
+// identity, for as long as the cache has room. A fresh pixmap for every change of the arrows
+// (each game and each blink) would leave one entry more each time; so each picture keeps its
+// pixmap while the button shows it now and then.
+QIcon TBildKnopf::Symbol(const QImage& Bild)
+{
+    const qint64 Schluessel = Bild.cacheKey();
+    if (const auto Gefunden = Symbole.constFind(Schluessel); Gefunden != Symbole.cend())
+        return *Gefunden;
+    if (Symbole.size() >= MaxSymbole)
+        Symbole.clear();
+    QIcon Neu(QPixmap::fromImage(Bilder::Durchsichtig(Bild)));
+    if (const QImage Fein = Bilder::Feinbild(Bild); !Fein.isNull())
+        Neu.addPixmap(QPixmap::fromImage(Bilder::Durchsichtig(Fein)));
+    return *Symbole.insert(Schluessel, Neu);
 }
 
 void TBildKnopf::PasseGlyphAn()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -82,8 +84,11 @@ protected:
 
 private:
     void PasseGlyphAn();
+    QIcon Symbol(const QImage& Bild);
 
+    static constexpr int MaxSymbole = 4; // the pictures a button alternates between
     QImage GlyphBild;
+    QHash<qint64, QIcon> Symbole; // by the picture's cache key
 };
 
 // A label that always takes the size of its text, also after its font changed.

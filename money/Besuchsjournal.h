@@ -1,0 +1,62 @@
+#pragma once
+
+#include "money/StBcd.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The journal of the running visit: what a crash or a power cut must not take from the player.
+// It is replaced atomically at every change of the money or the log and removed at every regular
+// end, so a start that finds one knows the last visit was cut short and can go on with it.
+namespace Besuchsjournal {
+
+struct TBesuch
+{
+    TBcdWert Guthaben{};
+    TBcdWert SonderSpiele{};
+    TBcdWert Kasse{};        // the cash box as the visit left it, newer than the stored "KA"
+    bool SpielOffen = false; // a game was paid for and has not ended
+    QString SpielerName;     // as the log lines use it
+    QStringList Zeilen;      // the log of the visit
+    // Closed: the log has its closing block, and what is left to do is to save it and the cash
+    // box. The log file is named after the player, date and time of the closing.
+    bool Abgeschlossen = false;
+    bool AuswertungSpeichern = true;
+    QString DatumText;
+    QString UhrzeitText;
+};
+
+// ${XDG_STATE_HOME:-~/.local/state}/Vorlix, where state that must outlive a crash belongs.
+QString Ordner();
+QString Pfad(); // the journal in Ordner()
+
+QByteArray AlsText(const TBesuch& Besuch);
+// nullopt for anything but a whole journal of this program.
+std::optional<TBesuch> AusText(const QByteArray& Text);
+
+// Replaces the journal atomically by the text of AlsText; ErfolgOk or the reason of the failure
+// (the codes of support/AtomareDatei.h).
+long Schreibe(const QByteArray& Text);
+
+enum class TFund
+{
+    Keiner,
+    Besuch,
+    Beschaedigt // set aside beside its place; Meldung says where
+};
+struct TGelesen
+{
+    TFund Fund = TFund::Keiner;
+    TBesuch Besuch;
+    QString Meldung; // for the player, when the journal was damaged
+};
+// Reads the journal; one that is no regular file, too large or not readable is set aside under a
+// new name and reported, and never stops the machine.
+TGelesen Lies();
+
+// Removes the journal and what its writer left beside it; true when none is left.
+bool Entferne();
+
+} // namespace Besuchsjournal

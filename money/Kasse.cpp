@@ -1,0 +1,102 @@
+// The cash box: carried from start to start in the registry value "KA", loaded at start-up,
+// stored at every deposit, by the payout and at the end, and emptied down to 100 Euro.
+
+#include "core/MainForm.h"
+
+#include "core/Einstellungswerte.h"
+#include "money/Geldregeln.h"
+#include "support/STRegIni.h"
+#include "ui/Bedienelemente.h"
+
+namespace {
+
+const QString Dienste = QStringLiteral("System") + QLatin1Char('\\') +
+                        QStringLiteral("CurrentControlSet") + QLatin1Char('\\') +
+                        QStringLiteral("Services");
+
+QString Text(const TBcdWert& Wert)
+{
+    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
+}
+
+} // namespace
+
+const QString TMainForm::KassenSchluessel =
+    Dienste + QLatin1Char('\\') + QStringLiteral("WinKasse");
+
+std::unique_ptr<TStRegIni> TMainForm::Benutzerspeicher(const QString& Schluessel) const
+{
+    auto Speicher =
+        std::make_unique<TStRegIni>(QStringLiteral("C_USERS"), false, Umgebung.DefekterSpeicher);
+    Speicher->SetSubKey(Schluessel);
+    return Speicher;
+}
+
+void TMainForm::LadeKassenstand()
+{
+    const QString Gelesen =
+        Benutzerspeicher(KassenSchluessel)->ReadString(QStringLiteral("KA"), QString());
+    const QString Text = Einstellungswerte::KassenstandAusSpeicher(Gelesen);
+    if (const auto Kasse = Geld::KassenstandAusText(Text)) {
+        Automatenkasse = *Kasse;
+        KassenstandText = Text;
+        return;
+    }
+    // The damaged value is kept, as it was stored, beside the new one; the player hears of it
+    // once the window is up.
+    BeschaedigterKassenstand = Gelesen;
+    Automatenkasse = BcdFromText("0,00");
+    KassenstandText = QStringLiteral("0,00");
+    Benutzerspeicher(KassenSchluessel)
+        ->WriteString(QStringLiteral("KA-beschaedigt"), BeschaedigterKassenstand);
+}
+
+void TMainForm::MeldeBeschaedigtenKassenstand()
+{
+    if (BeschaedigterKassenstand.isNull())
+        return;
+    const QString Text =
+        QStringLiteral("Der gespeicherte Stand der Automatenkasse ist beschädigt: \"%1\".\n"
+                       "Die Automatenkasse beginnt mit 0,00 Euro. Der beschädigte Wert bleibt "
+                       "unter \"KA-beschaedigt\" gespeichert.")
+            .arg(BeschaedigterKassenstand);
+    BeschaedigterKassenstand = QString();
+    MessageDlgCtr(Text, QMessageBox::Warning, 0, QMessageBox::Ok);
+}
+
+void TMainForm::SchreibeKassenstand(bool MitKomma)
+{
+    const QString Kassenstand = Text(Automatenkasse);
+    Benutzerspeicher(KassenSchluessel)
+        ->WriteString(QStringLiteral("KA"),
+                      MitKomma ? Kassenstand
+                               : Einstellungswerte::KassenstandFuerSpeicher(Kassenstand));
+}
+
+bool TMainForm::SichereKassenstand(bool MitKomma)
+{
+    try {
+        SchreibeKassenstand(MitKomma);
+        return true;
+    } catch (const std::exception& Fehler) {
+        MessageDlgCtr(QStringLiteral("Der Kassenstand konnte nicht gespeichert werden:\n%1")
+                          .arg(QString::fromLocal8Bit(Fehler.what())),
+                      QMessageBox::Critical, 0, QMessageBox::Ok);
+        return false;
+    }
+}
+
+void TMainForm::PruefeObAutomatenkasseGeleertWerdenMuss()
+{
+    const QString Kassenstand = Text(Automatenkasse);
+    if (!Geld::KasseMussGeleertWerden(Kassenstand))
+        return;
+    MessageDlgCtr(QStringLiteral("In der Automatenkasse sind ") + Kassenstand +
+                      QStringLiteral(" Euro, sie muss geleert werden! 100 Euro verbleiben drin."),
+                  QMessageBox::Information, 0, QMessageBox::Ok);
+    if (ProgrammEndet)
+        return;
+    Automatenkasse = BcdFromText("100,00");
+    AutomatenGeldspeicherAnzeige->SetCaption(QStringLiteral("100,00"));
+    SichereBesuch();
+}
