@@ -11,7 +11,10 @@
 
 namespace {
 constexpr int FallSchritt = 8; // pixels the money falls per step
-}
+// Without a pause of its own the money moves one step per frame of a 60 Hz screen: the player sees
+// it fall, and each coin has landed, and sounded, before the next one starts.
+constexpr int FallBildMs = 16;
+} // namespace
 
 void TMainForm::GibMirMeinGeldBtnClick()
 {
@@ -107,7 +110,7 @@ void TMainForm::LasseEinStueckFallen(const QString& Name)
     const int Unten = Bildschirmgroesse().height();
     while (Schein->y() < Unten) {
         Schein->move(Schein->x(), Schein->y() + FallSchritt);
-        if (!Warte(GeschwindigkeitAuszahlung))
+        if (!Warte(GeschwindigkeitAuszahlung > 0 ? GeschwindigkeitAuszahlung : FallBildMs))
             return;
     }
     if (!IstSchein)

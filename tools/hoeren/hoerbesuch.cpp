@@ -3,8 +3,8 @@
 // tool's own is recorded. Prints the sounds the visit calls for, the sounds the machine started,
 // whether the recording holds each at its time, and the three counts; exits with 1 when a sound
 // is missing. Argument: the payout's pause per step in milliseconds (the setting
-// "GeschwindigkeitAuszahlung", default 10; without it the money falls as fast as the window
-// paints). Without DISPLAY it starts Xvfb itself. It runs in a folder and a configuration of its
+// "GeschwindigkeitAuszahlung"; without it the shipped settings hold, one step per screen frame).
+// Without DISPLAY it starts Xvfb itself. It runs in a folder and a configuration of its
 // own and touches none of the player's settings.
 
 #include "core/MainForm.h"
@@ -168,9 +168,9 @@ int main(int argc, char* argv[])
         return 2;
     }
     QFile Einstellungen(QStringLiteral("Vorlix.ini"));
-    if (!Einstellungen.open(QIODevice::Append) ||
-        Einstellungen.write("GeschwindigkeitAuszahlung=" + QByteArray(argc > 1 ? argv[1] : "10") +
-                            "\r\n") < 0) {
+    const QByteArray Auszahlpause =
+        argc > 1 ? "GeschwindigkeitAuszahlung=" + QByteArray(argv[1]) + "\r\n" : QByteArray();
+    if (!Einstellungen.open(QIODevice::Append) || Einstellungen.write(Auszahlpause) < 0) {
         std::fprintf(stderr, "hoerbesuch: Vorlix.ini nicht schreibbar\n");
         return 2;
     }
