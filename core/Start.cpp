@@ -58,22 +58,12 @@ void TMainForm::FormCreate()
                     AppDeactivate();
             });
 
-    AuszahlListe.clear();
-    ZielbildSchraube = QImage();
-    ZielbildLinks = QImage();
-    ZielbildMitte = QImage();
-    ZielbildRechts = QImage();
-
     ScheibenBreite = ImageOriginal->width();
     ScheibenHoehe = ImageOriginal->height();
     SchraubenBreite = ImageOriginalSchraube->width();
     SchraubenHoehe = ImageOriginalSchraube->height();
 
     setGeometry(1, 1, Bildschirmgroesse().width(), height());
-
-    SymbolLinks = 0;
-    SymbolMitte = 0;
-    SymbolRechts = 0;
 
     // "Arial", bold, 17 points on a 96 dpi screen: 23 pixels.
     QFont Anzeigeschrift(Schriften::Serifenlos);

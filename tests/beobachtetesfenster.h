@@ -13,37 +13,28 @@ class TBeobachtetesFenster : public TMainForm
 public:
     using TMainForm::TMainForm;
 
-    std::function<void(int Scheibe, int Winkel)> Drehbild;
-    std::function<void(const void* Stapelstelle)> Spielbeginn;
+    std::function<void(int Scheibe, int Winkel)> Drehbild = [](int, int) {};
+    std::function<void(const void* Stapelstelle)> Spielbeginn = [](const void*) {};
 
     void AutoStartClick() override
     {
-        if (Spielbeginn) {
-            const int Stapelstelle = 0;
-            Spielbeginn(&Stapelstelle);
-        }
+        const int Stapelstelle = 0;
+        Spielbeginn(&Stapelstelle);
         TMainForm::AutoStartClick();
     }
     void RotateBitmapLinks(const QImage& Quelle, int MitteX, int MitteY, double Winkel) override
     {
-        Melde(0, Winkel);
+        Drehbild(0, int(Winkel));
         TMainForm::RotateBitmapLinks(Quelle, MitteX, MitteY, Winkel);
     }
     void RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, double Winkel) override
     {
-        Melde(1, Winkel);
+        Drehbild(1, int(Winkel));
         TMainForm::RotateBitmapMitte(Quelle, MitteX, MitteY, Winkel);
     }
     void RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY, double Winkel) override
     {
-        Melde(2, Winkel);
+        Drehbild(2, int(Winkel));
         TMainForm::RotateBitmapRechts(Quelle, MitteX, MitteY, Winkel);
-    }
-
-private:
-    void Melde(int Scheibe, double Winkel)
-    {
-        if (Drehbild)
-            Drehbild(Scheibe, int(Winkel));
     }
 };
