@@ -452,6 +452,8 @@ private:
     int Bildlaufbereich() const; // pixels the content reaches below the window
     void ScrolleZu(int Position);
     void DrehscheibeAnScheibeAnpassen();
+    // The landscape or portrait arrangement, with the spin picture fitted to the discs.
+    void RichteAus(bool Hoch);
     // ui/Anzeigen.cpp
     void BeobachteAusrichtung();
     void FolgeBildschirm();

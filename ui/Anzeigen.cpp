@@ -106,17 +106,7 @@ void TMainForm::FormPaint()
 void TMainForm::BeobachteAusrichtung()
 {
     const QSize Bildschirm = Bildschirmgroesse();
-    if (Bildschirm.width() < Bildschirm.height()) {
-        if (Querformat) {
-            Hochformat = true;
-            Querformat = false;
-            DrehscheibeAnScheibeAnpassen();
-            GroupBoxAnpassenHochformat();
-        }
-    } else if (Hochformat) {
-        Hochformat = false;
-        Querformat = true;
-        DrehscheibeAnScheibeAnpassen();
-        GroupBoxAnpassenQuerformat();
-    }
+    const bool Hoch = Bildschirm.width() < Bildschirm.height();
+    if (Hoch ? Querformat : Hochformat)
+        RichteAus(Hoch);
 }

@@ -54,16 +54,21 @@ void TMainForm::AnMonitorAnpassen()
     }
 
     const QSize Bildschirm = Bildschirmgroesse();
-    Querformat = Bildschirm.width() >= Bildschirm.height();
-    Hochformat = !Querformat;
-    if (Querformat)
-        GroupBoxAnpassenQuerformat();
-    else
-        GroupBoxAnpassenHochformat();
-    DrehscheibeAnScheibeAnpassen();
+    RichteAus(Bildschirm.width() < Bildschirm.height());
     // The greeting is centred under the face like every later message.
     Label1Zentrieren();
     HideTitlebar();
+}
+
+void TMainForm::RichteAus(bool Hoch)
+{
+    Hochformat = Hoch;
+    Querformat = !Hoch;
+    if (Hoch)
+        GroupBoxAnpassenHochformat();
+    else
+        GroupBoxAnpassenQuerformat();
+    DrehscheibeAnScheibeAnpassen();
 }
 
 void TMainForm::SkaliereFenster(int Zaehler, int Nenner)
