@@ -3,14 +3,10 @@
 
 #include "core/MainForm.h"
 
-#include "support/Arbeitsordner.h"
 #include "support/Auswertung.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QSlider>
 #include <cstdio>
@@ -38,35 +34,6 @@ void TMainForm::Beenden()
     if (LogDateiSpeichern->isChecked())
         SpeichereAuswertungsdatei(Zeilen, SpielerName, DatumText, UhrzeitText);
     BeendeProzess();
-}
-
-void TMainForm::SpeichereAuswertungsdatei(const QStringList& Zeilen, const QString& Name,
-                                          const QString& Datum, const QString& Uhrzeit)
-{
-    const Auswertung::TSpeicherErgebnis Ergebnis =
-        Auswertung::SpeichereAuswertung(Zeilen, Auswertungsordner(), Name, Datum, Uhrzeit);
-    if (!Ergebnis.Gespeichert)
-        MessageDlgCtr(QStringLiteral("Die Auswertung konnte nicht gespeichert werden:\n%1\n%2")
-                          .arg(Ergebnis.Pfad, Ergebnis.Fehler),
-                      QMessageBox::Critical, 0, QMessageBox::Ok);
-    else if (!Arbeitsordner::Aktuell())
-        MessageDlgCtr(QStringLiteral("Der Ordner, in dem Vorlix läuft, besteht nicht mehr. Die "
-                                     "Auswertung wurde deshalb hier gespeichert:\n%1")
-                          .arg(Ergebnis.Pfad),
-                      QMessageBox::Information, 0, QMessageBox::Ok);
-}
-
-QString TMainForm::Auswertungsordner() const
-{
-    const std::optional<QString> Arbeitsordner = Arbeitsordner::Aktuell();
-    return Arbeitsordner ? *Arbeitsordner : Programmordner();
-}
-
-QString TMainForm::Programmordner() const
-{
-    if (!ProgrammVerzeichnis.isEmpty() && QFileInfo(ProgrammVerzeichnis).isDir())
-        return ProgrammVerzeichnis;
-    return QCoreApplication::applicationDirPath();
 }
 
 void TMainForm::BeendeProzess()

@@ -2,7 +2,7 @@
 
 #include "core/Umgebung.h"
 #include "core/Zustand.h"
-#include "money/Besuchsjournal.h"
+#include "support/Besuchsjournal.h"
 #include "support/Klaenge.h"
 
 #include <QImage>
@@ -37,10 +37,8 @@ class TIniDatei;
 }
 
 // The machine's main window. It owns the machine: its controls, its state and its timers.
-// The member functions are defined by concern: start-up in core/Start.cpp, stored settings in
-// core/Einstellungen.cpp, quitting in core/Beenden.cpp, the controls in ui/Steuerelemente.cpp,
-// the fit to the monitor in ui/Monitor.cpp, the displays, painting and clock in ui/Anzeigen.cpp,
-// and the places where the game, the discs and the money hook in, in core/Spiel.cpp.
+// The member functions are defined by concern, one file each; every section below names the file
+// that defines its members. The controls and timers are made in ui/Steuerelemente.cpp.
 class TMainForm : public QWidget, public TMaschinenZustand
 {
     Q_OBJECT
@@ -49,14 +47,16 @@ public:
     explicit TMainForm(TMainFormUmgebung Umgebung = {}, QWidget* Parent = nullptr);
     ~TMainForm() override;
 
-    // The size dialog, created hidden after the main window; it speaks to the window through
-    // GroessenZiel().
+    // ---- the size dialog (ui/Groessenziel.cpp)
+    // Created hidden after the main window; it speaks to the window through GroessenZiel().
     IGroessenZiel& GroessenZiel();
     void SetzeGroessenDialog(TForm2* Dialog);
     TForm2* Form2() const { return Groessendialog; }
 
     // ---- start-up (core/Start.cpp)
     static double GetCPUSpeed(); // MHz
+
+    // ---- the program folder and the install location (core/Programmverzeichnis.cpp)
     void SchreibAnwendungsPfadINRegistry(const QString& Programmdatei);
     QString LiesAnwendungsPfadINRegistry();
 
@@ -77,7 +77,7 @@ public:
     // The real end of the process, from whatever loop is running, once everything is stored.
     [[noreturn]] static void BeendeProzessSofort();
 
-    // ---- window services (ui/Monitor.cpp)
+    // ---- the fit to the monitor, the title bar and scrolling (ui/Monitor.cpp)
     void AnMonitorAnpassen();
     void GroupBoxAnpassenQuerformat();
     void GroupBoxAnpassenHochformat();
@@ -86,9 +86,6 @@ public:
     void TaskleisteZeigen();
     QSize GetTextSizeInPixel(const QWidget* Steuerelement, const QFont& Schrift,
                              const QString& Text);
-    QMessageBox::StandardButton MessageDlgCtr(const QString& Text, QMessageBox::Icon Art,
-                                              int HilfeKontext,
-                                              QMessageBox::StandardButtons Knoepfe);
     void FormMouseWheelDown();
     void FormMouseWheelUp();
     int VertScrollPosition() const { return ScrollPosition; }
@@ -96,6 +93,8 @@ public:
     QSize Bildschirmgroesse() const;
 
     // ---- displays, painting, clock (ui/Anzeigen.cpp)
+    // Label1 centred under the face for the text it holds.
+    void Label1Zentrieren();
     void AnzeigeLoeschen();
     void AnzeigeSonderspieleLoeschen();
     // How a display takes its number: cleared first, or drawn over the old text (a shorter number
@@ -122,13 +121,11 @@ public:
     // Waits with MachPause1; false when the program has begun to end meanwhile, so the caller
     // stops what it was doing: if (!Warte(1000)) return;
     bool Warte(int Millisekunden);
-    // Label1 centred under the face for the text it holds.
-    void Label1Zentrieren();
     // Starts the next game from the event loop once no disc spin is left on the stack, so
     // neither a game's end nor an invalid game lets the call stack grow from game to game.
     void NaechstesSpielEinreihen();
 
-    // ---- the discs (discs/)
+    // ---- the discs (discs/Scheiben.cpp)
     enum class TScheibe
     {
         Links,
@@ -138,28 +135,33 @@ public:
     void RotateMitteClick();
     // Each fills its disc's target picture with Quelle turned by Winkel degrees about
     // (MitteX, MitteY), draws the spin picture on the discs that still turn, and sleeps one frame.
-    void RotateBitmapLinks(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
-    void RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
-    void RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
+    // Called once a frame of the disc's spin: a watching window overrides them to see each frame.
+    virtual void RotateBitmapLinks(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
+    virtual void RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
+    virtual void RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
     // The disc shows its resting picture, the turned artwork in its target picture.
     void ZeigeRuhebild(TScheibe Scheibe);
     // The symbol codes of the three resting discs from their target pictures.
     void CheckMarker();
+    // One disc's spin loop up to the limit Grenze (degrees); false when the game was declared
+    // invalid or the program ends meanwhile, and nothing more of the game may run.
+    bool ScheibeDrehen(TScheibe Scheibe, int Grenze);
+
+    // ---- the screw (discs/Schraube.cpp)
     void RotateBitmapSchraube(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
     // SchraubeSenkrecht from the slot of the screw as last drawn.
     void CheckSchraube();
     // Ziel becomes Quelle upside down, in 24 bits.
     static void SpiegelnVertikal(const QImage& Quelle, QImage& Ziel);
-    // One disc's spin loop up to the limit Grenze (degrees); false when the game was declared
-    // invalid or the program ends meanwhile, and nothing more of the game may run.
-    bool ScheibeDrehen(TScheibe Scheibe, int Grenze);
 
-    // ---- win evaluation and risk game (discs/)
+    // ---- win evaluation (discs/Gewinnauswertung.cpp)
     // The evaluation of the resting discs; ends with SpielEnde().
     void Auswerten();
     // Anzahl times: the selected arrows green and the slot lit for 500 ms (Timer1), then red and
     // unlit; afterwards the selected arrows stay green and the slot lit.
     void Blinke(int Anzahl, bool Links, bool Mitte, bool Rechts);
+
+    // ---- the risk game (discs/Risiko.cpp)
     // One run of the ladder; afterwards exactly one of Image2mal, Image1mal, Image0mal shows
     // the result, unless the program ended during it.
     void RisikoSpiel();
@@ -185,7 +187,13 @@ public:
     void BucheGutschrift(const TBcdWert& Betrag);
     void BucheSonderspiele(const TBcdWert& Anzahl);
 
-    // ---- money in and out (money/)
+    // ---- the charge of a game (money/Spieleinsatz.cpp)
+    // Takes one special game, or else 20 Cent of the credit, shows the display it changed and
+    // keeps the game in the journal; false and nothing taken when neither pays for the game, and
+    // Ablehnung is what the player is told.
+    bool BezahleSpiel(QString& Ablehnung);
+
+    // ---- money in (money/Einzahlen.cpp)
     // A click on one of the nine money pictures: the limit, the intake, the books and the log,
     // then the games. Ignored while the coin panel is covered or the payout runs.
     void NimmGeldAn(TBild* Geldbild);
@@ -193,6 +201,8 @@ public:
     void LasseGeldEinsinken();
     void VerbucheEinzahlung(const QString& Betrag, const TBcdWert& Guthaben, const TBcdWert& Kasse,
                             const QString& KassenText);
+
+    // ---- money out (money/Auszahlen.cpp)
     // The payout's books, once: the special games become credit, the log is closed and saved and
     // the cash box stored; the count-out of AuszahlListe is what is left after it.
     void SchliesseAuszahlungAb();
@@ -200,14 +210,16 @@ public:
     bool LasseGeldFallen();
     void LasseEinStueckFallen(const QString& Name);
 
-    // ---- the log
+    // ---- the log (core/Log.cpp)
     QStringList LogZeilen() const;
     void SetzeLogZeilen(const QStringList& Zeilen);
     void HaengeLogZeilenAn(const QStringList& Zeilen);
 
+    // ---- message boxes, sounds, chance and links, through Umgebung (core/Umgebung.cpp)
+    QMessageBox::StandardButton MessageDlgCtr(const QString& Text, QMessageBox::Icon Art,
+                                              int HilfeKontext,
+                                              QMessageBox::StandardButtons Knoepfe);
     TSoundSpieler& MediaPlayer1() { return *Tonspieler; }
-
-    // ---- sounds and chance (core/Klang.cpp)
     // Plays the event's file when "Geräusche ein" is ticked; a failing device is reported in a
     // message box and the caller goes on.
     void SpieleKlang(TKlang Klang);
@@ -343,10 +355,6 @@ signals:
     void ErstmalsGezeichnet();
 
 public slots:
-    // ---- start-up and activation (core/Start.cpp)
-    void AppDeactivate();
-    void ApplicationActivate();
-
     // ---- settings written by the controls (core/Einstellungen.cpp)
     void TrackBar1Change();
     void KommentarHoerenClick();
@@ -354,39 +362,48 @@ public slots:
     void Edit1Change();
     void Edit1Click();
 
-    // ---- window (ui/Monitor.cpp)
+    // ---- the menu button opens the size dialog (ui/Groessenziel.cpp)
     void MenueBtnMouseDown(Qt::MouseButton Knopf);
     void MenueBtnClick();
 
     // ---- clock (ui/Anzeigen.cpp)
     void UhrzeitTimerTimer();
 
-    // ---- links (core/Start.cpp)
+    // ---- links (core/Umgebung.cpp)
     void HilfeButtonClick();
     void LogoImageClick();
 
-    // ---- game start and stop (core/Spiel.cpp)
-    void AutoStartClick();
+    // ---- game start and stop, activation (core/Spiel.cpp)
+    // Every game start, paid or refused, and the free re-spin; a watching window overrides it.
+    virtual void AutoStartClick();
     void StartBtnGruenClick();
     void StopBtnGruenClick();
     void AutoStartCheckBoxClick();
     void TimerSpieldauerTimer();
     void SpielUngueltigMachen();
+    void AppDeactivate();
+    void ApplicationActivate();
 
-    // ---- the discs: spin, symbols, screw, spin picture, blinking (discs/)
+    // ---- the discs (discs/Scheiben.cpp)
     void RotateLinksClick();
     void RotateRechtsClick();
+
+    // ---- the screw and the spin picture (discs/Schraube.cpp)
     void TimerSchnellDrehendeScheibeTimer();
     void SchraubenTimerTimer();
+
+    // ---- blinking (discs/Gewinnauswertung.cpp)
     void Timer1Timer();
 
-    // ---- the risk game (discs/)
+    // ---- the risk game (discs/Risiko.cpp)
     void ButtonRisikoClick();
 
-    // ---- money in and out (money/)
-    void EinzahlenButtonClick();
+    // ---- money out (money/Auszahlen.cpp)
     void AuszahlenButtonClick();
     void GibMirMeinGeldBtnClick();
+
+    // ---- money in (money/Einzahlen.cpp)
+    void EinzahlenButtonClick();
     void Button_50_EuroClick();
     void Button_20_EuroClick();
     void Button_10_EuroClick();
@@ -398,21 +415,26 @@ public slots:
     void Button_10_CentClick();
 
 protected:
-    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override; // OnAppMsg
-    void keyPressEvent(QKeyEvent* Ereignis) override;             // FormKeyDown
-    void closeEvent(QCloseEvent* Ereignis) override;              // WMSysCommand, close
-    void paintEvent(QPaintEvent* Ereignis) override;
-    void wheelEvent(QWheelEvent* Ereignis) override;
+    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override; // OnAppMsg, core/Tastatur.cpp
+    void keyPressEvent(QKeyEvent* Ereignis) override;             // FormKeyDown, core/Beenden.cpp
+    void closeEvent(QCloseEvent* Ereignis) override; // WMSysCommand, close, core/Beenden.cpp
+    void paintEvent(QPaintEvent* Ereignis) override; // ui/Anzeigen.cpp
+    void wheelEvent(QWheelEvent* Ereignis) override; // ui/Monitor.cpp
 
 private:
     // core/Start.cpp
     void FormCreate();
-    void BestimmeProgrammVerzeichnis();
+    void ErsteDarstellungAusfuehren();
+    void SpieleStartklang();
     void MeldeDefektenSpeicher(const QString& Text);
     void MeldeWartendes();
     // The start-up met a store that another program keeps locked: the player hears which file it
     // is (Meldung), nothing more is stored, and the program ends.
     void BeendeWegenSperre(const QString& Meldung);
+    // core/Programmverzeichnis.cpp
+    void BestimmeProgrammVerzeichnis();
+    // core/Umgebung.cpp
+    void ErgaenzeUmgebung();
     // ui/Steuerelemente.cpp
     void ErzeugeSteuerelemente();
     void ErzeugeFenster();
@@ -429,14 +451,16 @@ private:
     void SetzeRahmen(bool Rahmenlos, int Hoehenzuwachs);
     int Bildlaufbereich() const; // pixels the content reaches below the window
     void ScrolleZu(int Position);
+    void DrehscheibeAnScheibeAnpassen();
+    // The landscape or portrait arrangement, with the spin picture fitted to the discs.
+    void RichteAus(bool Hoch);
     // ui/Anzeigen.cpp
-    void ErsteDarstellungAusfuehren();
-    void LiesDarstellungsEinstellungen();
-    void SpieleStartklang();
     void BeobachteAusrichtung();
     void FolgeBildschirm();
-    void BildschirmGewechselt();
-    void DrehscheibeAnScheibeAnpassen();
+    void BeobachteBildschirm(QScreen* Bildschirm);
+    void BildschirmGewechselt(QScreen* Bildschirm);
+    // core/Einstellungen.cpp
+    void LiesDarstellungsEinstellungen();
     // discs/Schraube.cpp
     struct TLabelStand
     {
@@ -471,13 +495,14 @@ private:
     // The log is closed: the journal says so, so a crash from here on only finishes the end.
     void SchliesseBesuch(const QStringList& Zeilen);
     void EntferneBesuch();
-    // core/Beenden.cpp
+    // core/Log.cpp
     // Saves the log in the working folder, or in the program folder when that is gone; a
     // failure is reported and the caller goes on.
     void SpeichereAuswertungsdatei(const QStringList& Zeilen, const QString& Name,
                                    const QString& Datum, const QString& Uhrzeit);
     QString Programmordner() const;    // where files go when the working folder is gone
     QString Auswertungsordner() const; // the working folder, or the program folder without one
+    // core/Beenden.cpp
     void BeendeProzess();
 
     TMainFormUmgebung Umgebung;
@@ -498,7 +523,6 @@ private:
     QStringList WartendeMeldungen; // found before the start-up had run
     QImage DrehscheibeOriginal;    // every size is scaled from this, never from a scaled one
     bool StartGelaufen = false;
-    QScreen* BeobachteterBildschirm = nullptr; // only compared, never used
     QMetaObject::Connection BildschirmVerbindung;
     int ScrollPosition = 0;
     bool FormPaintAngefordert = false;

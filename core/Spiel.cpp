@@ -1,8 +1,7 @@
-// Game start and stop: paying for a game, the chain of games, the start and stop buttons, the
-// game duration and the invalid game.
+// Game start and stop: the chain of games, the start and stop buttons, the game duration, and
+// the invalid game that a window losing its activation makes.
 
 #include "core/MainForm.h"
-#include "money/Geldregeln.h"
 #include "support/Auswertung.h"
 #include "support/Machpaus.h"
 #include "support/Zeitraffer.h"
@@ -15,10 +14,6 @@
 
 void TMainForm::AutoStartClick()
 {
-    if (Umgebung.Spielbeginn) {
-        const int Stapelstelle = 0;
-        Umgebung.Spielbeginn(&Stapelstelle);
-    }
     ImageDrehendeScheibe->SetPicture(SpinbildKopie);
 
     if (StartGedrueckt) {
@@ -35,16 +30,8 @@ void TMainForm::AutoStartClick()
         Pfeil->SetGlyph(PfeilRot->Picture());
     SymbolLinks = SymbolMitte = SymbolRechts = 0;
 
-    const Geld::TSpielbezahlung Bezahlung = Geld::BezahleSpiel(SpielGeldSpeicher, SonderSpiele);
-    if (Bezahlung.Art != Geld::TBezahlart::Abgelehnt) {
-        SonderSpiele = Bezahlung.SonderSpiele;
-        SpielGeldSpeicher = Bezahlung.Guthaben;
-        if (Bezahlung.Art == Geld::TBezahlart::Sonderspiel)
-            ZeigeSonderspiele(TAnzeigeArt::Geloescht);
-        else
-            ZeigeGuthaben(TAnzeigeArt::Geloescht);
-        SpielBezahlt = true;
-        SichereBesuch();
+    QString Ablehnung;
+    if (BezahleSpiel(Ablehnung)) {
         RotateLinksClick();
         return;
     }
@@ -55,7 +42,7 @@ void TMainForm::AutoStartClick()
     Schein_Einzug_Baeh->hide();
     Schein_Einzug->hide();
     Schein_Einzug2->hide();
-    Label1->SetCaption(Bezahlung.Ablehnung);
+    Label1->SetCaption(Ablehnung);
     Label1Zentrieren();
     PruefeObAutomatenkasseGeleertWerdenMuss();
     NichtBedienbarImage->hide();
@@ -88,6 +75,16 @@ void TMainForm::AutoStartCheckBoxClick()
 void TMainForm::TimerSpieldauerTimer()
 {
     TimerSpieldauer->stop();
+}
+
+void TMainForm::AppDeactivate()
+{
+    Deaktiviert = true;
+}
+
+void TMainForm::ApplicationActivate()
+{
+    Deaktiviert = false;
 }
 
 void TMainForm::SpielUngueltigMachen()
@@ -139,12 +136,6 @@ bool TMainForm::Warte(int Millisekunden)
         return false;
     MachPause1->Pause(Millisekunden);
     return !ProgrammEndet;
-}
-
-void TMainForm::Label1Zentrieren()
-{
-    const int Textbreite = GetTextSizeInPixel(Label1, Label1->font(), Label1->Caption()).width();
-    Label1->move(ImageGesicht->x() + ImageGesicht->width() / 2 - Textbreite / 2, Label1->y());
 }
 
 void TMainForm::SpielEnde()

@@ -1,63 +1,29 @@
-// Start-up of the machine: the main window's creation, the application-wide Esc key, activation,
-// the program folder (the player's own one when the installed folder cannot be written), the
-// install location, and the cash box and the visit carried over from the last run.
+// Start-up of the machine: the main window's creation with its work pictures, displays, program
+// folder, cash box and visit, and the first paint that finishes it (settings, log, fit to the
+// monitor, sound, size dialog, and the messages that waited for it). A store that another
+// program keeps locked ends it.
 
 #include "core/MainForm.h"
 
-#include "core/Programmordner.h"
 #include "core/Prozessortakt.h"
-#include "support/Arbeitsordner.h"
-#include "support/Registrierung.h"
+#include "support/Auswertung.h"
+#include "support/Machpaus.h"
 #include "support/STRegIni.h"
 #include "ui/Bedienelemente.h"
 #include "ui/Groessenziel.h"
 #include "ui/ImageWindow.h"
+#include "ui/ScalierungsEinstell.h"
 #include "ui/Schriften.h"
 #include "ui/Zahlenanzeige.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QScreen>
-
-namespace {
-
-const QString InstallSchluessel = QStringLiteral("Software\\Vorlix-Geldspielautomat");
-
-// The program file in Verzeichnis: a file named "Vorlix" in any case; empty when there is none.
-QString FindeProgrammdatei(const QString& Verzeichnis)
-{
-    const QFileInfoList Dateien = QDir(Verzeichnis).entryInfoList(QDir::Files | QDir::Hidden);
-    for (const QFileInfo& Datei : Dateien)
-        if (Datei.fileName().compare(QLatin1String("Vorlix"), Qt::CaseInsensitive) == 0)
-            return Datei.absoluteFilePath();
-    return {};
-}
-
-} // namespace
+#include <QCheckBox>
+#include <QGroupBox>
 
 TMainForm::TMainForm(TMainFormUmgebung Umgebung, QWidget* Parent)
     : QWidget(Parent), Umgebung(std::move(Umgebung))
 {
-    if (!this->Umgebung.Meldungen)
-        this->Umgebung.Meldungen = std::make_unique<TDialogMeldungen>();
-    Tonspieler = this->Umgebung.Tonausgabe
-                     ? std::make_unique<TSoundSpieler>(std::move(this->Umgebung.Tonausgabe))
-                     : std::make_unique<TSoundSpieler>();
-    if (!this->Umgebung.Uhr)
-        this->Umgebung.Uhr = [] { return QDateTime::currentDateTime(); };
-    if (!this->Umgebung.Zufall)
-        this->Umgebung.Zufall = SystemZufall();
-    if (!this->Umgebung.Oeffner)
-        this->Umgebung.Oeffner = Verweise::DesktopOeffner();
-    if (!this->Umgebung.DefekterSpeicher)
-        this->Umgebung.DefekterSpeicher = [this](const QString& Text) {
-            MeldeDefektenSpeicher(Text);
-        };
-    if (!this->Umgebung.ProzessEnde)
-        this->Umgebung.ProzessEnde = &TMainForm::BeendeProzessSofort;
+    ErgaenzeUmgebung();
     Groessenziel = std::make_unique<TGroessenZielFenster>(*this);
     ErzeugeSteuerelemente();
     RichteTastaturEin();
@@ -72,16 +38,6 @@ TMainForm::~TMainForm()
     } catch (const std::exception& Fehler) {
         qWarning("Vorlix: %s", Fehler.what());
     }
-}
-
-IGroessenZiel& TMainForm::GroessenZiel()
-{
-    return *Groessenziel;
-}
-
-void TMainForm::SetzeGroessenDialog(TForm2* Dialog)
-{
-    Groessendialog = Dialog;
 }
 
 void TMainForm::FormCreate()
@@ -102,22 +58,12 @@ void TMainForm::FormCreate()
                     AppDeactivate();
             });
 
-    AuszahlListe.clear();
-    ZielbildSchraube = QImage();
-    ZielbildLinks = QImage();
-    ZielbildMitte = QImage();
-    ZielbildRechts = QImage();
-
     ScheibenBreite = ImageOriginal->width();
     ScheibenHoehe = ImageOriginal->height();
     SchraubenBreite = ImageOriginalSchraube->width();
     SchraubenHoehe = ImageOriginalSchraube->height();
 
     setGeometry(1, 1, Bildschirmgroesse().width(), height());
-
-    SymbolLinks = 0;
-    SymbolMitte = 0;
-    SymbolRechts = 0;
 
     // "Arial", bold, 17 points on a 96 dpi screen: 23 pixels.
     QFont Anzeigeschrift(Schriften::Serifenlos);
@@ -141,51 +87,54 @@ void TMainForm::FormCreate()
     }
 }
 
-void TMainForm::BestimmeProgrammVerzeichnis()
-{
-    const QString Programmdateiordner = Umgebung.Programmordner.isEmpty()
-                                            ? QCoreApplication::applicationDirPath()
-                                            : Umgebung.Programmordner;
-    const Programmordner::TOrdner Ordner = Programmordner::Bestimme(Programmdateiordner);
-    if (!Ordner.Arbeitsordner.isEmpty() && QDir::setCurrent(Ordner.Arbeitsordner))
-        Installordner = Ordner.Installordner;
-    MediaPlayer1().SetzeErsatzordner(Installordner);
-
-    ProgrammVerzeichnis = Arbeitsordner::OderErsatz(Programmdateiordner);
-    if (!ProgrammVerzeichnis.endsWith(QLatin1Char('/')))
-        ProgrammVerzeichnis += QLatin1Char('/');
-    IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");
-
-    // The player's own folder holds no program file and is the program folder all the same; the
-    // recorded install location is left to machines that work from their own folder.
-    if (!Installordner.isEmpty())
-        return;
-    const QString Programmdatei = FindeProgrammdatei(ProgrammVerzeichnis);
-    if (!Programmdatei.isEmpty()) {
-        SchreibAnwendungsPfadINRegistry(Programmdatei);
-    } else {
-        ProgrammVerzeichnis = LiesAnwendungsPfadINRegistry();
-        IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");
-    }
-}
-
 double TMainForm::GetCPUSpeed()
 {
     return Prozessortakt::Messen();
 }
 
-void TMainForm::SchreibAnwendungsPfadINRegistry(const QString& Programmdatei)
+void TMainForm::ErsteDarstellungAusfuehren()
 {
-    // Writing a value creates every key of its path.
-    const auto Speicher = Benutzerspeicher(InstallSchluessel);
-    Speicher->WriteString(QString(), Programmdatei);
-    Speicher->WriteString(QStringLiteral("InstallPfad"), ProgrammVerzeichnis);
+    NichtBedienbarImage->hide();
+    ImageRisiko->setVisible(RisikoEin);
+    AutomatenGeldspeicherAnzeige->SetCaption(KassenstandText);
+    LiesDarstellungsEinstellungen();
+    AuszahlungText.clear();
+    SetzeLogZeilen(Auswertung::KopfZeilen());
+    StelleBesuchWiederHer();
+    ErsteDarstellung = false;
+    AnMonitorAnpassen();
+    GroupBox1->raise();
+    GibMirMeinGeldBtn->setFocus();
+    SpieleStartklang();
+    if (ProgrammEndet)
+        return;
+    if (ErsterStart) {
+        if (Groessendialog)
+            Groessendialog->ZeigeErsterStart();
+        ErsterStart = false;
+    }
+    MeldeWartendes();
+    if (ProgrammEndet)
+        return;
+    QMetaObject::invokeMethod(this, &TMainForm::SetzeBesuchFort, Qt::QueuedConnection);
+    emit StartAbgeschlossen();
 }
 
-QString TMainForm::LiesAnwendungsPfadINRegistry()
+void TMainForm::SpieleStartklang()
 {
-    return Benutzerspeicher(InstallSchluessel)
-        ->ReadString(QStringLiteral("InstallPfad"), QString());
+    if (!KommentarHoeren->isChecked())
+        return;
+    MachPause1->Pause(500);
+    if (ProgrammEndet)
+        return;
+    try {
+        Tonspieler->SpieleSound(KlangDatei(TKlang::Muenze));
+    } catch (const ESoundFehler&) {
+        MessageDlgCtr(QStringLiteral("Es ist kein Audiogerät angeschlossen! Option: Geräusche "
+                                     "hören wird deaktiviert."),
+                      QMessageBox::Critical, 0, QMessageBox::Ok);
+        KommentarHoeren->setChecked(false); // stores "Sound" = "0"
+    }
 }
 
 // A message box during the start-up would let Esc end the program half started.
@@ -220,43 +169,4 @@ void TMainForm::BeendeWegenSperre(const QString& Meldung)
     MessageDlgCtr(Meldung + QStringLiteral("\nVorlix wird beendet, ohne etwas zu speichern."),
                   QMessageBox::Critical, 0, QMessageBox::Ok);
     Umgebung.ProzessEnde();
-}
-
-bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis)
-{
-    if (Ereignis->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(Ereignis)->key() == Qt::Key_Escape) {
-        Beenden();
-    } else if (Objekt == Edit1 && Ereignis->type() == QEvent::MouseButtonPress) {
-        Edit1Click();
-    } else if (FaengtTasteAb(Objekt, Ereignis)) {
-        return true;
-    }
-    return QWidget::eventFilter(Objekt, Ereignis);
-}
-
-void TMainForm::AppDeactivate()
-{
-    Deaktiviert = true;
-}
-
-void TMainForm::ApplicationActivate()
-{
-    Deaktiviert = false;
-}
-
-void TMainForm::HilfeButtonClick()
-{
-    const bool HilfeImInstallordner =
-        !Installordner.isEmpty() && !QFileInfo::exists(Verweise::HilfePfad(ProgrammVerzeichnis));
-    Verweise::OeffneHilfe(HilfeImInstallordner ? Installordner + QLatin1Char('/')
-                                               : ProgrammVerzeichnis,
-                          Umgebung.Oeffner);
-}
-
-void TMainForm::LogoImageClick()
-{
-    if (!Verweise::OeffneHerstellerSeite(Umgebung.Oeffner))
-        MessageDlgCtr(QStringLiteral("Keinen Browser gefunden"), QMessageBox::NoIcon, 0,
-                      QMessageBox::Ok);
 }

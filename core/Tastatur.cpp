@@ -1,11 +1,12 @@
-// Keys and focus: Space and Enter press only the start, stop and payout buttons that the game
-// gives the focus to, the name field takes typing between games, and while a game runs no
-// other control takes a key.
+// Keys and focus: Esc quits anywhere in the application, Space and Enter press only the start,
+// stop and payout buttons that the game gives the focus to, the name field takes typing between
+// games, and while a game runs no other control takes a key.
 
 #include "core/MainForm.h"
 #include "ui/Bedienelemente.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 void TMainForm::RichteTastaturEin()
@@ -42,4 +43,17 @@ bool TMainForm::FaengtTasteAb(QObject* Objekt, QEvent* Ereignis)
     default:
         return false;
     }
+}
+
+bool TMainForm::eventFilter(QObject* Objekt, QEvent* Ereignis)
+{
+    if (Ereignis->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(Ereignis)->key() == Qt::Key_Escape) {
+        Beenden();
+    } else if (Objekt == Edit1 && Ereignis->type() == QEvent::MouseButtonPress) {
+        Edit1Click();
+    } else if (FaengtTasteAb(Objekt, Ereignis)) {
+        return true;
+    }
+    return QWidget::eventFilter(Objekt, Ereignis);
 }

@@ -28,10 +28,6 @@ struct TMainFormUmgebung
     // Called last when the program ends, after the log, "Spieldauer" and "KA" are stored.
     // The real one ends the process at once, from whatever loop is running.
     std::function<void()> ProzessEnde;
-    // Told of every frame of a disc spin (0 left, 1 middle, 2 right) with its angle in degrees.
-    std::function<void(int Scheibe, int Winkel)> Drehbild;
-    // Told at every game start with an address on the starting function's stack frame.
-    std::function<void(const void* Stapelstelle)> Spielbeginn;
     // The folder of the program file; empty: the folder of the running executable.
     QString Programmordner;
 };

@@ -175,8 +175,6 @@ bool TMainForm::ScheibeDrehen(TScheibe Scheibe, int Grenze)
             SpielUngueltigMachen();
             return false;
         }
-        if (Umgebung.Drehbild)
-            Umgebung.Drehbild(static_cast<int>(Scheibe), Winkel);
         switch (Scheibe) {
         case TScheibe::Links:
             RotateBitmapLinks(Vorlage, MitteX, MitteY, Winkel);

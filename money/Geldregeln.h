@@ -1,6 +1,6 @@
 #pragma once
 
-#include "money/StBcd.h"
+#include "support/StBcd.h"
 
 #include <QString>
 #include <QStringList>

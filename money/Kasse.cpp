@@ -10,10 +10,6 @@
 
 namespace {
 
-const QString Dienste = QStringLiteral("System") + QLatin1Char('\\') +
-                        QStringLiteral("CurrentControlSet") + QLatin1Char('\\') +
-                        QStringLiteral("Services");
-
 QString Text(const TBcdWert& Wert)
 {
     return QString::fromStdString(BcdToFixed(Wert, 0, 2));
@@ -22,7 +18,7 @@ QString Text(const TBcdWert& Wert)
 } // namespace
 
 const QString TMainForm::KassenSchluessel =
-    Dienste + QLatin1Char('\\') + QStringLiteral("WinKasse");
+    QStringLiteral("System\\CurrentControlSet\\Services\\WinKasse");
 
 std::unique_ptr<TStRegIni> TMainForm::Benutzerspeicher(const QString& Schluessel) const
 {

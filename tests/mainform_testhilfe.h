@@ -116,8 +116,6 @@ public:
     QList<QUrl> Geoeffnet;
     bool OeffnenGelingt = true;
     TZufall Zufall; // the window's random draws; empty: the real generator
-    std::function<void(int Scheibe, int Winkel)> Drehbild;     // every frame of a disc spin
-    std::function<void(const void* Stapelstelle)> Spielbeginn; // every game start
 
     // A main window that records its messages and sounds and only counts the end of the process.
     std::unique_ptr<TMainForm> NeuesFenster(bool EchteMeldungen = false)
@@ -139,8 +137,6 @@ public:
             return OeffnenGelingt;
         };
         Welt.Zufall = Zufall;
-        Welt.Drehbild = Drehbild;
-        Welt.Spielbeginn = Spielbeginn;
         Welt.ProzessEnde = [this] {
             ++Prozessenden;
             if (BeimProzessende)

@@ -2,8 +2,8 @@
 // a cut visit restored and paid out, a cut end finished, a damaged journal set aside.
 
 #include "mainform_testhilfe.h"
-#include "money/Besuchsjournal.h"
 #include "support/Auswertung.h"
+#include "support/Besuchsjournal.h"
 #include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 

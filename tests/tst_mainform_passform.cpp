@@ -2,8 +2,8 @@
 // panel and no picture is cut, at every size the size dialog reaches on four common screens.
 
 #include "mainform_testhilfe.h"
-#include "money/StBcd.h"
 #include "support/Auswertung.h"
+#include "support/StBcd.h"
 #include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 

@@ -3,6 +3,7 @@
 // and a long chain of games.
 #include "mainform_testhilfe.h"
 #include "support/Auswertung.h"
+#include "tests/beobachtetesfenster.h"
 #include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 #include "ui/ImageWindow.h"
@@ -57,14 +58,14 @@ std::unique_ptr<TMainForm> Spielfenster(TUmgebung& Welt, TSpielprotokoll& P)
         P.Ziehungen << n;
         return P.Ziehe(n);
     };
-    Welt.Drehbild = [&P](int Scheibe, int Winkel) {
+    auto Fenster = std::make_unique<TBeobachtetesFenster>(Welt.Fensterumgebung());
+    Fenster->Drehbild = [&P](int Scheibe, int Winkel) {
         const TDrehbild Bild{Scheibe, Winkel, std::chrono::nanoseconds(P.Uhr.nsecsElapsed())};
         P.Bilder << Bild; // a copy is handed on: a re-spin in the handler adds frames
         if (P.BeiBild)
             P.BeiBild(Bild);
     };
-    Welt.Spielbeginn = [&P](const void* Stelle) { P.Stapel << Stelle; };
-    auto Fenster = Welt.NeuesFenster();
+    Fenster->Spielbeginn = [&P](const void* Stelle) { P.Stapel << Stelle; };
     // The tests alone decide when the window loses its activation; the offscreen platform's own
     // changes, which come whenever a test window is shown or closed, would race with them.
     QObject::disconnect(qApp, &QGuiApplication::applicationStateChanged, Fenster.get(), nullptr);

@@ -2,8 +2,8 @@
 
 #include "core/MainForm.h"
 #include "core/Programmstart.h"
-#include "money/Besuchsjournal.h"
 #include "support/Auswertung.h"
+#include "support/Besuchsjournal.h"
 #include "support/Registrierung.h"
 #include "support/STRegIni.h"
 #include "support/Windows1252.h"
@@ -101,8 +101,8 @@ QDateTime Uhrzeit(int Runde, bool Weiter)
 }
 
 // The draws of a round: random from its seed, but every third game the discs come to rest on
-// three ones, a number win that offers the risk game.
-TZufall Ziehungen(int Runde)
+// three ones, a number win that offers the risk game. Spielbeginn hears the left disc's draw.
+TZufall Ziehungen(int Runde, const std::function<void()>& Spielbeginn)
 {
     struct TStand
     {
@@ -111,10 +111,11 @@ TZufall Ziehungen(int Runde)
         bool MitteKommt = false;
     };
     auto Stand = std::make_shared<TStand>(TStand{QRandomGenerator(quint32(Runde) * 7919u + 1u)});
-    return [Stand](int n) {
+    return [Stand, Spielbeginn](int n) {
         const bool Einsen = Stand->Spiel % 3 == 1;
         if (n == 45) {
             ++Stand->Spiel;
+            Spielbeginn();
             Stand->MitteKommt = true;
             return Stand->Spiel % 3 == 1 ? 0 : int(Stand->Zufall.bounded(n));
         }
@@ -234,14 +235,13 @@ int SpieleBesuch(int argc, char* argv[], bool Weiter)
     TMainFormUmgebung Umgebung;
     Umgebung.Meldungen = std::make_unique<TAusgabeMeldungen>();
     Umgebung.Uhr = [Runde, Weiter] { return Uhrzeit(Runde, Weiter); };
-    Umgebung.Zufall = Ziehungen(Runde);
     Umgebung.Programmordner = QDir::currentPath();
     TMainForm* Fenster = nullptr;
     std::unique_ptr<TBesucher> Besucher;
-    Umgebung.Drehbild = [&Besucher](int Scheibe, int Winkel) {
-        if (Besucher && Scheibe == 0 && Winkel == 0)
+    Umgebung.Zufall = Ziehungen(Runde, [&Besucher] {
+        if (Besucher)
             ++Besucher->Gespielt;
-    };
+    });
     Umgebung.ProzessEnde = [&Fenster] {
         Melde(QStringLiteral("ende ") +
               (Fenster->AuszahlungText.isEmpty() ? QStringLiteral("-") : Fenster->AuszahlungText));

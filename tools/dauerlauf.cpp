@@ -5,10 +5,10 @@
 // deposit. It runs in folders of its own with the sounds off and touches none of the player's
 // settings. Argument: the number of games.
 
-#include "core/MainForm.h"
 #include "support/Auswertung.h"
 #include "support/STRegIni.h"
 #include "support/Zeitraffer.h"
+#include "tests/beobachtetesfenster.h"
 #include "tools/Messumgebung.h"
 #include "ui/Bedienelemente.h"
 
@@ -130,7 +130,12 @@ int main(int argc, char* argv[])
     TSpieler* Spieler = nullptr;
     TMainFormUmgebung Umgebung;
     Umgebung.Meldungen = std::make_unique<TZaehlendeMeldungen>(Meldungen);
-    Umgebung.Drehbild = [&](int Scheibe, int Winkel) {
+    Umgebung.ProzessEnde = [&] {
+        Beendet = true;
+        QCoreApplication::exit(0);
+    };
+    TBeobachtetesFenster MainForm(std::move(Umgebung));
+    MainForm.Drehbild = [&](int Scheibe, int Winkel) {
         // The left disc's first frame begins a game.
         if (Scheibe != 0 || Winkel != 0 || !Spieler)
             return;
@@ -141,11 +146,6 @@ int main(int argc, char* argv[])
         if (Spieler->Gespielt % 1000 == 0)
             std::printf("%6d Spiele: %.1f MB\n", Spieler->Gespielt, ResidentMB());
     };
-    Umgebung.ProzessEnde = [&] {
-        Beendet = true;
-        QCoreApplication::exit(0);
-    };
-    TMainForm MainForm(std::move(Umgebung));
     TSpieler Spielerin(MainForm, Spiele);
     Spieler = &Spielerin;
     QObject::connect(&MainForm, &TMainForm::StartAbgeschlossen, [&] {

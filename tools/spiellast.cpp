@@ -3,7 +3,7 @@
 // It runs in a folder and a configuration of its own with the sounds off, and touches none of
 // the player's settings. Argument: the game duration in seconds, 1 to 8 (default 1).
 
-#include "core/MainForm.h"
+#include "tests/beobachtetesfenster.h"
 #include "tools/Messumgebung.h"
 
 #include <QApplication>
@@ -57,9 +57,8 @@ int main(int argc, char* argv[])
     QApplication Anwendung(argc, argv);
     const int Spieldauer = argc > 1 ? qBound(1, QByteArray(argv[1]).toInt(), 8) : 1;
     TMessung Messung;
-    TMainFormUmgebung Umgebung;
-    Umgebung.Drehbild = [&Messung](int, int) { Messung.Bild(); };
-    TMainForm MainForm(std::move(Umgebung));
+    TBeobachtetesFenster MainForm;
+    MainForm.Drehbild = [&Messung](int, int) { Messung.Bild(); };
     QObject::connect(&MainForm, &TMainForm::StartAbgeschlossen, [&] {
         MainForm.TrackBar1->setValue(Spieldauer);
         MainForm.AutoStartCheckBox->setChecked(false);

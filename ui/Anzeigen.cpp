@@ -1,19 +1,14 @@
-// What the main window draws itself: the credit and special-game displays, the clock, and the
-// paint handler that finishes start-up on the first paint and follows the screen's orientation.
+// What the main window draws itself: the credit and special-game displays, the message under the
+// face, the clock, and the paint handler that hands the first paint to the start-up and follows
+// the screen's orientation.
 
 #include "core/MainForm.h"
 
 #include "support/Auswertung.h"
-#include "support/Machpaus.h"
 #include "ui/Bedienelemente.h"
-#include "ui/ScalierungsEinstell.h"
 #include "ui/Zahlenanzeige.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <QTextBlock>
 #include <QWindow>
 
 namespace {
@@ -46,34 +41,18 @@ void TMainForm::ZeigeSonderspiele(TAnzeigeArt Art)
     SonderAnzeigeBild->SchreibeText(QString::fromStdString(FormatBcd("########0#", SonderSpiele)));
 }
 
+void TMainForm::Label1Zentrieren()
+{
+    const int Textbreite = GetTextSizeInPixel(Label1, Label1->font(), Label1->Caption()).width();
+    Label1->move(ImageGesicht->x() + ImageGesicht->width() / 2 - Textbreite / 2, Label1->y());
+}
+
 void TMainForm::UhrzeitTimerTimer()
 {
     const QDateTime Jetzt = Umgebung.Uhr();
     Label2->SetCaption(Auswertung::UhrzeitText(Jetzt));
     DatumText = Auswertung::DatumText(Jetzt);
     UhrzeitText = Auswertung::UhrzeitText(Jetzt);
-}
-
-QStringList TMainForm::LogZeilen() const
-{
-    QStringList Zeilen;
-    for (QTextBlock Block = Memo1->document()->begin(); Block.isValid(); Block = Block.next())
-        Zeilen.append(Block.text());
-    if (Zeilen.size() == 1 && Zeilen.front().isEmpty())
-        Zeilen.clear(); // an empty box still holds one empty block
-    return Zeilen;
-}
-
-void TMainForm::SetzeLogZeilen(const QStringList& Zeilen)
-{
-    Memo1->clear();
-    HaengeLogZeilenAn(Zeilen);
-}
-
-void TMainForm::HaengeLogZeilenAn(const QStringList& Zeilen)
-{
-    for (const QString& Zeile : Zeilen)
-        Memo1->appendPlainText(Zeile);
 }
 
 void TMainForm::paintEvent(QPaintEvent*)
@@ -93,25 +72,26 @@ void TMainForm::paintEvent(QPaintEvent*)
 
 // A turned screen is noticed at the next paint; the screen watched is the one the window is on
 // now, also after a move to another monitor. A new native window (new frame flags) is watched
-// from its first paint on.
+// from its first paint on, when its screenChanged is connected for the first time.
 void TMainForm::FolgeBildschirm()
 {
-    if (QWindow* Fenster = windowHandle())
-        connect(Fenster, &QWindow::screenChanged, this, &TMainForm::BildschirmGewechselt,
-                Qt::UniqueConnection);
-    QScreen* Jetzt = screen();
-    if (Jetzt == BeobachteterBildschirm)
-        return;
-    disconnect(BildschirmVerbindung);
-    BeobachteterBildschirm = Jetzt;
-    if (Jetzt)
-        BildschirmVerbindung =
-            connect(Jetzt, &QScreen::geometryChanged, this, qOverload<>(&QWidget::update));
+    QWindow* Fenster = windowHandle();
+    if (Fenster && connect(Fenster, &QWindow::screenChanged, this, &TMainForm::BildschirmGewechselt,
+                           Qt::UniqueConnection))
+        BeobachteBildschirm(Fenster->screen());
 }
 
-void TMainForm::BildschirmGewechselt()
+void TMainForm::BeobachteBildschirm(QScreen* Bildschirm)
 {
-    FolgeBildschirm();
+    disconnect(BildschirmVerbindung);
+    if (Bildschirm)
+        BildschirmVerbindung =
+            connect(Bildschirm, &QScreen::geometryChanged, this, qOverload<>(&QWidget::update));
+}
+
+void TMainForm::BildschirmGewechselt(QScreen* Bildschirm)
+{
+    BeobachteBildschirm(Bildschirm);
     update();
 }
 
@@ -123,65 +103,10 @@ void TMainForm::FormPaint()
     BeobachteAusrichtung();
 }
 
-void TMainForm::ErsteDarstellungAusfuehren()
-{
-    NichtBedienbarImage->hide();
-    ImageRisiko->setVisible(RisikoEin);
-    AutomatenGeldspeicherAnzeige->SetCaption(KassenstandText);
-    LiesDarstellungsEinstellungen();
-    AuszahlungText.clear();
-    SetzeLogZeilen(Auswertung::KopfZeilen());
-    StelleBesuchWiederHer();
-    ErsteDarstellung = false;
-    AnMonitorAnpassen();
-    GroupBox1->raise();
-    GibMirMeinGeldBtn->setFocus();
-    SpieleStartklang();
-    if (ProgrammEndet)
-        return;
-    if (ErsterStart) {
-        if (Groessendialog)
-            Groessendialog->ZeigeErsterStart();
-        ErsterStart = false;
-    }
-    MeldeWartendes();
-    if (ProgrammEndet)
-        return;
-    QMetaObject::invokeMethod(this, &TMainForm::SetzeBesuchFort, Qt::QueuedConnection);
-    emit StartAbgeschlossen();
-}
-
-void TMainForm::SpieleStartklang()
-{
-    if (!KommentarHoeren->isChecked())
-        return;
-    MachPause1->Pause(500);
-    if (ProgrammEndet)
-        return;
-    try {
-        Tonspieler->SpieleSound(KlangDatei(TKlang::Muenze));
-    } catch (const ESoundFehler&) {
-        MessageDlgCtr(QStringLiteral("Es ist kein Audiogerät angeschlossen! Option: Geräusche "
-                                     "hören wird deaktiviert."),
-                      QMessageBox::Critical, 0, QMessageBox::Ok);
-        KommentarHoeren->setChecked(false); // stores "Sound" = "0"
-    }
-}
-
 void TMainForm::BeobachteAusrichtung()
 {
     const QSize Bildschirm = Bildschirmgroesse();
-    if (Bildschirm.width() < Bildschirm.height()) {
-        if (Querformat) {
-            Hochformat = true;
-            Querformat = false;
-            DrehscheibeAnScheibeAnpassen();
-            GroupBoxAnpassenHochformat();
-        }
-    } else if (Hochformat) {
-        Hochformat = false;
-        Querformat = true;
-        DrehscheibeAnScheibeAnpassen();
-        GroupBoxAnpassenQuerformat();
-    }
+    const bool Hoch = Bildschirm.width() < Bildschirm.height();
+    if (Hoch ? Querformat : Hochformat)
+        RichteAus(Hoch);
 }

@@ -1,9 +1,31 @@
+// The main window and its size dialog: the window as the dialog sees it, and the menu button
+// whose right click opens the dialog.
+
 #include "ui/Groessenziel.h"
 
 #include "core/MainForm.h"
 #include "ui/Bedienelemente.h"
 
 #include <QGroupBox>
+
+IGroessenZiel& TMainForm::GroessenZiel()
+{
+    return *Groessenziel;
+}
+
+void TMainForm::SetzeGroessenDialog(TForm2* Dialog)
+{
+    Groessendialog = Dialog;
+}
+
+void TMainForm::MenueBtnMouseDown(Qt::MouseButton Knopf)
+{
+    if (Knopf != Qt::RightButton || SpielLaeuft || ErsterStart || !Groessendialog)
+        return;
+    Groessendialog->ZeigeAufWunsch();
+}
+
+void TMainForm::MenueBtnClick() {}
 
 int TGroessenZielFenster::ScaleByWert() const
 {

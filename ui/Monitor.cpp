@@ -7,7 +7,6 @@
 #include "support/PrivateProfil.h"
 #include "ui/Bedienelemente.h"
 #include "ui/ImageWindow.h"
-#include "ui/ScalierungsEinstell.h"
 #include "ui/Skalierung.h"
 #include "ui/Skalierungsmathe.h"
 
@@ -55,16 +54,21 @@ void TMainForm::AnMonitorAnpassen()
     }
 
     const QSize Bildschirm = Bildschirmgroesse();
-    Querformat = Bildschirm.width() >= Bildschirm.height();
-    Hochformat = !Querformat;
-    if (Querformat)
-        GroupBoxAnpassenQuerformat();
-    else
-        GroupBoxAnpassenHochformat();
-    DrehscheibeAnScheibeAnpassen();
+    RichteAus(Bildschirm.width() < Bildschirm.height());
     // The greeting is centred under the face like every later message.
     Label1Zentrieren();
     HideTitlebar();
+}
+
+void TMainForm::RichteAus(bool Hoch)
+{
+    Hochformat = Hoch;
+    Querformat = !Hoch;
+    if (Hoch)
+        GroupBoxAnpassenHochformat();
+    else
+        GroupBoxAnpassenQuerformat();
+    DrehscheibeAnScheibeAnpassen();
 }
 
 void TMainForm::SkaliereFenster(int Zaehler, int Nenner)
@@ -177,23 +181,6 @@ QSize TMainForm::GetTextSizeInPixel(const QWidget* Steuerelement, const QFont& S
     LetzteTextBreite = Groesse.width();
     return Groesse;
 }
-
-QMessageBox::StandardButton TMainForm::MessageDlgCtr(const QString& Text, QMessageBox::Icon Art,
-                                                     int HilfeKontext,
-                                                     QMessageBox::StandardButtons Knoepfe)
-{
-    Q_UNUSED(HilfeKontext); // no help file is bound to the message boxes
-    return Umgebung.Meldungen->Zeige(this, Art, Text, Knoepfe);
-}
-
-void TMainForm::MenueBtnMouseDown(Qt::MouseButton Knopf)
-{
-    if (Knopf != Qt::RightButton || SpielLaeuft || ErsterStart || !Groessendialog)
-        return;
-    Groessendialog->ZeigeAufWunsch();
-}
-
-void TMainForm::MenueBtnClick() {}
 
 int TMainForm::Bildlaufbereich() const
 {

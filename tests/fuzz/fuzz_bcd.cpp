@@ -1,7 +1,7 @@
 // A text that BcdFromText accepts formats and reads back to the same ten bytes. Formatted with as
 // many places as its 18 digits need: the general form rounds to 18 places by design.
 
-#include "money/StBcd.h"
+#include "support/StBcd.h"
 
 #include <algorithm>
 #include <cstdio>

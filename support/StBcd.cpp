@@ -1,4 +1,4 @@
-#include "money/StBcd.h"
+#include "support/StBcd.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "money/Besuchsjournal.h"
+#include "support/Besuchsjournal.h"
 
 #include "support/AtomareDatei.h"
 

@@ -1,0 +1,71 @@
+// The program folder: the installed one, or the player's own when the installed one cannot be
+// written; the settings file in it; and the install location kept in the registry.
+
+#include "core/MainForm.h"
+
+#include "core/Programmordner.h"
+#include "support/Arbeitsordner.h"
+#include "support/STRegIni.h"
+#include "support/Sound.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString InstallSchluessel = QStringLiteral("Software\\Vorlix-Geldspielautomat");
+
+// The program file in Verzeichnis: a file named "Vorlix" in any case; empty when there is none.
+QString FindeProgrammdatei(const QString& Verzeichnis)
+{
+    const QFileInfoList Dateien = QDir(Verzeichnis).entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo& Datei : Dateien)
+        if (Datei.fileName().compare(QLatin1String("Vorlix"), Qt::CaseInsensitive) == 0)
+            return Datei.absoluteFilePath();
+    return {};
+}
+
+} // namespace
+
+void TMainForm::BestimmeProgrammVerzeichnis()
+{
+    const QString Programmdateiordner = Umgebung.Programmordner.isEmpty()
+                                            ? QCoreApplication::applicationDirPath()
+                                            : Umgebung.Programmordner;
+    const Programmordner::TOrdner Ordner = Programmordner::Bestimme(Programmdateiordner);
+    if (!Ordner.Arbeitsordner.isEmpty() && QDir::setCurrent(Ordner.Arbeitsordner))
+        Installordner = Ordner.Installordner;
+    MediaPlayer1().SetzeErsatzordner(Installordner);
+
+    ProgrammVerzeichnis = Arbeitsordner::OderErsatz(Programmdateiordner);
+    if (!ProgrammVerzeichnis.endsWith(QLatin1Char('/')))
+        ProgrammVerzeichnis += QLatin1Char('/');
+    IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");
+
+    // The player's own folder holds no program file and is the program folder all the same; the
+    // recorded install location is left to machines that work from their own folder.
+    if (!Installordner.isEmpty())
+        return;
+    const QString Programmdatei = FindeProgrammdatei(ProgrammVerzeichnis);
+    if (!Programmdatei.isEmpty()) {
+        SchreibAnwendungsPfadINRegistry(Programmdatei);
+    } else {
+        ProgrammVerzeichnis = LiesAnwendungsPfadINRegistry();
+        IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");
+    }
+}
+
+void TMainForm::SchreibAnwendungsPfadINRegistry(const QString& Programmdatei)
+{
+    // Writing a value creates every key of its path.
+    const auto Speicher = Benutzerspeicher(InstallSchluessel);
+    Speicher->WriteString(QString(), Programmdatei);
+    Speicher->WriteString(QStringLiteral("InstallPfad"), ProgrammVerzeichnis);
+}
+
+QString TMainForm::LiesAnwendungsPfadINRegistry()
+{
+    return Benutzerspeicher(InstallSchluessel)
+        ->ReadString(QStringLiteral("InstallPfad"), QString());
+}
