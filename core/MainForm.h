@@ -2,6 +2,7 @@
 
 #include "core/Umgebung.h"
 #include "core/Zustand.h"
+#include "discs/Scheibenregeln.h"
 #include "money/Besuchsjournal.h"
 #include "support/Klaenge.h"
 
@@ -129,12 +130,7 @@ public:
     void NaechstesSpielEinreihen();
 
     // ---- the discs (discs/)
-    enum class TScheibe
-    {
-        Links,
-        Mitte,
-        Rechts
-    };
+    using TScheibe = Scheibenregeln::TScheibe;
     void RotateMitteClick();
     // Each fills its disc's target picture with Quelle turned by Winkel degrees about
     // (MitteX, MitteY), draws the spin picture on the discs that still turn, and sleeps one frame.
@@ -150,9 +146,9 @@ public:
     void CheckSchraube();
     // Ziel becomes Quelle upside down, in 24 bits.
     static void SpiegelnVertikal(const QImage& Quelle, QImage& Ziel);
-    // One disc's spin loop up to the limit Grenze (degrees); false when the game was declared
+    // One disc's spin: its draw, then its loop up to the limit; false when the game was declared
     // invalid or the program ends meanwhile, and nothing more of the game may run.
-    bool ScheibeDrehen(TScheibe Scheibe, int Grenze);
+    bool ScheibeDrehen(TScheibe Scheibe);
 
     // ---- win evaluation and risk game (discs/)
     // The evaluation of the resting discs; ends with SpielEnde().

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "discs/Marker.h"
+
 #include <QString>
 #include <array>
 #include <functional>
@@ -9,16 +11,6 @@
 // evaluation and hands out its steps in order; the window plays them with its pauses, pictures
 // and sounds, the statistics tool only adds them up.
 namespace Gewinntabelle {
-
-// Symbol codes at rest: 1, 5, 3, 7 the numbers 1 to 4; 2, 4, 6, 8 the fruits; 0 none read.
-inline constexpr int Zahl1 = 1;
-inline constexpr int Zitrone = 2;
-inline constexpr int Zahl3 = 3;
-inline constexpr int Erdbeere = 4;
-inline constexpr int Zahl2 = 5;
-inline constexpr int Karotte = 6;
-inline constexpr int Zahl4 = 7;
-inline constexpr int Kirsche = 8;
 
 enum class TFrucht
 {
@@ -65,6 +57,7 @@ struct TSchritt
 
 struct TSpielstand
 {
+    // The symbol codes read (Marker::TSymbol).
     int Links = 0;
     int Mitte = 0;
     int Rechts = 0;

@@ -1,3 +1,5 @@
+#include "discs/Marker.h"
+#include "discs/Scheibenregeln.h"
 #include "tools/generator/BilderIntern.h"
 
 #include <QConicalGradient>
@@ -12,35 +14,6 @@ namespace {
 
 constexpr int Scheibengroesse = 250;
 constexpr double Mittelpunkt = 125.0;
-
-enum class Symbol
-{
-    Eins,
-    Zwei,
-    Drei,
-    Vier,
-    Zitrone,
-    Erdbeere,
-    Karotte,
-    Kirschen
-};
-
-// The eight sectors clockwise from 12 o'clock, with the marker colour (0xBBGGRR) of each.
-struct Sektor
-{
-    Symbol Zeichen;
-    quint32 Marker;
-};
-constexpr std::array<Sektor, 8> Sektoren = {{
-    {Symbol::Zwei, 0x80FF00},
-    {Symbol::Erdbeere, 0x2F0FFF},
-    {Symbol::Drei, 0xFF00FF},
-    {Symbol::Zitrone, 0x00F8FF},
-    {Symbol::Eins, 0xFF0000},
-    {Symbol::Kirschen, 0x2226DD},
-    {Symbol::Vier, 0xFFFF00},
-    {Symbol::Karotte, 0x2D94FC},
-}};
 
 // Where wedge k of the marker wheel ends and wedge k + 1 begins, in degrees clockwise from
 // 12 o'clock. The borders are set between the pixels that the resting positions sample, at
@@ -79,32 +52,28 @@ bool AufTrennlinie(double Dx, double Dy, double Radius)
     return false;
 }
 
-void MaleSymbol(QPainter& Maler, Symbol Zeichen, const QRectF& Feld)
+void MaleSymbol(QPainter& Maler, Marker::TSymbol Zeichen, const QRectF& Feld)
 {
     switch (Zeichen) {
-    case Symbol::Eins:
+    case Marker::Eins:
         return MaleZahl(Maler, Feld, 1);
-    case Symbol::Zwei:
+    case Marker::Zwei:
         return MaleZahl(Maler, Feld, 2);
-    case Symbol::Drei:
+    case Marker::Drei:
         return MaleZahl(Maler, Feld, 3);
-    case Symbol::Vier:
+    case Marker::Vier:
         return MaleZahl(Maler, Feld, 4);
-    case Symbol::Zitrone:
+    case Marker::Zitrone:
         return MaleZitrone(Maler, Feld);
-    case Symbol::Erdbeere:
+    case Marker::Erdbeere:
         return MaleErdbeere(Maler, Feld);
-    case Symbol::Karotte:
+    case Marker::Karotte:
         return MaleKarotte(Maler, Feld);
-    case Symbol::Kirschen:
+    case Marker::Kirsche:
         return MaleKirschen(Maler, Feld);
+    case Marker::KeinSymbol:
+        break;
     }
-}
-
-bool IstZahl(Symbol Zeichen)
-{
-    return Zeichen == Symbol::Eins || Zeichen == Symbol::Zwei || Zeichen == Symbol::Drei ||
-           Zeichen == Symbol::Vier;
 }
 
 void MaleRand(QPainter& Maler, QPointF M)
@@ -130,7 +99,7 @@ void MaleSektoren(QPainter& Maler, QPointF M)
 {
     const QRectF Kreis(M.x() - 115, M.y() - 115, 230, 230);
     for (int k = 0; k < 8; ++k) {
-        const bool Zahl = IstZahl(Sektoren[k].Zeichen);
+        const bool Zahl = Marker::IstZahl(Marker::Sektoren[k]);
         QRadialGradient Grund(M, 115);
         Grund.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
         Grund.setColorAt(0.55, Zahl ? QColor(0xFF, 0xF8, 0xE6) : QColor(0xFF, 0xFD, 0xF4));
@@ -165,8 +134,8 @@ void MaleSymbole(QPainter& Maler, QPointF M)
         Maler.translate(0, -76);
         // Each symbol reads upright when its sector stands at 6 o'clock under the arrow.
         Maler.rotate(180);
-        const double Groesse = IstZahl(Sektoren[k].Zeichen) ? 56 : 64;
-        MaleSymbol(Maler, Sektoren[k].Zeichen,
+        const double Groesse = Marker::IstZahl(Marker::Sektoren[k]) ? 56 : 64;
+        MaleSymbol(Maler, Marker::Sektoren[k],
                    QRectF(-Groesse / 2, -Groesse / 2, Groesse, Groesse));
         Maler.restore();
     }
@@ -191,9 +160,10 @@ void MaleMarkerrad(QImage& Bild, QPointF M)
             const double Radius = std::hypot(Dx, Dy);
             if (Radius > MarkerRadius)
                 continue;
-            const QColor Farbe = AufTrennlinie(Dx, Dy, Radius)
-                                     ? QColor(Qt::white)
-                                     : AusBgr(Sektoren[KeilBei(WinkelVonOben(Dx, Dy))].Marker);
+            const QColor Farbe =
+                AufTrennlinie(Dx, Dy, Radius)
+                    ? QColor(Qt::white)
+                    : AusBgr(Marker::Markerfarbe(Marker::Sektoren[KeilBei(WinkelVonOben(Dx, Dy))]));
             Bild.setPixelColor(x, y, Farbe);
         }
     }
@@ -281,7 +251,8 @@ QImage Spinbild(const QImage& Kunst)
 // The screw head: flat colours only, for the slot is found by reading one pixel.
 QImage Schraube()
 {
-    const QColor Kopf = AusBgr(0x9A7069), Schlitz = AusBgr(0xC0C0C0);
+    const QColor Kopf = AusBgr(Scheibenregeln::Kopffarbe);
+    const QColor Schlitz = AusBgr(Scheibenregeln::Schlitzfarbe);
     const QColor Kante = Kopf.darker(150), Schatten = Kopf.darker(125);
     QImage Bild = OpakesBild(30, 30, Qt::white);
     for (int y = 0; y < 30; ++y) {
