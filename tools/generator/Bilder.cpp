@@ -134,6 +134,12 @@ void Vorbereiten(QPainter& Maler)
     Maler.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
+void Setze(QPainter& Maler, const QPen& Stift, const QBrush& Pinsel)
+{
+    Maler.setPen(Stift);
+    Maler.setBrush(Pinsel);
+}
+
 QFont Schrift(Schnitt Art, double Pixel)
 {
     QFont Ergebnis(Familie(Art));
@@ -180,12 +186,11 @@ void Glanzlicht(QPainter& Maler, const QRectF& Rechteck, int Deckkraft)
     const QRectF Glanz(Rechteck.left() + Rechteck.width() * 0.18,
                        Rechteck.top() + Rechteck.height() * 0.06, Rechteck.width() * 0.64,
                        Rechteck.height() * 0.42);
-    QLinearGradient Verlauf(Glanz.topLeft(), Glanz.bottomLeft());
-    Verlauf.setColorAt(0, QColor(255, 255, 255, Deckkraft));
-    Verlauf.setColorAt(1, QColor(255, 255, 255, 0));
+    const auto Verlauf =
+        MitStufen(QLinearGradient(Glanz.topLeft(), Glanz.bottomLeft()),
+                  {{0, QColor(255, 255, 255, Deckkraft)}, {1, QColor(255, 255, 255, 0)}});
     Maler.save();
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(Verlauf);
+    Setze(Maler, Qt::NoPen, Verlauf);
     Maler.drawEllipse(Glanz);
     Maler.restore();
 }

@@ -2,11 +2,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGradient>
 #include <QImage>
 #include <QList>
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
+#include <initializer_list>
+#include <utility>
 
 // Shared pieces of the picture generator: the list of pictures, fonts, colours and the painters
 // of the four fruits and the four numbers, which the discs and the lamps both show.
@@ -35,6 +38,28 @@ void TextImFeld(QPainter& Maler, const QRectF& Feld, int Ausrichtung, const QStr
 // A painter with antialiasing, ready to draw on Ziel.
 void Vorbereiten(QPainter& Maler);
 
+// A painter with antialiasing on a picture of its own, Grund to begin with.
+class TLeinwand : public QPainter
+{
+public:
+    explicit TLeinwand(QImage Grund) : Inhalt(std::move(Grund))
+    {
+        begin(&Inhalt);
+        Vorbereiten(*this);
+    }
+    ~TLeinwand() { end(); }
+    TLeinwand(const TLeinwand&) = delete;
+    TLeinwand& operator=(const TLeinwand&) = delete;
+
+    const QImage& Bild() const { return Inhalt; }
+
+private:
+    QImage Inhalt;
+};
+
+// What the painter draws next is outlined by Stift and filled with Pinsel.
+void Setze(QPainter& Maler, const QPen& Stift, const QBrush& Pinsel);
+
 enum class Schnitt
 {
     Normal,
@@ -53,6 +78,15 @@ QPainterPath TextPfad(const QString& Text, const QFont& Schrift, QPointF Mitte);
 // Bold lettering: a dark outline behind a filled text.
 void KonturText(QPainter& Maler, const QString& Text, const QFont& Schrift, QPointF Mitte,
                 const QBrush& Fuellung, const QColor& Kontur, double Konturbreite);
+
+// A gradient with its colour stops, each a position from 0 to 1 and its colour.
+template <class TVerlauf>
+TVerlauf MitStufen(TVerlauf Verlauf, std::initializer_list<QGradientStop> Stufen)
+{
+    for (const QGradientStop& Stufe : Stufen)
+        Verlauf.setColorAt(Stufe.first, Stufe.second);
+    return Verlauf;
+}
 
 // A round glossy highlight in the upper half of Rechteck.
 void Glanzlicht(QPainter& Maler, const QRectF& Rechteck, int Deckkraft = 150);

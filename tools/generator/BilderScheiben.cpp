@@ -87,11 +87,9 @@ void MaleRand(QPainter& Maler, QPointF M)
     Chrom.setColorAt(0.62, Mittel);
     Chrom.setColorAt(0.80, Dunkel);
     Chrom.setColorAt(1.00, Hell);
-    Maler.setPen(QPen(QColor(0x20, 0x22, 0x28), 1.2));
-    Maler.setBrush(Chrom);
+    Setze(Maler, QPen(QColor(0x20, 0x22, 0x28), 1.2), Chrom);
     Maler.drawEllipse(M, 124.2, 124.2);
-    Maler.setBrush(QColor(0x2A, 0x1E, 0x12));
-    Maler.setPen(Qt::NoPen);
+    Setze(Maler, Qt::NoPen, QColor(0x2A, 0x1E, 0x12));
     Maler.drawEllipse(M, 116.5, 116.5);
 }
 
@@ -100,12 +98,12 @@ void MaleSektoren(QPainter& Maler, QPointF M)
     const QRectF Kreis(M.x() - 115, M.y() - 115, 230, 230);
     for (int k = 0; k < 8; ++k) {
         const bool Zahl = Marker::IstZahl(Marker::Sektoren[k]);
-        QRadialGradient Grund(M, 115);
-        Grund.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
-        Grund.setColorAt(0.55, Zahl ? QColor(0xFF, 0xF8, 0xE6) : QColor(0xFF, 0xFD, 0xF4));
-        Grund.setColorAt(1.0, Zahl ? QColor(0xF6, 0xDE, 0xA8) : QColor(0xE8, 0xEE, 0xF6));
-        Maler.setBrush(Grund);
-        Maler.setPen(Qt::NoPen);
+        const auto Grund =
+            MitStufen(QRadialGradient(M, 115),
+                      {{0.0, QColor(0xFF, 0xFF, 0xFF)},
+                       {0.55, Zahl ? QColor(0xFF, 0xF8, 0xE6) : QColor(0xFF, 0xFD, 0xF4)},
+                       {1.0, Zahl ? QColor(0xF6, 0xDE, 0xA8) : QColor(0xE8, 0xEE, 0xF6)}});
+        Setze(Maler, Qt::NoPen, Grund);
         // Qt counts angles counter-clockwise from 3 o'clock in 1/16 degree.
         Maler.drawPie(Kreis, int((90 - (k * 45 + 22.5)) * 16), 45 * 16);
     }
@@ -116,12 +114,10 @@ void MaleSektoren(QPainter& Maler, QPointF M)
         Maler.drawLine(M + Richtung * 19, M + Richtung * 115);
     }
     // A soft shadow under the rim, the same all round, so that it looks right at every angle.
-    QRadialGradient Schatten(M, 116);
-    Schatten.setColorAt(0.0, QColor(0, 0, 0, 0));
-    Schatten.setColorAt(0.86, QColor(0, 0, 0, 0));
-    Schatten.setColorAt(1.0, QColor(0, 0, 0, 80));
-    Maler.setBrush(Schatten);
-    Maler.setPen(Qt::NoPen);
+    const auto Schatten = MitStufen(
+        QRadialGradient(M, 116),
+        {{0.0, QColor(0, 0, 0, 0)}, {0.86, QColor(0, 0, 0, 0)}, {1.0, QColor(0, 0, 0, 80)}});
+    Setze(Maler, Qt::NoPen, Schatten);
     Maler.drawEllipse(M, 115.5, 115.5);
 }
 
@@ -146,11 +142,9 @@ void MaleMarkerrad(QImage& Bild, QPointF M)
     {
         QPainter Maler(&Bild);
         Vorbereiten(Maler);
-        QRadialGradient Nabe(M, 19);
-        Nabe.setColorAt(0.7, QColor(0xFF, 0xFF, 0xFF));
-        Nabe.setColorAt(1.0, QColor(0xB0, 0xB4, 0xBC));
-        Maler.setPen(QPen(QColor(0x70, 0x74, 0x7C), 1.2));
-        Maler.setBrush(Nabe);
+        const auto Nabe = MitStufen(QRadialGradient(M, 19), {{0.7, QColor(0xFF, 0xFF, 0xFF)},
+                                                             {1.0, QColor(0xB0, 0xB4, 0xBC)}});
+        Setze(Maler, QPen(QColor(0x70, 0x74, 0x7C), 1.2), Nabe);
         Maler.drawEllipse(M, 18.5, 18.5);
     }
     // The wedges are set pixel by pixel: even colour, no antialiasing at all.
@@ -276,30 +270,25 @@ QImage Schraube()
 // The hub over the centre of each disc: a grey dome in a red ring.
 QImage Nabe()
 {
-    QImage Bild = TransparentesBild(47, 33);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(47, 33));
     const QRectF Aussen(1, 1, 45, 31);
-    QRadialGradient Ring(QPointF(18, 10), 34);
-    Ring.setColorAt(0, QColor(0xFF, 0x70, 0x60));
-    Ring.setColorAt(0.5, QColor(0xD0, 0x10, 0x18));
-    Ring.setColorAt(1, QColor(0x70, 0x00, 0x08));
-    Maler.setPen(QPen(QColor(0x40, 0x00, 0x00), 1.2));
-    Maler.setBrush(Ring);
+    const auto Ring =
+        MitStufen(QRadialGradient(QPointF(18, 10), 34), {{0, QColor(0xFF, 0x70, 0x60)},
+                                                         {0.5, QColor(0xD0, 0x10, 0x18)},
+                                                         {1, QColor(0x70, 0x00, 0x08)}});
+    Setze(Maler, QPen(QColor(0x40, 0x00, 0x00), 1.2), Ring);
     Maler.drawEllipse(Aussen);
     const QRectF Innen = Aussen.adjusted(6, 5, -6, -5);
-    QRadialGradient Kuppel(QPointF(19, 11), 26);
-    Kuppel.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
-    Kuppel.setColorAt(0.35, QColor(0xC8, 0xCC, 0xD4));
-    Kuppel.setColorAt(1, QColor(0x50, 0x56, 0x60));
-    Maler.setPen(QPen(QColor(0x30, 0x30, 0x38), 1.0));
-    Maler.setBrush(Kuppel);
+    const auto Kuppel =
+        MitStufen(QRadialGradient(QPointF(19, 11), 26), {{0, QColor(0xFF, 0xFF, 0xFF)},
+                                                         {0.35, QColor(0xC8, 0xCC, 0xD4)},
+                                                         {1, QColor(0x50, 0x56, 0x60)}});
+    Setze(Maler, QPen(QColor(0x30, 0x30, 0x38), 1.0), Kuppel);
     Maler.drawEllipse(Innen);
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(QColor(0x38, 0x3C, 0x44));
+    Setze(Maler, Qt::NoPen, QColor(0x38, 0x3C, 0x44));
     Maler.drawEllipse(Innen.center(), 3.2, 2.6);
     Glanzlicht(Maler, Aussen, 130);
-    return Bild;
+    return Maler.Bild();
 }
 
 } // namespace
