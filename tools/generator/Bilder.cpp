@@ -18,17 +18,9 @@ const char* const SchriftOrdner = "/usr/share/fonts/truetype/dejavu/";
 
 QString SchriftDatei(Schnitt Art)
 {
-    switch (Art) {
-    case Schnitt::Normal:
-        return "DejaVuSans.ttf";
-    case Schnitt::Fett:
-        return "DejaVuSans-Bold.ttf";
-    case Schnitt::SerifFett:
-        return "DejaVuSerif-Bold.ttf";
-    case Schnitt::MonoFett:
-        return "DejaVuSansMono-Bold.ttf";
-    }
-    return "DejaVuSans.ttf";
+    constexpr const char* Dateien[] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf",
+                                       "DejaVuSerif-Bold.ttf", "DejaVuSansMono-Bold.ttf"};
+    return Dateien[static_cast<int>(Art)];
 }
 
 QString Familie(Schnitt Art)
@@ -140,6 +132,11 @@ void Setze(QPainter& Maler, const QPen& Stift, const QBrush& Pinsel)
     Maler.setBrush(Pinsel);
 }
 
+QPen RunderStift(const QBrush& Farbe, double Breite)
+{
+    return QPen(Farbe, Breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
 QFont Schrift(Schnitt Art, double Pixel)
 {
     QFont Ergebnis(Familie(Art));
@@ -174,8 +171,7 @@ void KonturText(QPainter& Maler, const QString& Text, const QFont& Schrift, QPoi
             QString("\"%1\" reaches past the edge of its picture").arg(Text).toStdString());
     Maler.save();
     if (Konturbreite > 0) {
-        QPen Stift(Kontur, Konturbreite * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        Maler.strokePath(Pfad, Stift);
+        Maler.strokePath(Pfad, RunderStift(Kontur, Konturbreite * 2));
     }
     Maler.fillPath(Pfad, Fuellung);
     Maler.restore();
@@ -186,9 +182,8 @@ void Glanzlicht(QPainter& Maler, const QRectF& Rechteck, int Deckkraft)
     const QRectF Glanz(Rechteck.left() + Rechteck.width() * 0.18,
                        Rechteck.top() + Rechteck.height() * 0.06, Rechteck.width() * 0.64,
                        Rechteck.height() * 0.42);
-    const auto Verlauf =
-        MitStufen(QLinearGradient(Glanz.topLeft(), Glanz.bottomLeft()),
-                  {{0, QColor(255, 255, 255, Deckkraft)}, {1, QColor(255, 255, 255, 0)}});
+    const auto Verlauf = Farbverlauf(QLinearGradient(Glanz.topLeft(), Glanz.bottomLeft()),
+                                     QColor(255, 255, 255, Deckkraft), QColor(255, 255, 255, 0));
     Maler.save();
     Setze(Maler, Qt::NoPen, Verlauf);
     Maler.drawEllipse(Glanz);

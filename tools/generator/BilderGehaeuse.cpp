@@ -34,39 +34,36 @@ void Gluehbirne(QPainter& Maler, QPointF Mitte, double Radius, const QColor& Far
     Hof.setColorAt(1, Aussen);
     Setze(Maler, Qt::NoPen, Hof);
     Maler.drawEllipse(Mitte, Radius * 2.2, Radius * 2.2);
-    const auto Kolben = MitStufen(
-        QRadialGradient(Mitte - QPointF(Radius * 0.3, Radius * 0.3), Radius * 1.2),
-        {{0, QColor(0xFF, 0xFF, 0xFF)}, {0.5, Farbe.lighter(130)}, {1, Farbe.darker(140)}});
+    const auto Kolben =
+        Farbverlauf(QRadialGradient(Mitte - QPointF(Radius * 0.3, Radius * 0.3), Radius * 1.2),
+                    QColor(0xFF, 0xFF, 0xFF), Farbe.lighter(130), Farbe.darker(140));
     Setze(Maler, QPen(Farbe.darker(250), 0.8), Kolben);
     Maler.drawEllipse(Mitte, Radius, Radius);
 }
 
 QLinearGradient Chromverlauf(QPointF Von, QPointF Bis)
 {
-    const auto Verlauf = MitStufen(QLinearGradient(Von, Bis), {{0.00, QColor(0x4A, 0x4E, 0x58)},
-                                                               {0.25, QColor(0xE8, 0xEC, 0xF2)},
-                                                               {0.50, QColor(0x9A, 0xA0, 0xAC)},
-                                                               {0.80, QColor(0xD0, 0xD4, 0xDC)},
-                                                               {1.00, QColor(0x3A, 0x3E, 0x48)}});
-    return Verlauf;
+    return MitStufen(QLinearGradient(Von, Bis), {{0.00, QColor(0x4A, 0x4E, 0x58)},
+                                                 {0.25, QColor(0xE8, 0xEC, 0xF2)},
+                                                 {0.50, QColor(0x9A, 0xA0, 0xAC)},
+                                                 {0.80, QColor(0xD0, 0xD4, 0xDC)},
+                                                 {1.00, QColor(0x3A, 0x3E, 0x48)}});
 }
 
 QLinearGradient Goldverlauf(QPointF Von, QPointF Bis)
 {
-    const auto Verlauf = MitStufen(QLinearGradient(Von, Bis), {{0.0, QColor(0xFF, 0xF6, 0xC8)},
-                                                               {0.45, QColor(0xFF, 0xC8, 0x30)},
-                                                               {0.55, QColor(0xE0, 0x98, 0x10)},
-                                                               {1.0, QColor(0xFF, 0xD8, 0x60)}});
-    return Verlauf;
+    return MitStufen(QLinearGradient(Von, Bis), {{0.0, QColor(0xFF, 0xF6, 0xC8)},
+                                                 {0.45, QColor(0xFF, 0xC8, 0x30)},
+                                                 {0.55, QColor(0xE0, 0x98, 0x10)},
+                                                 {1.0, QColor(0xFF, 0xD8, 0x60)}});
 }
 
 // The roof: a red marquee with the machine's name in gold between rows of bulbs.
 QImage Dach()
 {
     TLeinwand Maler(OpakesBild(920, 73));
-    const auto Samt = MitStufen(QLinearGradient(0, 0, 0, 73), {{0, QColor(0x50, 0x04, 0x10)},
-                                                               {0.5, QColor(0xB0, 0x10, 0x24)},
-                                                               {1, QColor(0x40, 0x02, 0x0C)}});
+    const auto Samt = Farbverlauf(QLinearGradient(0, 0, 0, 73), QColor(0x50, 0x04, 0x10),
+                                  QColor(0xB0, 0x10, 0x24), QColor(0x40, 0x02, 0x0C));
     Maler.fillRect(QRectF(0, 0, 920, 73), Samt);
     Maler.fillRect(QRectF(0, 0, 920, 4), Chromverlauf(QPointF(0, 0), QPointF(0, 4)));
     Maler.fillRect(QRectF(0, 66, 920, 7), Chromverlauf(QPointF(0, 66), QPointF(0, 73)));
@@ -119,8 +116,8 @@ void MaleWand(QPainter& Maler, const QRect& Wand, bool Links)
     Blau.setColorAt(1, Links ? Hell : Tief);
     Maler.fillRect(Flaeche, Blau);
     const auto Schimmer =
-        MitStufen(QRadialGradient(QPointF(Wand.width() / 2.0, Wand.height() * 0.45), 360),
-                  {{0, QColor(0x60, 0x80, 0xFF, 60)}, {1, QColor(0x60, 0x80, 0xFF, 0)}});
+        Farbverlauf(QRadialGradient(QPointF(Wand.width() / 2.0, Wand.height() * 0.45), 360),
+                    QColor(0x60, 0x80, 0xFF, 60), QColor(0x60, 0x80, 0xFF, 0));
     Maler.fillRect(Flaeche, Schimmer);
     // Sparkling stars scattered over the wall.
     quint32 Zufall = Links ? 77u : 991u;
@@ -151,12 +148,11 @@ void MaleWand(QPainter& Maler, const QRect& Wand, bool Links)
         if (!QRectF(Wand).contains(Spur.pointAtPercent(0.5)))
             continue;
         Setze(Maler,
-              QPen(Goldverlauf(Spur.boundingRect().topLeft(), Spur.boundingRect().bottomRight()), 7,
-                   Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
+              RunderStift(
+                  Goldverlauf(Spur.boundingRect().topLeft(), Spur.boundingRect().bottomRight()), 7),
               Qt::NoBrush);
         Maler.drawPath(Spur);
-        Maler.setPen(
-            QPen(QColor(0x10, 0x08, 0x00), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        Maler.setPen(RunderStift(QColor(0x10, 0x08, 0x00), 2.5));
         Maler.drawPath(Spur);
     }
     // Sockets under the bonus lamps.
@@ -164,9 +160,8 @@ void MaleWand(QPainter& Maler, const QRect& Wand, bool Links)
         const QRectF Sockel(Platz.x() - 3, Platz.y() - 3, 41, 38);
         if (!QRectF(Wand).intersects(Sockel))
             continue;
-        const auto Mulde =
-            MitStufen(QLinearGradient(Sockel.topLeft(), Sockel.bottomLeft()),
-                      {{0, QColor(0x02, 0x04, 0x10)}, {1, QColor(0x30, 0x40, 0x80)}});
+        const auto Mulde = Farbverlauf(QLinearGradient(Sockel.topLeft(), Sockel.bottomLeft()),
+                                       QColor(0x02, 0x04, 0x10), QColor(0x30, 0x40, 0x80));
         Setze(Maler, QPen(QColor(0x80, 0x90, 0xC0), 1.0), Mulde);
         Maler.drawRoundedRect(Sockel, 11, 11);
     }
@@ -198,8 +193,8 @@ QImage Gesichtsbild()
     TLeinwand Maler(OpakesBild(Gesicht.width(), Gesicht.height()));
     const double B = Gesicht.width();
     // The dark window behind the discs.
-    const auto Nacht = MitStufen(QLinearGradient(0, 0, 0, 260),
-                                 {{0, QColor(0x02, 0x02, 0x08)}, {1, QColor(0x10, 0x14, 0x30)}});
+    const auto Nacht = Farbverlauf(QLinearGradient(0, 0, 0, 260), QColor(0x02, 0x02, 0x08),
+                                   QColor(0x10, 0x14, 0x30));
     Setze(Maler, QPen(Chromverlauf(QPointF(0, 0), QPointF(B, 0)), 3), Nacht);
     Maler.drawRoundedRect(QRectF(2, -20, B - 4, 270), 20, 20);
     QPainterPath Kopf(QPointF(4, 300));
@@ -217,9 +212,8 @@ QImage Gesichtsbild()
     Setze(Maler, QPen(QColor(0x9A, 0x5A, 0x00), 3), Haut);
     Maler.drawPath(Kopf);
     for (double x : {62.0, B - 62.0}) {
-        const auto Wange =
-            MitStufen(QRadialGradient(QPointF(x, 372), 44),
-                      {{0, QColor(0xFF, 0x60, 0x60, 120)}, {1, QColor(0xFF, 0x60, 0x60, 0)}});
+        const auto Wange = Farbverlauf(QRadialGradient(QPointF(x, 372), 44),
+                                       QColor(0xFF, 0x60, 0x60, 120), QColor(0xFF, 0x60, 0x60, 0));
         Setze(Maler, Qt::NoPen, Wange);
         Maler.drawEllipse(QPointF(x, 372), 46, 34);
     }
@@ -233,8 +227,8 @@ QImage Gesichtsbild()
         Maler.drawPath(Gruebchen);
     }
     // A soft shine on the forehead.
-    const auto Glanz = MitStufen(QRadialGradient(QPointF(B / 2, 232), 120),
-                                 {{0, QColor(255, 255, 255, 90)}, {1, QColor(255, 255, 255, 0)}});
+    const auto Glanz = Farbverlauf(QRadialGradient(QPointF(B / 2, 232), 120),
+                                   QColor(255, 255, 255, 90), QColor(255, 255, 255, 0));
     Maler.setBrush(Glanz);
     Maler.drawEllipse(QPointF(B / 2, 232), 150, 40);
     return Maler.Bild();
@@ -279,8 +273,8 @@ QImage Banner(const QString& Text)
           Chromverlauf(Rahmen.topLeft(), Rahmen.bottomLeft()));
     Maler.drawRoundedRect(Rahmen, 14, 14);
     const QRectF Feld = Rahmen.adjusted(4, 4, -4, -4);
-    const auto Rot = MitStufen(QLinearGradient(Feld.topLeft(), Feld.bottomLeft()),
-                               {{0, QColor(0xD0, 0x18, 0x28)}, {1, QColor(0x60, 0x04, 0x0C)}});
+    const auto Rot = Farbverlauf(QLinearGradient(Feld.topLeft(), Feld.bottomLeft()),
+                                 QColor(0xD0, 0x18, 0x28), QColor(0x60, 0x04, 0x0C));
     Maler.setBrush(Rot);
     Maler.drawRoundedRect(Feld, 10, 10);
     KonturText(Maler, Text, Schrift(Schnitt::Fett, 24), Feld.center(),
@@ -304,10 +298,8 @@ QImage Produktlogo()
 {
     TLeinwand Maler(TransparentesBild(62, 76));
     const QRectF Kreis(3, 1, 56, 56);
-    const auto Rot =
-        MitStufen(QRadialGradient(QPointF(22, 18), 44), {{0, QColor(0xFF, 0x60, 0x60)},
-                                                         {0.5, QColor(0xC8, 0x10, 0x20)},
-                                                         {1, QColor(0x60, 0x00, 0x08)}});
+    const auto Rot = Farbverlauf(QRadialGradient(QPointF(22, 18), 44), QColor(0xFF, 0x60, 0x60),
+                                 QColor(0xC8, 0x10, 0x20), QColor(0x60, 0x00, 0x08));
     Setze(Maler, QPen(Goldverlauf(Kreis.topLeft(), Kreis.bottomLeft()), 3), Rot);
     Maler.drawEllipse(Kreis);
     KonturText(Maler, "V", Schrift(Schnitt::SerifFett, 38), Kreis.center() + QPointF(0, 1),
@@ -323,10 +315,8 @@ QImage Herstellerlogo()
 {
     TLeinwand Maler(TransparentesBild(218, 40));
     const QRectF Zeichen(2, 2, 36, 36);
-    const auto Gold =
-        MitStufen(QRadialGradient(QPointF(14, 12), 30), {{0, QColor(0xFF, 0xF4, 0xC0)},
-                                                         {0.5, QColor(0xE8, 0xB0, 0x30)},
-                                                         {1, QColor(0x8A, 0x60, 0x10)}});
+    const auto Gold = Farbverlauf(QRadialGradient(QPointF(14, 12), 30), QColor(0xFF, 0xF4, 0xC0),
+                                  QColor(0xE8, 0xB0, 0x30), QColor(0x8A, 0x60, 0x10));
     Setze(Maler, QPen(QColor(0x50, 0x30, 0x00), 1.2), Gold);
     Maler.drawEllipse(Zeichen);
     KonturText(Maler, QString::fromUtf8("★"), Schrift(Schnitt::Fett, 24), Zeichen.center(),

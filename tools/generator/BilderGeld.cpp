@@ -42,8 +42,8 @@ void Wellenlinien(QPainter& Maler, const QColor& Farbe)
 void Rosette(QPainter& Maler, QPointF Mitte, double Radius, const QColor& Farbe)
 {
     Maler.save();
-    const auto Grund = MitStufen(QRadialGradient(Mitte, Radius),
-                                 {{0, QColor(255, 255, 255, 230)}, {1, Farbe.lighter(160)}});
+    const auto Grund =
+        Farbverlauf(QRadialGradient(Mitte, Radius), QColor(255, 255, 255, 230), Farbe.lighter(160));
     Setze(Maler, QPen(Farbe.darker(130), 1.2), Grund);
     Maler.drawEllipse(Mitte, Radius, Radius);
     QPainterPath Schleifen;
@@ -78,14 +78,12 @@ QImage Geldschein(const Schein& S)
 {
     TLeinwand Maler(OpakesBild(ScheinBreite, ScheinHoehe, Qt::white));
     const QColor& F = S.Farbe;
-    const auto Papier =
-        MitStufen(QLinearGradient(0, 0, ScheinBreite, ScheinHoehe),
-                  {{0, F.lighter(185)}, {0.5, F.lighter(150)}, {1, F.lighter(120)}});
+    const auto Papier = Farbverlauf(QLinearGradient(0, 0, ScheinBreite, ScheinHoehe),
+                                    F.lighter(185), F.lighter(150), F.lighter(120));
     Maler.fillRect(Maler.Bild().rect(), Papier);
     Wellenlinien(Maler, F.darker(130));
     // A band in the note's full colour along the top, with the value.
-    const auto Band =
-        MitStufen(QLinearGradient(0, 0, ScheinBreite, 0), {{0, F.darker(125)}, {1, F}});
+    const auto Band = Farbverlauf(QLinearGradient(0, 0, ScheinBreite, 0), F.darker(125), F);
     Setze(Maler, Qt::NoPen, Band);
     Maler.drawRect(QRectF(0, 0, ScheinBreite, 42));
     const QString Wert = QString::number(S.Wert);
@@ -108,9 +106,8 @@ QImage Geldschein(const Schein& S)
     Maler.setFont(Schrift(Schnitt::Fett, 8));
     TextImFeld(Maler, QRectF(30, 164, 40, 26), Qt::AlignCenter, "VORLIX");
     // A thin frame and a silver stripe, as on a real note.
-    const auto Silber = MitStufen(QLinearGradient(0, 0, 10, 0), {{0, QColor(0xD8, 0xDC, 0xE4)},
-                                                                 {0.5, QColor(0xFF, 0xFF, 0xFF)},
-                                                                 {1, QColor(0xA0, 0xA6, 0xB0)}});
+    const auto Silber = Farbverlauf(QLinearGradient(0, 0, 10, 0), QColor(0xD8, 0xDC, 0xE4),
+                                    QColor(0xFF, 0xFF, 0xFF), QColor(0xA0, 0xA6, 0xB0));
     Maler.setBrush(Silber);
     Maler.drawRect(QRectF(84, 42, 8, 122));
     Setze(Maler, QPen(F.darker(200), 2), Qt::NoBrush);
@@ -207,9 +204,8 @@ QImage Sperre()
     for (int x = -300; x < 369; x += 28)
         Maler.drawLine(QPointF(x, 294), QPointF(x + 294, 0));
     const QRectF Schild(92, 146, 202, 46);
-    const auto Grund =
-        MitStufen(QLinearGradient(Schild.topLeft(), Schild.bottomLeft()),
-                  {{0, QColor(0x40, 0x44, 0x50, 235)}, {1, QColor(0x18, 0x1A, 0x22, 235)}});
+    const auto Grund = Farbverlauf(QLinearGradient(Schild.topLeft(), Schild.bottomLeft()),
+                                   QColor(0x40, 0x44, 0x50, 235), QColor(0x18, 0x1A, 0x22, 235));
     Setze(Maler, QPen(QColor(0xC8, 0xA0, 0x40), 2), Grund);
     Maler.drawRoundedRect(Schild, 12, 12);
     // The lock.

@@ -22,9 +22,9 @@ QImage Augenbraue(bool Rechts)
     QPainterPath Strich;
     Strich.moveTo(7, 20);
     Strich.cubicTo(32, 3, 88, 1, 117, 14);
-    const auto Haar = MitStufen(QLinearGradient(0, 2, 0, 22),
-                                {{0, QColor(0x7A, 0x4A, 0x22)}, {1, QColor(0x3A, 0x1E, 0x0A)}});
-    Maler.setPen(QPen(QBrush(Haar), 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const auto Haar = Farbverlauf(QLinearGradient(0, 2, 0, 22), QColor(0x7A, 0x4A, 0x22),
+                                  QColor(0x3A, 0x1E, 0x0A));
+    Maler.setPen(RunderStift(QBrush(Haar), 9));
     Maler.drawPath(Strich);
     Maler.setPen(QPen(QColor(0xB0, 0x7A, 0x48, 140), 2, Qt::SolidLine, Qt::RoundCap));
     QPainterPath Licht;
@@ -39,10 +39,9 @@ QImage Anzeige(const QString& Beschriftung)
 {
     TLeinwand Maler(TransparentesBild(133, 34));
     const QRectF Rahmen(0.5, 0.5, 132, 33);
-    const auto Chrom = MitStufen(QLinearGradient(Rahmen.topLeft(), Rahmen.bottomLeft()),
-                                 {{0, QColor(0xE8, 0xEA, 0xF0)},
-                                  {0.5, QColor(0x8A, 0x90, 0x9C)},
-                                  {1, QColor(0x3C, 0x40, 0x48)}});
+    const auto Chrom =
+        Farbverlauf(QLinearGradient(Rahmen.topLeft(), Rahmen.bottomLeft()),
+                    QColor(0xE8, 0xEA, 0xF0), QColor(0x8A, 0x90, 0x9C), QColor(0x3C, 0x40, 0x48));
     Setze(Maler, QPen(QColor(0x20, 0x22, 0x28), 1.0), Chrom);
     Maler.drawRoundedRect(Rahmen, 9, 9);
     Setze(Maler, QPen(QColor(0x60, 0x64, 0x6C), 1.0), Qt::white);
@@ -56,19 +55,17 @@ QImage Anzeige(const QString& Beschriftung)
 
 QRadialGradient Knopfverlauf(const QRectF& Kreis, const QColor& Farbe)
 {
-    const auto Verlauf = MitStufen(
+    return Farbverlauf(
         QRadialGradient(Kreis.center() - QPointF(Kreis.width() * 0.16, Kreis.height() * 0.2),
                         Kreis.width() * 0.62),
-        {{0, Farbe.lighter(170)}, {0.5, Farbe}, {1, Farbe.darker(200)}});
-    return Verlauf;
+        Farbe.lighter(170), Farbe, Farbe.darker(200));
 }
 
 void Knopfgrund(QPainter& Maler, const QRectF& Kreis, const QColor& Farbe)
 {
-    const auto Chrom = MitStufen(QLinearGradient(Kreis.topLeft(), Kreis.bottomRight()),
-                                 {{0, QColor(0xFA, 0xFA, 0xFC)},
-                                  {0.5, QColor(0x98, 0x9E, 0xA8)},
-                                  {1, QColor(0x3A, 0x3E, 0x46)}});
+    const auto Chrom =
+        Farbverlauf(QLinearGradient(Kreis.topLeft(), Kreis.bottomRight()), QColor(0xFA, 0xFA, 0xFC),
+                    QColor(0x98, 0x9E, 0xA8), QColor(0x3A, 0x3E, 0x46));
     Setze(Maler, QPen(QColor(0x18, 0x18, 0x1C), 1.0), Chrom);
     Maler.drawEllipse(Kreis);
     const QRectF Kappe = Kreis.adjusted(5, 5, -5, -5);
@@ -144,9 +141,8 @@ QImage Schlitz(bool Beleuchtet)
     Maler.drawRoundedRect(Spalt, 6, 6);
     if (Beleuchtet) {
         Maler.setPen(Qt::NoPen);
-        const auto Schein =
-            MitStufen(QRadialGradient(Spalt.center(), 90),
-                      {{0, QColor(0xFF, 0xF0, 0xA0, 110)}, {1, QColor(0xFF, 0xF0, 0xA0, 0)}});
+        const auto Schein = Farbverlauf(QRadialGradient(Spalt.center(), 90),
+                                        QColor(0xFF, 0xF0, 0xA0, 110), QColor(0xFF, 0xF0, 0xA0, 0));
         Maler.setBrush(Schein);
         Maler.drawRoundedRect(Spalt.adjusted(-14, -6, 14, 6), 12, 12);
     }
@@ -159,9 +155,9 @@ QImage Wellenmund()
     QPainterPath Welle(QPointF(14, 20));
     for (int x = 14; x <= 200; x += 2)
         Welle.lineTo(x, 20 + 7 * std::sin((x - 14) / 186.0 * 3 * 2 * M_PI));
-    Maler.setPen(QPen(QColor(0x60, 0x08, 0x10), 11, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    Maler.setPen(RunderStift(QColor(0x60, 0x08, 0x10), 11));
     Maler.drawPath(Welle);
-    Maler.setPen(QPen(QColor(0xD8, 0x30, 0x38), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    Maler.setPen(RunderStift(QColor(0xD8, 0x30, 0x38), 7));
     Maler.drawPath(Welle);
     Maler.setPen(QPen(QColor(255, 200, 200, 150), 2, Qt::SolidLine, Qt::RoundCap));
     Maler.drawPath(Welle.translated(0, -2));
@@ -175,8 +171,7 @@ QImage Grinsen()
     Mund.cubicTo(60, 14, 154, 14, 210, 6);
     Mund.cubicTo(196, 30, 150, 39, 107, 39);
     Mund.cubicTo(64, 39, 18, 30, 4, 6);
-    Setze(Maler, QPen(QColor(0x60, 0x08, 0x10), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
-          QColor(0x5A, 0x0A, 0x12));
+    Setze(Maler, RunderStift(QColor(0x60, 0x08, 0x10), 3), QColor(0x5A, 0x0A, 0x12));
     Maler.drawPath(Mund);
     // The teeth: a white band along the upper lip, parted into teeth.
     Maler.save();
@@ -191,13 +186,12 @@ QImage Grinsen()
     Maler.setPen(QPen(QColor(0xB0, 0xB0, 0xB8), 1.2));
     for (int x = 30; x <= 184; x += 22)
         Maler.drawLine(QPointF(x, 8), QPointF(x, 24));
-    const auto Zunge = MitStufen(QRadialGradient(QPointF(107, 40), 50),
-                                 {{0, QColor(0xFF, 0x70, 0x80)}, {1, QColor(0xC0, 0x30, 0x40)}});
+    const auto Zunge = Farbverlauf(QRadialGradient(QPointF(107, 40), 50), QColor(0xFF, 0x70, 0x80),
+                                   QColor(0xC0, 0x30, 0x40));
     Setze(Maler, Qt::NoPen, Zunge);
     Maler.drawEllipse(QPointF(107, 42), 48, 12);
     Maler.restore();
-    Setze(Maler, QPen(QColor(0xC8, 0x28, 0x30), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
-          Qt::NoBrush);
+    Setze(Maler, RunderStift(QColor(0xC8, 0x28, 0x30), 4), Qt::NoBrush);
     Maler.drawPath(Mund);
     return Maler.Bild();
 }
@@ -209,15 +203,14 @@ QImage Baeh()
     QPainterPath Mund(QPointF(22, 20));
     Mund.cubicTo(60, 4, 150, 2, 194, 12);
     Mund.cubicTo(176, 27, 90, 31, 22, 20);
-    Setze(Maler, QPen(QColor(0xC8, 0x28, 0x30), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
-          QColor(0x4A, 0x08, 0x10));
+    Setze(Maler, RunderStift(QColor(0xC8, 0x28, 0x30), 7), QColor(0x4A, 0x08, 0x10));
     Maler.drawPath(Mund);
     QPainterPath Zunge(QPointF(98, 20));
     Zunge.cubicTo(96, 34, 106, 39, 121, 39);
     Zunge.cubicTo(136, 39, 146, 33, 144, 17);
     Zunge.closeSubpath();
-    const auto Rosa = MitStufen(QLinearGradient(0, 17, 0, 39),
-                                {{0, QColor(0xFF, 0x90, 0xA0)}, {1, QColor(0xD8, 0x40, 0x58)}});
+    const auto Rosa = Farbverlauf(QLinearGradient(0, 17, 0, 39), QColor(0xFF, 0x90, 0xA0),
+                                  QColor(0xD8, 0x40, 0x58));
     Setze(Maler, QPen(QColor(0x90, 0x10, 0x28), 1.8), Rosa);
     Maler.drawPath(Zunge);
     Maler.setPen(QPen(QColor(0xB0, 0x20, 0x40), 1.6, Qt::SolidLine, Qt::RoundCap));
@@ -264,9 +257,9 @@ QImage Spritzer()
             Klecks.addEllipse(F.Mitte + Richtung * (Laenge + 4 + Naechste(8)), 2.5 + Naechste(3.5),
                               2.5 + Naechste(3.5));
         }
-        const auto Farbe = MitStufen(
+        const auto Farbe = Farbverlauf(
             QRadialGradient(F.Mitte - QPointF(F.Radius * 0.3, F.Radius * 0.3), F.Radius * 1.6),
-            {{0, F.Farbe.lighter(150)}, {1, F.Farbe.darker(120)}});
+            F.Farbe.lighter(150), F.Farbe.darker(120));
         Setze(Maler, QPen(F.Farbe.darker(170), 1.2), Farbe);
         Maler.drawPath(Klecks.simplified());
         Glanzlicht(Maler,

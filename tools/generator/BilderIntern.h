@@ -59,6 +59,8 @@ private:
 
 // What the painter draws next is outlined by Stift and filled with Pinsel.
 void Setze(QPainter& Maler, const QPen& Stift, const QBrush& Pinsel);
+// A solid pen of Breite points with round ends and round corners.
+QPen RunderStift(const QBrush& Farbe, double Breite);
 
 enum class Schnitt
 {
@@ -86,6 +88,18 @@ TVerlauf MitStufen(TVerlauf Verlauf, std::initializer_list<QGradientStop> Stufen
     for (const QGradientStop& Stufe : Stufen)
         Verlauf.setColorAt(Stufe.first, Stufe.second);
     return Verlauf;
+}
+
+// A gradient from Anfang to Ende, or from Anfang over Mitte halfway to Ende.
+template <class TVerlauf>
+TVerlauf Farbverlauf(TVerlauf Grund, const QColor& Anfang, const QColor& Ende)
+{
+    return MitStufen(std::move(Grund), {{0, Anfang}, {1, Ende}});
+}
+template <class TVerlauf>
+TVerlauf Farbverlauf(TVerlauf Grund, const QColor& Anfang, const QColor& Mitte, const QColor& Ende)
+{
+    return MitStufen(std::move(Grund), {{0, Anfang}, {0.5, Mitte}, {1, Ende}});
 }
 
 // A round glossy highlight in the upper half of Rechteck.

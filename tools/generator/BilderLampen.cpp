@@ -32,10 +32,9 @@ QImage Lampe(const Frucht& F, bool Aktiv)
 {
     TLeinwand Maler(TransparentesBild(35, 32));
     const QRectF Fassung(0.5, 0.5, 34, 31);
-    const auto Chrom = MitStufen(QLinearGradient(Fassung.topLeft(), Fassung.bottomRight()),
-                                 {{0, QColor(0xF8, 0xF8, 0xFC)},
-                                  {0.5, QColor(0x90, 0x96, 0xA0)},
-                                  {1, QColor(0x40, 0x44, 0x4C)}});
+    const auto Chrom =
+        Farbverlauf(QLinearGradient(Fassung.topLeft(), Fassung.bottomRight()),
+                    QColor(0xF8, 0xF8, 0xFC), QColor(0x90, 0x96, 0xA0), QColor(0x40, 0x44, 0x4C));
     Setze(Maler, QPen(QColor(0x18, 0x18, 0x1C), 1.0), Chrom);
     Maler.drawRoundedRect(Fassung, 9, 9);
     const QRectF Linse = Fassung.adjusted(3, 3, -3, -3);
@@ -68,16 +67,16 @@ QImage Pfeil(const QColor& Farbe)
     Spitze.lineTo(13, 21);
     Spitze.lineTo(2, 21);
     Spitze.closeSubpath();
-    const auto Licht = MitStufen(QRadialGradient(QPointF(18, 12), 26),
-                                 {{0, Farbe.lighter(175)}, {0.5, Farbe}, {1, Farbe.darker(170)}});
-    Setze(Maler, QPen(Farbe.darker(300), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), Licht);
+    const auto Licht = Farbverlauf(QRadialGradient(QPointF(18, 12), 26), Farbe.lighter(175), Farbe,
+                                   Farbe.darker(170));
+    Setze(Maler, RunderStift(Farbe.darker(300), 1.6), Licht);
     Maler.drawPath(Spitze);
     QPainterPath Glanz(QPointF(20, 5));
     Glanz.lineTo(31, 17);
     Glanz.lineTo(9, 17);
     Glanz.closeSubpath();
-    const auto Weiss = MitStufen(QLinearGradient(0, 5, 0, 17),
-                                 {{0, QColor(255, 255, 255, 170)}, {1, QColor(255, 255, 255, 0)}});
+    const auto Weiss = Farbverlauf(QLinearGradient(0, 5, 0, 17), QColor(255, 255, 255, 170),
+                                   QColor(255, 255, 255, 0));
     Setze(Maler, Qt::NoPen, Weiss);
     Maler.drawPath(Glanz);
     return Maler.Bild();
@@ -88,17 +87,15 @@ QImage Risikoleiter()
 {
     TLeinwand Maler(TransparentesBild(44, 171));
     const QRectF Platte(1, 1, 42, 169);
-    const auto Gold = MitStufen(QLinearGradient(Platte.topLeft(), Platte.topRight()),
-                                {{0, QColor(0xFF, 0xE8, 0x8A)},
-                                 {0.5, QColor(0xC8, 0x8E, 0x1C)},
-                                 {1, QColor(0x7A, 0x50, 0x08)}});
+    const auto Gold =
+        Farbverlauf(QLinearGradient(Platte.topLeft(), Platte.topRight()), QColor(0xFF, 0xE8, 0x8A),
+                    QColor(0xC8, 0x8E, 0x1C), QColor(0x7A, 0x50, 0x08));
     Setze(Maler, QPen(QColor(0x3A, 0x24, 0x00), 1.0), Gold);
     Maler.drawRoundedRect(Platte, 10, 10);
     const QRectF Feld = Platte.adjusted(4, 4, -4, -4);
-    const auto Rot = MitStufen(QLinearGradient(Feld.topLeft(), Feld.topRight()),
-                               {{0, QColor(0x9A, 0x08, 0x10)},
-                                {0.5, QColor(0xD8, 0x18, 0x20)},
-                                {1, QColor(0x80, 0x04, 0x0C)}});
+    const auto Rot =
+        Farbverlauf(QLinearGradient(Feld.topLeft(), Feld.topRight()), QColor(0x9A, 0x08, 0x10),
+                    QColor(0xD8, 0x18, 0x20), QColor(0x80, 0x04, 0x0C));
     Setze(Maler, QPen(QColor(0x50, 0x00, 0x00), 1.0), Rot);
     Maler.drawRoundedRect(Feld, 7, 7);
     const QString Wort = "RISIKO";
@@ -106,8 +103,8 @@ QImage Risikoleiter()
     for (int i = 0; i < Wort.size(); ++i) {
         const QPointF Mitte(22, 20 + i * 26.2);
         const auto Fuellung =
-            MitStufen(QLinearGradient(Mitte - QPointF(0, 10), Mitte + QPointF(0, 10)),
-                      {{0, QColor(0xFF, 0xFF, 0xE0)}, {1, QColor(0xFF, 0xC8, 0x30)}});
+            Farbverlauf(QLinearGradient(Mitte - QPointF(0, 10), Mitte + QPointF(0, 10)),
+                        QColor(0xFF, 0xFF, 0xE0), QColor(0xFF, 0xC8, 0x30));
         KonturText(Maler, Wort.mid(i, 1), Buchstaben, Mitte, Fuellung, QColor(0x40, 0x00, 0x00),
                    1.6);
     }
@@ -120,8 +117,8 @@ QImage Risikolicht(const QString& Text, const QColor& Farbe)
 {
     TLeinwand Maler(TransparentesBild(54, 34));
     const QRectF Fassung(0.5, 0.5, 53, 33);
-    const auto Chrom = MitStufen(QLinearGradient(Fassung.topLeft(), Fassung.bottomLeft()),
-                                 {{0, QColor(0xF0, 0xF0, 0xF4)}, {1, QColor(0x50, 0x54, 0x5C)}});
+    const auto Chrom = Farbverlauf(QLinearGradient(Fassung.topLeft(), Fassung.bottomLeft()),
+                                   QColor(0xF0, 0xF0, 0xF4), QColor(0x50, 0x54, 0x5C));
     Setze(Maler, QPen(QColor(0x18, 0x18, 0x1C), 1.0), Chrom);
     Maler.drawRoundedRect(Fassung, 10, 10);
     const QRectF Licht = Fassung.adjusted(3, 3, -3, -3);

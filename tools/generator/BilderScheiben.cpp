@@ -272,10 +272,8 @@ QImage Nabe()
 {
     TLeinwand Maler(TransparentesBild(47, 33));
     const QRectF Aussen(1, 1, 45, 31);
-    const auto Ring =
-        MitStufen(QRadialGradient(QPointF(18, 10), 34), {{0, QColor(0xFF, 0x70, 0x60)},
-                                                         {0.5, QColor(0xD0, 0x10, 0x18)},
-                                                         {1, QColor(0x70, 0x00, 0x08)}});
+    const auto Ring = Farbverlauf(QRadialGradient(QPointF(18, 10), 34), QColor(0xFF, 0x70, 0x60),
+                                  QColor(0xD0, 0x10, 0x18), QColor(0x70, 0x00, 0x08));
     Setze(Maler, QPen(QColor(0x40, 0x00, 0x00), 1.2), Ring);
     Maler.drawEllipse(Aussen);
     const QRectF Innen = Aussen.adjusted(6, 5, -6, -5);

@@ -27,10 +27,8 @@ void InsFeld(QPainter& Maler, const QRectF& Feld)
 QRadialGradient Kugelverlauf(QPointF Licht, double Radius, const QColor& Hell, const QColor& Mitte,
                              const QColor& Rand, double H)
 {
-    const auto Verlauf =
-        MitStufen(QRadialGradient(Licht, Radius),
-                  {{0.0, Gedimmt(Hell, H)}, {0.45, Gedimmt(Mitte, H)}, {1.0, Gedimmt(Rand, H)}});
-    return Verlauf;
+    return MitStufen(QRadialGradient(Licht, Radius),
+                     {{0.0, Gedimmt(Hell, H)}, {0.45, Gedimmt(Mitte, H)}, {1.0, Gedimmt(Rand, H)}});
 }
 
 void Blatt(QPainter& Maler, QPointF Stiel, QPointF Spitze, double Breite, double H)
@@ -40,9 +38,9 @@ void Blatt(QPainter& Maler, QPointF Stiel, QPointF Spitze, double Breite, double
     QPainterPath Pfad(Stiel);
     Pfad.quadTo(Stiel + Richtung * 0.5 + Quer, Spitze);
     Pfad.quadTo(Stiel + Richtung * 0.5 - Quer, Stiel);
-    const auto Verlauf = MitStufen(
-        QLinearGradient(Stiel + Quer * 0.5, Stiel - Quer * 0.5),
-        {{0, Gedimmt(QColor(0x8B, 0xD3, 0x4A), H)}, {1, Gedimmt(QColor(0x2E, 0x7D, 0x32), H)}});
+    const auto Verlauf =
+        Farbverlauf(QLinearGradient(Stiel + Quer * 0.5, Stiel - Quer * 0.5),
+                    Gedimmt(QColor(0x8B, 0xD3, 0x4A), H), Gedimmt(QColor(0x2E, 0x7D, 0x32), H));
     Setze(Maler, QPen(Gedimmt(QColor(0x1B, 0x5E, 0x20), H), 1.6), Verlauf);
     Maler.drawPath(Pfad);
     Maler.setPen(QPen(Gedimmt(QColor(0x1B, 0x5E, 0x20), H), 1.0));
@@ -52,8 +50,8 @@ void Blatt(QPainter& Maler, QPointF Stiel, QPointF Spitze, double Breite, double
 void Glanzfleck(QPainter& Maler, QPointF Mitte, double Rx, double Ry, double H, int Deckkraft = 190)
 {
     const auto Verlauf =
-        MitStufen(QRadialGradient(Mitte, qMax(Rx, Ry)),
-                  {{0, QColor(255, 255, 255, int(Deckkraft * H))}, {1, QColor(255, 255, 255, 0)}});
+        Farbverlauf(QRadialGradient(Mitte, qMax(Rx, Ry)), QColor(255, 255, 255, int(Deckkraft * H)),
+                    QColor(255, 255, 255, 0));
     Setze(Maler, Qt::NoPen, Verlauf);
     Maler.drawEllipse(Mitte, Rx, Ry);
 }
@@ -204,12 +202,10 @@ void MaleZahl(QPainter& Maler, const QRectF& Feld, int Zahl)
     const QPainterPath Pfad = TextPfad(QString::number(Zahl), Ziffern, Feld.center());
     const QRectF Umriss = Pfad.boundingRect();
     const QColor Farbe = Zahlenfarbe(Zahl);
-    const auto Verlauf = MitStufen(QLinearGradient(Umriss.topLeft(), Umriss.bottomLeft()),
-                                   {{0, Farbe.lighter(150)}, {0.5, Farbe}, {1, Farbe.darker(150)}});
-    Maler.strokePath(Pfad,
-                     QPen(QColor(255, 255, 255), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    Maler.strokePath(Pfad,
-                     QPen(Farbe.darker(260), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const auto Verlauf = Farbverlauf(QLinearGradient(Umriss.topLeft(), Umriss.bottomLeft()),
+                                     Farbe.lighter(150), Farbe, Farbe.darker(150));
+    Maler.strokePath(Pfad, RunderStift(QColor(255, 255, 255), 7));
+    Maler.strokePath(Pfad, RunderStift(Farbe.darker(260), 3.2));
     Maler.fillPath(Pfad, Verlauf);
     Maler.restore();
 }

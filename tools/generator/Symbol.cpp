@@ -18,16 +18,16 @@ using Fruchtmaler = void (*)(QPainter&, const QRectF&, double);
 void MaleGehaeuse(QPainter& Maler, double Seite)
 {
     const QRectF Koerper(Seite * 0.03, Seite * 0.03, Seite * 0.94, Seite * 0.94);
-    const auto Lack = MitStufen(QLinearGradient(Koerper.topLeft(), Koerper.bottomLeft()),
-                                {{0, QColor(0xE0, 0x28, 0x30)}, {1, QColor(0x70, 0x08, 0x10)}});
+    const auto Lack = Farbverlauf(QLinearGradient(Koerper.topLeft(), Koerper.bottomLeft()),
+                                  QColor(0xE0, 0x28, 0x30), QColor(0x70, 0x08, 0x10));
     Setze(Maler, Seite >= 48 ? QPen(QColor(0xF0, 0xC0, 0x40), Seite * 0.03) : Qt::NoPen, Lack);
     Maler.drawRoundedRect(Koerper, Seite * 0.16, Seite * 0.16);
 }
 
 void MaleScheibe(QPainter& Maler, const QRectF& Feld, Fruchtmaler Frucht)
 {
-    const auto Grund = MitStufen(QRadialGradient(Feld.center(), Feld.width() * 0.6),
-                                 {{0, Qt::white}, {1, QColor(0xC8, 0xCC, 0xD4)}});
+    const auto Grund = Farbverlauf(QRadialGradient(Feld.center(), Feld.width() * 0.6), Qt::white,
+                                   QColor(0xC8, 0xCC, 0xD4));
     Setze(Maler, QPen(QColor(0x20, 0x20, 0x28), qMax(1.0, Feld.width() * 0.05)), Grund);
     Maler.drawEllipse(Feld);
     const double Rand = Feld.width() * 0.16;
