@@ -161,6 +161,14 @@ QPainterPath TextPfad(const QString& Text, const QFont& Schrift, QPointF Mitte)
     return Pfad;
 }
 
+QPainterPath Kurven(QPointF Anfang, std::initializer_list<std::array<double, 6>> Boegen)
+{
+    QPainterPath Pfad(Anfang);
+    for (const auto& [X1, Y1, X2, Y2, X, Y] : Boegen)
+        Pfad.cubicTo(X1, Y1, X2, Y2, X, Y);
+    return Pfad;
+}
+
 void KonturText(QPainter& Maler, const QString& Text, const QFont& Schrift, QPointF Mitte,
                 const QBrush& Fuellung, const QColor& Kontur, double Konturbreite)
 {

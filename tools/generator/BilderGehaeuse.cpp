@@ -197,9 +197,8 @@ QImage Gesichtsbild()
                                    QColor(0x10, 0x14, 0x30));
     Setze(Maler, QPen(Chromverlauf(QPointF(0, 0), QPointF(B, 0)), 3), Nacht);
     Maler.drawRoundedRect(QRectF(2, -20, B - 4, 270), 20, 20);
-    QPainterPath Kopf(QPointF(4, 300));
-    Kopf.cubicTo(4, 210, 90, 196, B / 2, 196);
-    Kopf.cubicTo(B - 90, 196, B - 4, 210, B - 4, 300);
+    QPainterPath Kopf = Kurven(
+        QPointF(4, 300), {{4, 210, 90, 196, B / 2, 196}, {B - 90, 196, B - 4, 210, B - 4, 300}});
     // Broad down to the chin: the messages under the mouth stand on the face.
     Kopf.lineTo(B - 4, 540);
     Kopf.cubicTo(B - 4, 600, B - 70, 616, B / 2, 616);

@@ -16,9 +16,7 @@ QImage Augenbraue(bool Rechts)
         Maler.translate(124, 0);
         Maler.scale(-1, 1);
     }
-    QPainterPath Bogen(QPointF(6, 20));
-    Bogen.cubicTo(30, 2, 86, 0, 119, 15);
-    Bogen.cubicTo(88, 8, 34, 10, 6, 20);
+    QPainterPath Bogen = Kurven(QPointF(6, 20), {{30, 2, 86, 0, 119, 15}, {88, 8, 34, 10, 6, 20}});
     QPainterPath Strich;
     Strich.moveTo(7, 20);
     Strich.cubicTo(32, 3, 88, 1, 117, 14);
@@ -109,9 +107,8 @@ constexpr int MundBreite = 214, MundHoehe = 40;
 
 QPainterPath Lippenform()
 {
-    QPainterPath Pfad(QPointF(6, 14));
-    Pfad.cubicTo(40, 4, 174, 4, 208, 14);
-    Pfad.cubicTo(212, 24, 200, 36, 170, 37);
+    QPainterPath Pfad =
+        Kurven(QPointF(6, 14), {{40, 4, 174, 4, 208, 14}, {212, 24, 200, 36, 170, 37}});
     Pfad.lineTo(44, 37);
     Pfad.cubicTo(14, 36, 2, 24, 6, 14);
     return Pfad;
@@ -167,10 +164,9 @@ QImage Wellenmund()
 QImage Grinsen()
 {
     TLeinwand Maler(TransparentesBild(MundBreite, MundHoehe));
-    QPainterPath Mund(QPointF(4, 6));
-    Mund.cubicTo(60, 14, 154, 14, 210, 6);
-    Mund.cubicTo(196, 30, 150, 39, 107, 39);
-    Mund.cubicTo(64, 39, 18, 30, 4, 6);
+    QPainterPath Mund =
+        Kurven(QPointF(4, 6),
+               {{60, 14, 154, 14, 210, 6}, {196, 30, 150, 39, 107, 39}, {64, 39, 18, 30, 4, 6}});
     Setze(Maler, RunderStift(QColor(0x60, 0x08, 0x10), 3), QColor(0x5A, 0x0A, 0x12));
     Maler.drawPath(Mund);
     // The teeth: a white band along the upper lip, parted into teeth.
@@ -200,14 +196,12 @@ QImage Baeh()
 {
     TLeinwand Maler(TransparentesBild(MundBreite, MundHoehe));
     // A crooked, pulled mouth with the tongue stuck out.
-    QPainterPath Mund(QPointF(22, 20));
-    Mund.cubicTo(60, 4, 150, 2, 194, 12);
-    Mund.cubicTo(176, 27, 90, 31, 22, 20);
+    QPainterPath Mund =
+        Kurven(QPointF(22, 20), {{60, 4, 150, 2, 194, 12}, {176, 27, 90, 31, 22, 20}});
     Setze(Maler, RunderStift(QColor(0xC8, 0x28, 0x30), 7), QColor(0x4A, 0x08, 0x10));
     Maler.drawPath(Mund);
-    QPainterPath Zunge(QPointF(98, 20));
-    Zunge.cubicTo(96, 34, 106, 39, 121, 39);
-    Zunge.cubicTo(136, 39, 146, 33, 144, 17);
+    QPainterPath Zunge =
+        Kurven(QPointF(98, 20), {{96, 34, 106, 39, 121, 39}, {136, 39, 146, 33, 144, 17}});
     Zunge.closeSubpath();
     const auto Rosa = Farbverlauf(QLinearGradient(0, 17, 0, 39), QColor(0xFF, 0x90, 0xA0),
                                   QColor(0xD8, 0x40, 0x58));

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
+#include <array>
 #include <initializer_list>
 #include <utility>
 
@@ -77,6 +78,10 @@ QColor AusBgr(quint32 Bgr);
 
 // Text as an outline path centred on Mitte (for fills with gradients and outlines).
 QPainterPath TextPfad(const QString& Text, const QFont& Schrift, QPointF Mitte);
+// A path from Anfang along cubic curves, each given as its two control points and its end point
+// {x1, y1, x2, y2, x, y}.
+QPainterPath Kurven(QPointF Anfang, std::initializer_list<std::array<double, 6>> Boegen);
+
 // Bold lettering: a dark outline behind a filled text.
 void KonturText(QPainter& Maler, const QString& Text, const QFont& Schrift, QPointF Mitte,
                 const QBrush& Fuellung, const QColor& Kontur, double Konturbreite);

@@ -64,11 +64,10 @@ void MaleZitrone(QPainter& Maler, const QRectF& Feld, double H)
     InsFeld(Maler, Feld);
     Maler.translate(50, 54);
     Maler.rotate(-24);
-    QPainterPath Koerper(QPointF(-46, 0));
-    Koerper.cubicTo(-40, -6, -36, -30, 0, -31);
-    Koerper.cubicTo(36, -30, 40, -6, 46, 0);
-    Koerper.cubicTo(40, 6, 36, 30, 0, 31);
-    Koerper.cubicTo(-36, 30, -40, 6, -46, 0);
+    QPainterPath Koerper = Kurven(QPointF(-46, 0), {{-40, -6, -36, -30, 0, -31},
+                                                    {36, -30, 40, -6, 46, 0},
+                                                    {40, 6, 36, 30, 0, 31},
+                                                    {-36, 30, -40, 6, -46, 0}});
     Setze(Maler, QPen(Gedimmt(QColor(0xA8, 0x6A, 0x00), H), 2.4),
           Kugelverlauf(QPointF(-12, -14), 52, QColor(0xFF, 0xFB, 0xC8), QColor(0xFF, 0xD8, 0x1F),
                        QColor(0xE0, 0x9A, 0x00), H));
@@ -84,11 +83,10 @@ void MaleErdbeere(QPainter& Maler, const QRectF& Feld, double H)
 {
     Maler.save();
     InsFeld(Maler, Feld);
-    QPainterPath Koerper(QPointF(50, 26));
-    Koerper.cubicTo(70, 18, 94, 24, 92, 46);
-    Koerper.cubicTo(90, 68, 66, 92, 50, 98);
-    Koerper.cubicTo(34, 92, 10, 68, 8, 46);
-    Koerper.cubicTo(6, 24, 30, 18, 50, 26);
+    QPainterPath Koerper = Kurven(QPointF(50, 26), {{70, 18, 94, 24, 92, 46},
+                                                    {90, 68, 66, 92, 50, 98},
+                                                    {34, 92, 10, 68, 8, 46},
+                                                    {6, 24, 30, 18, 50, 26}});
     Setze(Maler, QPen(Gedimmt(QColor(0x7A, 0x00, 0x0C), H), 2.4),
           Kugelverlauf(QPointF(36, 40), 64, QColor(0xFF, 0x9A, 0x8A), QColor(0xF0, 0x1E, 0x2C),
                        QColor(0x9A, 0x00, 0x12), H));
@@ -139,10 +137,9 @@ void MaleKarotte(QPainter& Maler, const QRectF& Feld, double H)
     Blatt(Maler, QPointF(0, -24), QPointF(-14, -50), 0.30, H);
     Blatt(Maler, QPointF(0, -24), QPointF(14, -50), 0.30, H);
     Blatt(Maler, QPointF(0, -24), QPointF(0, -54), 0.26, H);
-    QPainterPath Wurzel(QPointF(-15, -26));
-    Wurzel.cubicTo(-6, -32, 6, -32, 15, -26);
-    Wurzel.cubicTo(14, 0, 6, 30, 0, 52);
-    Wurzel.cubicTo(-6, 30, -14, 0, -15, -26);
+    QPainterPath Wurzel =
+        Kurven(QPointF(-15, -26),
+               {{-6, -32, 6, -32, 15, -26}, {14, 0, 6, 30, 0, 52}, {-6, 30, -14, 0, -15, -26}});
     const auto Verlauf =
         MitStufen(QLinearGradient(-16, 0, 16, 0), {{0, Gedimmt(QColor(0xFF, 0xC0, 0x5A), H)},
                                                    {0.45, Gedimmt(QColor(0xFF, 0x8A, 0x00), H)},
