@@ -163,7 +163,7 @@ private:
         int& Zaehler = Bonus[static_cast<int>(Regel.Frucht)];
         ++Zaehler;
         Gib({TSchritt::TArt::LampeAn, {}, Zaehler, false, false, false, Regel.Frucht});
-        if (Zaehler < 3)
+        if (Zaehler < LampenJeFrucht)
             return;
         Blinke(5, true, true, true);
         Gib({TSchritt::TArt::Sonderspiele, Text(Regel.Sonderspiele)});

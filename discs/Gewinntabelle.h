@@ -20,7 +20,9 @@ enum class TFrucht
     Kirsche
 };
 
-// Lamps lit per fruit, 0 to 2 between games, indexed by TFrucht.
+// Each fruit has three lamps; the third one lit completes its series.
+inline constexpr int LampenJeFrucht = 3;
+// Lamps lit per fruit, 0 to LampenJeFrucht - 1 between games, indexed by TFrucht.
 using TBonusZaehler = std::array<int, 4>;
 
 enum class TRisikoErgebnis

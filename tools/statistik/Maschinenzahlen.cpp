@@ -77,7 +77,8 @@ void SpieleBlock(const TScheiben& Scheiben, bool RisikoEin, std::uint64_t Anzahl
         return std::uniform_int_distribution<int>(0, n - 1)(Generator);
     };
     // Each block starts where the long run stands: every counter state equally likely.
-    Gewinntabelle::TBonusZaehler Bonus{Ziehe(3), Ziehe(3), Ziehe(3), Ziehe(3)};
+    constexpr int N = Gewinntabelle::LampenJeFrucht;
+    Gewinntabelle::TBonusZaehler Bonus{Ziehe(N), Ziehe(N), Ziehe(N), Ziehe(N)};
     const Gewinntabelle::TRisikoFrage Risiko = [&] {
         return Scheibenregeln::Risikolicht(Ziehe(Scheibenregeln::Risikoziehungen));
     };
@@ -197,6 +198,8 @@ TExakt BerechneExakt(const TScheiben& Scheiben, bool RisikoEin)
             ++Anzahl[S][Code];
 
     const std::array<std::int64_t, 3> Lichtgewicht = Lichtgewichte();
+    // The bonus counters' states, each counter a digit to the base N.
+    constexpr int N = Gewinntabelle::LampenJeFrucht;
     TExakt E;
     for (int L = 1; L <= 8; ++L)
         for (int M = 1; M <= 8; ++M)
@@ -206,14 +209,15 @@ TExakt BerechneExakt(const TScheiben& Scheiben, bool RisikoEin)
                 if (Codegewicht == 0)
                     continue;
                 for (int Stellung = 0; Stellung < Scheibenregeln::Schraubenstellungen; ++Stellung)
-                    for (int Zustand = 0; Zustand < 81; ++Zustand)
+                    for (int Zustand = 0; Zustand < N * N * N * N; ++Zustand)
                         for (auto Licht : {Gewinntabelle::TRisikoErgebnis::Doppelt,
                                            Gewinntabelle::TRisikoErgebnis::Einfach,
                                            Gewinntabelle::TRisikoErgebnis::Nichts}) {
                             const std::int64_t Gewicht =
                                 Codegewicht * Lichtgewicht[static_cast<int>(Licht)];
-                            Gewinntabelle::TBonusZaehler Bonus{Zustand % 3, Zustand / 3 % 3,
-                                                               Zustand / 9 % 3, Zustand / 27};
+                            Gewinntabelle::TBonusZaehler Bonus{Zustand % N, Zustand / N % N,
+                                                               Zustand / (N * N) % N,
+                                                               Zustand / (N * N * N)};
                             const auto A = Gewinntabelle::WerteAus(
                                 {L, M, R, Senkrecht(Stellung), RisikoEin, false}, Bonus,
                                 [Licht] { return Licht; });
