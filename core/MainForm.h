@@ -2,6 +2,7 @@
 
 #include "core/Umgebung.h"
 #include "core/Zustand.h"
+#include "discs/Scheibenregeln.h"
 #include "support/Besuchsjournal.h"
 #include "support/Klaenge.h"
 
@@ -126,12 +127,7 @@ public:
     void NaechstesSpielEinreihen();
 
     // ---- the discs (discs/Scheiben.cpp)
-    enum class TScheibe
-    {
-        Links,
-        Mitte,
-        Rechts
-    };
+    using TScheibe = Scheibenregeln::TScheibe;
     void RotateMitteClick();
     // Each fills its disc's target picture with Quelle turned by Winkel degrees about
     // (MitteX, MitteY), draws the spin picture on the discs that still turn, and sleeps one frame.
@@ -143,9 +139,9 @@ public:
     void ZeigeRuhebild(TScheibe Scheibe);
     // The symbol codes of the three resting discs from their target pictures.
     void CheckMarker();
-    // One disc's spin loop up to the limit Grenze (degrees); false when the game was declared
+    // One disc's spin: its draw, then its loop up to the limit; false when the game was declared
     // invalid or the program ends meanwhile, and nothing more of the game may run.
-    bool ScheibeDrehen(TScheibe Scheibe, int Grenze);
+    bool ScheibeDrehen(TScheibe Scheibe);
 
     // ---- the screw (discs/Schraube.cpp)
     void RotateBitmapSchraube(const QImage& Quelle, int MitteX, int MitteY, double Winkel);

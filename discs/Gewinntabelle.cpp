@@ -7,7 +7,7 @@ namespace {
 
 struct TZahlenregel
 {
-    int Code; // the code of the triple; Zahl3 with Mitte3 for the middle 3 alone
+    int Code; // the code of the triple; Marker::Drei with Mitte3 for the middle 3 alone
     bool Mitte3;
     const char16_t* Einsatz; // nullptr: the label keeps the "30 Cent" set beforehand
     const char16_t* Einfach;
@@ -17,11 +17,11 @@ struct TZahlenregel
 };
 
 constexpr TZahlenregel Zahlenregeln[] = {
-    {Zahl1, false, u"1 Euro", u"1,0", u"1 Euro gewonnen!", u"2,0", u"2 Euro gewonnen!"},
-    {Zahl2, false, u"2 Euro", u"2,0", u"2 Euro gewonnen!", u"4,0", u"4 Euro gewonnen!"},
-    {Zahl3, false, u"3 Euro", u"3,0", u"3 Euro gewonnen!", u"6,0", u"6 Euro gewonnen!"},
-    {Zahl3, true, nullptr, u"0,3", u"30 Cent gewonnen!", u"0,6", u"60 Cent gewonnen!"},
-    {Zahl4, false, u"4 Euro", u"4,0", u"4 Euro gewonnen!", u"8,0", u"8 Euro gewonnen!"},
+    {Marker::Eins, false, u"1 Euro", u"1,0", u"1 Euro gewonnen!", u"2,0", u"2 Euro gewonnen!"},
+    {Marker::Zwei, false, u"2 Euro", u"2,0", u"2 Euro gewonnen!", u"4,0", u"4 Euro gewonnen!"},
+    {Marker::Drei, false, u"3 Euro", u"3,0", u"3 Euro gewonnen!", u"6,0", u"6 Euro gewonnen!"},
+    {Marker::Drei, true, nullptr, u"0,3", u"30 Cent gewonnen!", u"0,6", u"60 Cent gewonnen!"},
+    {Marker::Vier, false, u"4 Euro", u"4,0", u"4 Euro gewonnen!", u"8,0", u"8 Euro gewonnen!"},
 };
 
 struct TFruchtregel
@@ -33,10 +33,10 @@ struct TFruchtregel
 };
 
 constexpr TFruchtregel Fruchtregeln[] = {
-    {Zitrone, TFrucht::Zitrone, u"10", u"10 Sonderspiele gewonnen!!!"},
-    {Erdbeere, TFrucht::Erdbeere, u"5", u"5 Sonderspiele gewonnen!!!"},
-    {Karotte, TFrucht::Karotte, u"15", u"15 Sonderspiele gewonnen!!!"},
-    {Kirsche, TFrucht::Kirsche, u"20", u"20 Sonderspiele gewonnen!!!"},
+    {Marker::Zitrone, TFrucht::Zitrone, u"10", u"10 Sonderspiele gewonnen!!!"},
+    {Marker::Erdbeere, TFrucht::Erdbeere, u"5", u"5 Sonderspiele gewonnen!!!"},
+    {Marker::Karotte, TFrucht::Karotte, u"15", u"15 Sonderspiele gewonnen!!!"},
+    {Marker::Kirsche, TFrucht::Kirsche, u"20", u"20 Sonderspiele gewonnen!!!"},
 };
 
 // The table's texts live as long as the program: shared, never copied.
@@ -56,7 +56,7 @@ public:
 
     TAuswertung Ergebnis()
     {
-        if (Stand.Mitte == Zahl3)
+        if (Stand.Mitte == Marker::Drei)
             Gib({TSchritt::TArt::Einsatzlabel, QStringLiteral("30 Cent")});
         if (Stand.Deaktiviert) {
             Gib({TSchritt::TArt::Meldung, QStringLiteral("  Spielabbruch durch Anwender!")});
@@ -101,7 +101,7 @@ private:
     bool Gilt(const TZahlenregel& Regel) const
     {
         if (Regel.Mitte3)
-            return Stand.Mitte == Zahl3 && !Dreier(Zahl3);
+            return Stand.Mitte == Marker::Drei && !Dreier(Marker::Drei);
         return Dreier(Regel.Code);
     }
 
@@ -163,7 +163,7 @@ private:
         int& Zaehler = Bonus[static_cast<int>(Regel.Frucht)];
         ++Zaehler;
         Gib({TSchritt::TArt::LampeAn, {}, Zaehler, false, false, false, Regel.Frucht});
-        if (Zaehler < 3)
+        if (Zaehler < LampenJeFrucht)
             return;
         Blinke(5, true, true, true);
         Gib({TSchritt::TArt::Sonderspiele, Text(Regel.Sonderspiele)});

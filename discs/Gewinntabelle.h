@@ -1,5 +1,7 @@
 #pragma once
 
+#include "discs/Marker.h"
+
 #include <QString>
 #include <array>
 #include <functional>
@@ -10,16 +12,6 @@
 // and sounds, the statistics tool only adds them up.
 namespace Gewinntabelle {
 
-// Symbol codes at rest: 1, 5, 3, 7 the numbers 1 to 4; 2, 4, 6, 8 the fruits; 0 none read.
-inline constexpr int Zahl1 = 1;
-inline constexpr int Zitrone = 2;
-inline constexpr int Zahl3 = 3;
-inline constexpr int Erdbeere = 4;
-inline constexpr int Zahl2 = 5;
-inline constexpr int Karotte = 6;
-inline constexpr int Zahl4 = 7;
-inline constexpr int Kirsche = 8;
-
 enum class TFrucht
 {
     Zitrone,
@@ -28,7 +20,9 @@ enum class TFrucht
     Kirsche
 };
 
-// Lamps lit per fruit, 0 to 2 between games, indexed by TFrucht.
+// Each fruit has three lamps; the third one lit completes its series.
+inline constexpr int LampenJeFrucht = 3;
+// Lamps lit per fruit, 0 to LampenJeFrucht - 1 between games, indexed by TFrucht.
 using TBonusZaehler = std::array<int, 4>;
 
 enum class TRisikoErgebnis
@@ -65,6 +59,7 @@ struct TSchritt
 
 struct TSpielstand
 {
+    // The symbol codes read (Marker::TSymbol).
     int Links = 0;
     int Mitte = 0;
     int Rechts = 0;

@@ -1,32 +1,28 @@
 #include "discs/Marker.h"
 
-namespace {
-
-struct TBereich
-{
-    int Code;
-    quint32 Von; // included
-    quint32 Bis; // excluded
-};
-
-// In the order in which the ranges are tried.
-constexpr TBereich Bereiche[] = {
-    {Marker::Eins, 0xFF0000, 0xFF000A},    {Marker::Zwei, 0x80D7F0, 0x812610},
-    {Marker::Drei, 0xFF00DC, 0xFF0136},    {Marker::Vier, 0xFFFF00, 0xFFFF1E},
-    {Marker::Zitrone, 0x00F89B, 0x00F963}, {Marker::Erdbeere, 0x2EE8EF, 0x2F370F},
-    {Marker::Karotte, 0x2D6DEC, 0x2DBC0C}, {Marker::Kirsche, 0x2222F5, 0x222AC5},
-};
-
-} // namespace
-
 namespace Marker {
+
+quint32 Markerfarbe(TSymbol Symbol)
+{
+    for (const TMarker& M : Markertabelle)
+        if (M.Symbol == Symbol)
+            return M.Farbe;
+    return 0;
+}
+
+TSymbol SymbolBeiWinkel(int Winkel)
+{
+    constexpr int Unten = 4; // the sector at 6 o'clock before the artwork turns
+    const int Gedreht = (Winkel / 45) % 8;
+    return Sektoren[(Unten - Gedreht + 8) % 8];
+}
 
 int Symbolcode(quint32 Farbe, int Bisher)
 {
     int Code = Bisher;
-    for (const TBereich& Bereich : Bereiche)
-        if (Farbe >= Bereich.Von && Farbe < Bereich.Bis)
-            Code = Bereich.Code;
+    for (const TMarker& M : Markertabelle)
+        if (Farbe >= M.Von && Farbe < M.Bis)
+            Code = M.Symbol;
     return Code;
 }
 

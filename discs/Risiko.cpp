@@ -1,13 +1,22 @@
 // The risk game on a number win, and its switch.
 
 #include "core/MainForm.h"
+#include "discs/Scheibenregeln.h"
 #include "ui/Bedienelemente.h"
+
+#include <array>
 
 namespace {
 
-void ZeigeNurLicht(TMainForm& F, TBild* Licht)
+// The ladder's lights from the top, 2X, 1X, 0X: in the order of Gewinntabelle::TRisikoErgebnis.
+std::array<TBild*, 3> Lichter(const TMainForm& F)
 {
-    for (TBild* Jedes : {F.Image2mal, F.Image1mal, F.Image0mal})
+    return {F.Image2mal, F.Image1mal, F.Image0mal};
+}
+
+void ZeigeNurLicht(const TMainForm& F, const TBild* Licht)
+{
+    for (TBild* Jedes : Lichter(F))
         Jedes->setVisible(Jedes == Licht);
 }
 
@@ -25,7 +34,7 @@ void TMainForm::RisikoSpiel()
 
     const int Runden = Zufallszahl(60) + 20;
     for (int Runde = 0; Runde < Runden && !StopAngefordert; ++Runde) {
-        for (TBild* Licht : {Image2mal, Image1mal, Image0mal}) {
+        for (TBild* Licht : Lichter(*this)) {
             if (!Warte(10))
                 return;
             ZeigeNurLicht(*this, Licht);
@@ -35,9 +44,8 @@ void TMainForm::RisikoSpiel()
         }
     }
 
-    // Each light with probability 1/3: 20 of the 60 numbers lose, 20 are even, 20 odd.
-    const int m = Zufallszahl(60);
-    ZeigeNurLicht(*this, m < 20 ? Image0mal : m % 2 == 0 ? Image1mal : Image2mal);
+    const auto Ergebnis = Scheibenregeln::Risikolicht(Zufallszahl(Scheibenregeln::Risikoziehungen));
+    ZeigeNurLicht(*this, Lichter(*this)[static_cast<std::size_t>(Ergebnis)]);
     if (!Warte(500))
         return;
     StopBtnGruen->hide();

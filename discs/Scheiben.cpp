@@ -1,8 +1,8 @@
 // The three discs: the spin loops, the frames and resting pictures, and the symbol detection.
 
 #include "core/MainForm.h"
-#include "discs/Marker.h"
-#include "discs/Rotation.h"
+#include "discs/Scheibenbild.h"
+#include "discs/Scheibenregeln.h"
 #include "support/Zeitraffer.h"
 #include "ui/Bedienelemente.h"
 #include "ui/ImageWindow.h"
@@ -11,26 +11,6 @@
 #include <QTimer>
 
 namespace {
-
-struct TDrehplan
-{
-    int Moeglichkeiten; // the draw r is uniform in 0 .. Moeglichkeiten - 1
-    int Zuschlag;       // degrees added to 45 r for the limit
-    int Schritt;        // degrees per frame
-};
-
-constexpr TDrehplan Drehplan(TMainForm::TScheibe Scheibe)
-{
-    switch (Scheibe) {
-    case TMainForm::TScheibe::Links:
-        return {45, 100, 135};
-    case TMainForm::TScheibe::Mitte:
-        return {60, 100, 45};
-    case TMainForm::TScheibe::Rechts:
-        break;
-    }
-    return {12, 800, 45};
-}
 
 class TZaehlerImStapel
 {
@@ -44,37 +24,9 @@ private:
     int& Zaehler;
 };
 
-TBildzeilen Zeilen(QImage& Bild)
-{
-    return {Bild.bits(), Bild.width(), Bild.height(), Bild.bytesPerLine()};
-}
-
-TBildzeilen Zeilen(const QImage& Bild)
-{
-    // The rotation only reads its source; constBits() keeps the picture's data unshared.
-    return {const_cast<uchar*>(Bild.constBits()), Bild.width(), Bild.height(), Bild.bytesPerLine()};
-}
-
-// Ziel becomes Quelle (24 bits) turned by Winkel; Ziel keeps its memory when its size fits.
-void DreheInZiel(const QImage& Quelle, QImage& Ziel, int MitteX, int MitteY, double Winkel)
-{
-    if (Ziel.size() != Quelle.size() || Ziel.format() != QImage::Format_RGB888)
-        Ziel = QImage(Quelle.size(), QImage::Format_RGB888);
-    Rotation::Drehe(Zeilen(Quelle), Zeilen(Ziel), MitteX, MitteY, Winkel);
-}
-
 void Bildpause()
 {
     Zeitraffer::Schlafe(50);
-}
-
-int Code(const QImage& Bild, int Bisher)
-{
-    const QPoint Punkt = Marker::Messpunkt(Bild.width(), Bild.height());
-    if (!Bild.valid(Punkt))
-        return Bisher;
-    const QRgb Farbe = Bild.pixel(Punkt);
-    return Marker::Symbolcode(Marker::Bgr(qRed(Farbe), qGreen(Farbe), qBlue(Farbe)), Bisher);
 }
 
 } // namespace
@@ -100,11 +52,7 @@ void TMainForm::RotateLinksClick()
     Label1->SetCaption(QString());
     SpielLaeuft = true;
     StopAngefordert = false;
-    const int Grenze = 45 * Zufallszahl(Drehplan(TScheibe::Links).Moeglichkeiten) + 100;
-    LinksGestoppt = false;
-    SchnellZaehler = 0;
-    Zeitraffer::Einschalten(*TimerSchnellDrehendeScheibe);
-    if (!ScheibeDrehen(TScheibe::Links, Grenze))
+    if (!ScheibeDrehen(TScheibe::Links))
         return;
     if (LinksGestoppt)
         ZeigeRuhebild(TScheibe::Links);
@@ -123,11 +71,7 @@ void TMainForm::RotateMitteClick()
 {
     Zeitraffer::Einschalten(*TimerSpieldauer);
     StopAngefordert = false;
-    const int Grenze = 45 * Zufallszahl(Drehplan(TScheibe::Mitte).Moeglichkeiten) + 100;
-    MitteGestoppt = false;
-    SchnellZaehler = 0;
-    Zeitraffer::Einschalten(*TimerSchnellDrehendeScheibe);
-    if (!ScheibeDrehen(TScheibe::Mitte, Grenze))
+    if (!ScheibeDrehen(TScheibe::Mitte))
         return;
     StopBtnGruen->hide();
     RotateRechtsClick();
@@ -136,11 +80,7 @@ void TMainForm::RotateMitteClick()
 void TMainForm::RotateRechtsClick()
 {
     Zeitraffer::Einschalten(*TimerSpieldauer);
-    const int Grenze = 45 * Zufallszahl(Drehplan(TScheibe::Rechts).Moeglichkeiten) + 800;
-    RechtsGestoppt = false;
-    SchnellZaehler = 0;
-    Zeitraffer::Einschalten(*TimerSchnellDrehendeScheibe);
-    if (!ScheibeDrehen(TScheibe::Rechts, Grenze))
+    if (!ScheibeDrehen(TScheibe::Rechts))
         return;
     StopBtnGruen->hide();
     if (StopAngefordert || RechtsGestoppt)
@@ -151,13 +91,17 @@ void TMainForm::RotateRechtsClick()
     Auswerten();
 }
 
-bool TMainForm::ScheibeDrehen(TScheibe Scheibe, int Grenze)
+bool TMainForm::ScheibeDrehen(TScheibe Scheibe)
 {
     const TZaehlerImStapel Tiefe(Drehtiefe);
-    const int Schritt = Drehplan(Scheibe).Schritt;
+    const Scheibenregeln::TDrehplan Plan = Scheibenregeln::Drehplan(Scheibe);
+    const int Grenze = Scheibenregeln::Grenze(Scheibe, Zufallszahl(Plan.Ziehungen));
     bool& Endanflug = Scheibe == TScheibe::Links   ? LinksGestoppt
                       : Scheibe == TScheibe::Mitte ? MitteGestoppt
                                                    : RechtsGestoppt;
+    Endanflug = false;
+    SchnellZaehler = 0;
+    Zeitraffer::Einschalten(*TimerSchnellDrehendeScheibe);
     const QImage Vorlage = ImageOriginal->Picture().convertToFormat(QImage::Format_RGB888);
     const int MitteX = Rotation::Mitte(Vorlage.width());
     const int MitteY = Rotation::Mitte(Vorlage.height());
@@ -190,8 +134,8 @@ bool TMainForm::ScheibeDrehen(TScheibe Scheibe, int Grenze)
         // A free re-spin nested in here may have found the game invalid.
         if (ProgrammEndet || SpielAbgebrochen)
             return false;
-        Winkel = TimerSpieldauer->isActive() ? Schritt : Winkel + Schritt;
-        if (Winkel >= Grenze - Schritt) {
+        Winkel = Scheibenregeln::NaechsterWinkel(Winkel, Plan.Schritt, TimerSpieldauer->isActive());
+        if (Scheibenregeln::ImEndanflug(Winkel, Grenze, Plan.Schritt)) {
             Endanflug = true;
             TimerSchnellDrehendeScheibe->stop();
             if (Scheibe == TScheibe::Mitte)
@@ -203,7 +147,7 @@ bool TMainForm::ScheibeDrehen(TScheibe Scheibe, int Grenze)
 
 void TMainForm::RotateBitmapLinks(const QImage& Quelle, int MitteX, int MitteY, double Winkel)
 {
-    DreheInZiel(Quelle, ZielbildLinks, MitteX, MitteY, Winkel);
+    Scheibenbild::DreheInZiel(Quelle, ZielbildLinks, MitteX, MitteY, Winkel);
     const QImage& Spinbild = ImageDrehendeScheibe->Picture();
     ScheibeMitte->ZeichneDarueber(Spinbild);
     ScheibeRechts->ZeichneDarueber(Spinbild);
@@ -213,7 +157,7 @@ void TMainForm::RotateBitmapLinks(const QImage& Quelle, int MitteX, int MitteY, 
 
 void TMainForm::RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, double Winkel)
 {
-    DreheInZiel(Quelle, ZielbildMitte, MitteX, MitteY, Winkel);
+    Scheibenbild::DreheInZiel(Quelle, ZielbildMitte, MitteX, MitteY, Winkel);
     const QImage& Spinbild = ImageDrehendeScheibe->Picture();
     ScheibeRechts->ZeichneDarueber(Spinbild);
     ScheibeMitte->ZeichneDarueber(Spinbild);
@@ -224,7 +168,7 @@ void TMainForm::RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, 
 
 void TMainForm::RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY, double Winkel)
 {
-    DreheInZiel(Quelle, ZielbildRechts, MitteX, MitteY, Winkel);
+    Scheibenbild::DreheInZiel(Quelle, ZielbildRechts, MitteX, MitteY, Winkel);
     ScheibeRechts->ZeichneDarueber(ImageDrehendeScheibe->Picture());
     Bildpause();
 }
@@ -248,7 +192,7 @@ void TMainForm::ZeigeRuhebild(TScheibe Scheibe)
 
 void TMainForm::CheckMarker()
 {
-    SymbolLinks = Code(ZielbildLinks, SymbolLinks);
-    SymbolMitte = Code(ZielbildMitte, SymbolMitte);
-    SymbolRechts = Code(ZielbildRechts, SymbolRechts);
+    SymbolLinks = Scheibenbild::Symbolcode(ZielbildLinks, SymbolLinks);
+    SymbolMitte = Scheibenbild::Symbolcode(ZielbildMitte, SymbolMitte);
+    SymbolRechts = Scheibenbild::Symbolcode(ZielbildRechts, SymbolRechts);
 }

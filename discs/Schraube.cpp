@@ -1,24 +1,14 @@
 // The screw that turns between games, and the flickering spin picture of the turning discs.
 
 #include "core/MainForm.h"
-#include "discs/Rotation.h"
+#include "discs/Scheibenbild.h"
+#include "discs/Scheibenregeln.h"
 #include "support/Zeitraffer.h"
 #include "ui/Bedienelemente.h"
 
 #include <QCoreApplication>
 #include <QPainter>
 #include <QTimer>
-
-namespace {
-
-TBildzeilen Zeilen(QImage& Bild)
-{
-    return {Bild.bits(), Bild.width(), Bild.height(), Bild.bytesPerLine()};
-}
-
-constexpr QRgb Schlitzfarbe = qRgb(0xC0, 0xC0, 0xC0);
-
-} // namespace
 
 void TMainForm::SchraubenTimerTimer()
 {
@@ -28,9 +18,7 @@ void TMainForm::SchraubenTimerTimer()
         Label1Zentrieren();
         Label1Zentriert = Label1Stand();
     }
-    if (SchraubenWinkel == 360)
-        SchraubenWinkel = 0;
-    SchraubenWinkel += 45;
+    SchraubenWinkel = Scheibenregeln::NaechsterSchraubenwinkel(SchraubenWinkel);
     const QImage& Schraube = ImageOriginalSchraube->Picture();
     RotateBitmapSchraube(Schraube, Rotation::Mitte(Schraube.width()),
                          Rotation::Mitte(Schraube.height()), SchraubenWinkel);
@@ -44,11 +32,7 @@ TMainForm::TLabelStand TMainForm::Label1Stand() const
 
 void TMainForm::RotateBitmapSchraube(const QImage& Quelle, int MitteX, int MitteY, double Winkel)
 {
-    QImage Vorlage = Quelle.convertToFormat(QImage::Format_RGB888);
-    if (ZielbildSchraube.size() != Vorlage.size() ||
-        ZielbildSchraube.format() != QImage::Format_RGB888)
-        ZielbildSchraube = QImage(Vorlage.size(), QImage::Format_RGB888);
-    Rotation::Drehe(Zeilen(Vorlage), Zeilen(ZielbildSchraube), MitteX, MitteY, Winkel);
+    Scheibenbild::DreheInZiel(Quelle, ZielbildSchraube, MitteX, MitteY, Winkel);
     QImage& Bild = ImageSchraube->PictureBearbeiten();
     {
         QPainter Maler(&Bild);
@@ -60,9 +44,9 @@ void TMainForm::RotateBitmapSchraube(const QImage& Quelle, int MitteX, int Mitte
 void TMainForm::CheckSchraube()
 {
     const QImage& Bild = ImageSchraube->Picture();
-    const QPoint Punkt(13, 3);
+    const QPoint Punkt = Scheibenregeln::Schlitzpunkt;
     SchraubeSenkrecht =
-        Bild.valid(Punkt) && (Bild.pixel(Punkt) & 0xFFFFFF) == (Schlitzfarbe & 0xFFFFFF);
+        Bild.valid(Punkt) && Scheibenbild::Farbe(Bild, Punkt) == Scheibenregeln::Schlitzfarbe;
 }
 
 void TMainForm::TimerSchnellDrehendeScheibeTimer()
@@ -81,7 +65,7 @@ void TMainForm::TimerSchnellDrehendeScheibeTimer()
 
 void TMainForm::SpiegelnVertikal(const QImage& Quelle, QImage& Ziel)
 {
-    QImage Vorlage = Quelle.convertToFormat(QImage::Format_RGB888);
+    const QImage Vorlage = Quelle.convertToFormat(QImage::Format_RGB888);
     Ziel = QImage(Vorlage.size(), QImage::Format_RGB888);
-    Rotation::SpiegleVertikal(Zeilen(Vorlage), Zeilen(Ziel));
+    Rotation::SpiegleVertikal(Scheibenbild::Zeilen(Vorlage), Scheibenbild::Zeilen(Ziel));
 }

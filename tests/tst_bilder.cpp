@@ -1,5 +1,6 @@
 // The machine's pictures as the program finds them in its resources: sizes, formats, the colour
 // markers of the disc artwork under every resting angle, the screw's slot, and the money's classes.
+#include "discs/Scheibenbild.h"
 #include "tests/testmain.h"
 #include <QFile>
 #include <QImage>
@@ -22,61 +23,15 @@ QImage Lade(const QString& Datei)
 // A colour as the window toolkit writes it: 0xBBGGRR.
 quint32 Bgr(QRgb Farbe)
 {
-    return (quint32(qBlue(Farbe)) << 16) | (quint32(qGreen(Farbe)) << 8) | quint32(qRed(Farbe));
+    return Marker::Bgr(qRed(Farbe), qGreen(Farbe), qBlue(Farbe));
 }
 
-// The rotation of the discs and of the screw: nearest neighbour, inverse mapping in half pixels,
-// about the centre taken to the nearest integer; outside the source the target is black.
-QImage Gedreht(const QImage& Quelle, double Winkel)
-{
-    const QImage Q = Quelle.convertToFormat(QImage::Format_RGB888);
-    const int Breite = Q.width(), Hoehe = Q.height();
-    const int Mx = int(std::lround(Breite / 2.0)), My = int(std::lround(Hoehe / 2.0));
-    const long double Pi = 3.14159265358979323846264338327950288L;
-    const double t = double(Winkel * (-Pi / 180));
-    const double c = std::cos(t), s = std::sin(t);
-    QImage Ziel(Breite, Hoehe, QImage::Format_RGB888);
-    for (int y = Hoehe - 1; y >= 0; --y) {
-        for (int x = Breite - 1; x >= 0; --x) {
-            const int xx = 2 * (x - Mx) + 1, yy = 2 * (y - My) + 1;
-            const int u = int(std::nearbyint(xx * c - yy * s));
-            const int v = int(std::nearbyint(xx * s + yy * c));
-            const int sx = Mx + u / 2, sy = My + v / 2;
-            const bool Innen = sx >= 0 && sx <= Breite - 1 && sy >= 0 && sy <= Hoehe - 1;
-            Ziel.setPixel(x, y, Innen ? Q.pixel(sx, sy) : qRgb(0, 0, 0));
-        }
-    }
-    return Ziel;
-}
-
-// The symbol code of a marker colour: ranges tested in the order 1, 5, 3, 7, 2, 4, 6, 8,
-// low bound included, high bound excluded; 0 for no range.
-int Symbolcode(quint32 Farbe)
-{
-    struct Bereich
-    {
-        int Code;
-        quint32 Von, Bis;
-    };
-    static const Bereich Bereiche[] = {
-        {1, 0xFF0000, 0xFF000A}, {5, 0x80D7F0, 0x812610}, {3, 0xFF00DC, 0xFF0136},
-        {7, 0xFFFF00, 0xFFFF1E}, {2, 0x00F89B, 0x00F963}, {4, 0x2EE8EF, 0x2F370F},
-        {6, 0x2D6DEC, 0x2DBC0C}, {8, 0x2222F5, 0x222AC5},
-    };
-    int Code = 0;
-    for (const Bereich& B : Bereiche)
-        if (Farbe >= B.Von && Farbe < B.Bis)
-            Code = B.Code;
-    return Code;
-}
+using Scheibenbild::Gedreht;
 
 int CodeAmPruefpunkt(const QImage& Scheibe)
 {
-    return Symbolcode(Bgr(Scheibe.pixel(Scheibe.width() / 2, Scheibe.height() / 2 + 5)));
+    return Scheibenbild::Symbolcode(Scheibe, Marker::KeinSymbol);
 }
-
-const QStringList Markerfarben = {"0xff0000", "0x00f8ff", "0xff00ff", "0x2f0fff",
-                                  "0x80ff00", "0x2d94fc", "0xffff00", "0x2226dd"};
 
 } // namespace
 
@@ -358,8 +313,8 @@ void TestBilder::markerradIstOhneZwischentoeneGefuellt()
 {
     const QImage Scheibe = Lade("ImageOriginal.bmp");
     QSet<quint32> Erlaubt = {0xFFFFFF};
-    for (const QString& Farbe : Markerfarben)
-        Erlaubt.insert(Farbe.toUInt(nullptr, 16));
+    for (const Marker::TMarker& Keil : Marker::Markertabelle)
+        Erlaubt.insert(Keil.Farbe);
     QSet<quint32> Gefunden;
     for (int y = 113; y <= 137; ++y) {
         for (int x = 113; x <= 137; ++x) {

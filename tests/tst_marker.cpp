@@ -1,7 +1,7 @@
 // The symbol under the arrow: the marker ranges, and the real disc artwork turned by the real
 // rotation to every resting angle, also stretched as the left disc is; the screw's slot.
-#include "discs/Marker.h"
-#include "discs/Rotation.h"
+#include "discs/Scheibenbild.h"
+#include "discs/Scheibenregeln.h"
 #include "tests/testmain.h"
 
 #include <QImage>
@@ -9,26 +9,12 @@
 
 namespace {
 
-TBildzeilen Zeilen(QImage& Bild)
-{
-    return {Bild.bits(), Bild.width(), Bild.height(), Bild.bytesPerLine()};
-}
-
 QImage Gedreht(const QString& Datei, double Winkel)
 {
-    QImage Quelle =
-        QImage(QStringLiteral(":/bilder/") + Datei).convertToFormat(QImage::Format_RGB888);
-    QImage Ziel(Quelle.size(), QImage::Format_RGB888);
-    Rotation::Drehe(Zeilen(Quelle), Zeilen(Ziel), Rotation::Mitte(Quelle.width()),
-                    Rotation::Mitte(Quelle.height()), Winkel);
-    return Ziel;
+    return Scheibenbild::Gedreht(QImage(QStringLiteral(":/bilder/") + Datei), Winkel);
 }
 
-quint32 Farbe(const QImage& Bild, QPoint Punkt)
-{
-    const QRgb Wert = Bild.pixel(Punkt);
-    return Marker::Bgr(qRed(Wert), qGreen(Wert), qBlue(Wert));
-}
+using Scheibenbild::Farbe;
 
 } // namespace
 
@@ -52,18 +38,12 @@ void TestMarker::bereichsgrenzen_data()
     QTest::addColumn<quint32>("farbe");
     QTest::addColumn<int>("bisher");
     QTest::addColumn<int>("code");
-    const struct
-    {
-        int Code;
-        quint32 Von, Bis;
-    } Bereiche[] = {{1, 0xFF0000, 0xFF000A}, {2, 0x00F89B, 0x00F963}, {3, 0xFF00DC, 0xFF0136},
-                    {4, 0x2EE8EF, 0x2F370F}, {5, 0x80D7F0, 0x812610}, {6, 0x2D6DEC, 0x2DBC0C},
-                    {7, 0xFFFF00, 0xFFFF1E}, {8, 0x2222F5, 0x222AC5}};
-    for (const auto& B : Bereiche) {
-        QTest::addRow("%d untere Grenze", B.Code) << B.Von << 0 << B.Code;
-        QTest::addRow("%d obere Grenze - 1", B.Code) << B.Bis - 1 << 0 << B.Code;
-        QTest::addRow("%d obere Grenze gehoert nicht dazu", B.Code) << B.Bis << 0 << 0;
-        QTest::addRow("%d unter der Grenze", B.Code) << B.Von - 1 << 0 << 0;
+    for (const Marker::TMarker& B : Marker::Markertabelle) {
+        const int Code = B.Symbol;
+        QTest::addRow("%d untere Grenze", Code) << B.Von << 0 << Code;
+        QTest::addRow("%d obere Grenze - 1", Code) << B.Bis - 1 << 0 << Code;
+        QTest::addRow("%d obere Grenze gehoert nicht dazu", Code) << B.Bis << 0 << 0;
+        QTest::addRow("%d unter der Grenze", Code) << B.Von - 1 << 0 << 0;
     }
     QTest::newRow("unbekannt laesst den Code") << quint32(0xFFFFFF) << 6 << 6;
     QTest::newRow("schwarz laesst den Code") << quint32(0) << 3 << 3;
@@ -101,7 +81,7 @@ void TestMarker::ruhewinkelZeigtSeinSymbol_data()
     for (int Seite : {0, 187, 212, 313, 375}) {
         for (int Winkel = 0; Winkel <= 1260; Winkel += 45)
             QTest::addRow("%d Grad, Seite %d", Winkel, Seite)
-                << Winkel << Seite << (Winkel / 45) % 8 + 1;
+                << Winkel << Seite << int(Marker::SymbolBeiWinkel(Winkel));
     }
 }
 
@@ -123,7 +103,9 @@ void TestMarker::schraubeZeigtSchlitzNurSenkrecht_data()
     QTest::addColumn<quint32>("farbe");
     for (int Winkel = 45; Winkel <= 360; Winkel += 45)
         QTest::addRow("%d Grad", Winkel)
-            << Winkel << (Winkel % 180 == 90 ? quint32(0xC0C0C0) : quint32(0x9A7069));
+            << Winkel
+            << (Scheibenregeln::SchraubeSenkrecht(Winkel) ? Scheibenregeln::Schlitzfarbe
+                                                          : Scheibenregeln::Kopffarbe);
 }
 
 void TestMarker::schraubeZeigtSchlitzNurSenkrecht()

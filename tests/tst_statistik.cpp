@@ -38,7 +38,7 @@ void TestStatistik::symbolwahrscheinlichkeitenDerScheiben()
     QList<int> Gezaehlt(8, 0);
     // The machine's artwork, turned and read as the machine does, and the artwork's layout.
     const TScheiben Gedreht = ScheibenAusRuhewinkeln(CodeDurchDrehung(Scheibenkunstwerk()));
-    const TScheiben Scheiben = ScheibenAusRuhewinkeln(CodeDesKunstwerks);
+    const TScheiben Scheiben = ScheibenAusRuhewinkeln(Marker::SymbolBeiWinkel);
     QCOMPARE(Gedreht[scheibe], Scheiben[scheibe]);
     for (int Code : Scheiben[scheibe])
         ++Gezaehlt[Code - 1];
@@ -63,7 +63,7 @@ void TestStatistik::ruhewinkelAnDenRaendern()
     QFETCH(int, scheibe);
     QFETCH(int, r);
     QFETCH(int, winkel);
-    QCOMPARE(Ruhewinkel(TScheibe(scheibe), r), winkel);
+    QCOMPARE(Scheibenregeln::Ruhewinkel(Scheibenregeln::TScheibe(scheibe), r), winkel);
 }
 
 // Discs that (nearly) always show one code, worked out by hand.
@@ -138,7 +138,7 @@ void TestStatistik::exaktAufVonHandRechenbarenScheiben()
 
 void TestStatistik::simulationTrifftDieExaktenZahlen()
 {
-    const TScheiben Scheiben = ScheibenAusRuhewinkeln(CodeDesKunstwerks);
+    const TScheiben Scheiben = ScheibenAusRuhewinkeln(Marker::SymbolBeiWinkel);
     for (bool RisikoEin : {true, false}) {
         const TZaehlung Z = Simuliere(Scheiben, RisikoEin, 300000, 20261208, 2);
         QCOMPARE(Z.Spiele, 300000u);
@@ -151,7 +151,7 @@ void TestStatistik::simulationTrifftDieExaktenZahlen()
 
 void TestStatistik::simulationHaengtNurVonDerSaatAb()
 {
-    const TScheiben Scheiben = ScheibenAusRuhewinkeln(CodeDesKunstwerks);
+    const TScheiben Scheiben = ScheibenAusRuhewinkeln(Marker::SymbolBeiWinkel);
     const TZaehlung Einer = Simuliere(Scheiben, true, 200000, 7, 1);
     const TZaehlung Drei = Simuliere(Scheiben, true, 200000, 7, 3);
     const TZaehlung Andere = Simuliere(Scheiben, true, 200000, 8, 3);

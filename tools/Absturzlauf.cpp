@@ -39,23 +39,9 @@ enum class TAbschnitt
 
 const char* Name(TAbschnitt Abschnitt)
 {
-    switch (Abschnitt) {
-    case TAbschnitt::Ruhe:
-        return "Ruhe";
-    case TAbschnitt::Einzahlung:
-        return "Einzahlung";
-    case TAbschnitt::Warten:
-        return "Warten";
-    case TAbschnitt::Drehung:
-        return "Drehung";
-    case TAbschnitt::Auswertung:
-        return "Auswertung";
-    case TAbschnitt::Risiko:
-        return "Risiko";
-    case TAbschnitt::Auszahlung:
-        break;
-    }
-    return "Auszahlung";
+    constexpr const char* Namen[] = {"Ruhe",       "Einzahlung", "Warten",    "Drehung",
+                                     "Auswertung", "Risiko",     "Auszahlung"};
+    return Namen[static_cast<int>(Abschnitt)];
 }
 
 TAbschnitt AbschnittVon(const TMainForm& F)

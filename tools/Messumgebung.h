@@ -4,10 +4,15 @@
 // own, with the sounds off unless the tool brings them, so a measurement touches none of the
 // player's settings; offscreen when no display is there.
 
+#include "core/MainForm.h"
+
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <sys/resource.h>
 
 class TMessumgebung
 {
@@ -54,3 +59,28 @@ private:
     QTemporaryDir Konfiguration;
     QTemporaryDir Programmordner;
 };
+
+// The processor time the whole process has used so far, user and system, in seconds.
+inline double Prozessorsekunden()
+{
+    rusage Verbrauch{};
+    getrusage(RUSAGE_SELF, &Verbrauch);
+    auto Sekunden = [](const timeval& Zeit) { return Zeit.tv_sec + Zeit.tv_usec / 1e6; };
+    return Sekunden(Verbrauch.ru_utime) + Sekunden(Verbrauch.ru_stime);
+}
+
+// The first argument as a whole number from Von to Bis; Vorgabe when there is none.
+inline int ZahlAusArgument(int argc, char* argv[], int Von, int Bis, int Vorgabe)
+{
+    return argc > 1 ? qBound(Von, QByteArray(argv[1]).toInt(), Bis) : Vorgabe;
+}
+
+// One game of 20 Cent that lasts Spieldauer seconds, without automatic start; returns when it
+// has ended.
+inline void SpieleEinSpiel(TMainForm& Fenster, int Spieldauer)
+{
+    Fenster.TrackBar1->setValue(Spieldauer);
+    Fenster.AutoStartCheckBox->setChecked(false);
+    Fenster.SpielGeldSpeicher = BcdFromText("0,2");
+    Fenster.AutoStartClick();
+}

@@ -8,23 +8,12 @@
 #include "tools/Messumgebung.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
-#include <QSlider>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
-#include <sys/resource.h>
 
 namespace {
-
-double Prozessorsekunden()
-{
-    rusage Verbrauch{};
-    getrusage(RUSAGE_SELF, &Verbrauch);
-    auto Sekunden = [](const timeval& Zeit) { return Zeit.tv_sec + Zeit.tv_usec / 1e6; };
-    return Sekunden(Verbrauch.ru_utime) + Sekunden(Verbrauch.ru_stime);
-}
 
 // Lets the machine wait Sekunden after a settling time, prints its load, then calls Weiter.
 void MisstRuhe(const char* Wann, int Sekunden, std::function<void()> Weiter)
@@ -53,15 +42,12 @@ int main(int argc, char* argv[])
         return 1;
 
     QApplication Anwendung(argc, argv);
-    const int Sekunden = argc > 1 ? qBound(1, QByteArray(argv[1]).toInt(), 3600) : 20;
+    const int Sekunden = ZahlAusArgument(argc, argv, 1, 3600, 20);
     TMainForm MainForm;
     bool Gespielt = false;
     QObject::connect(&MainForm, &TMainForm::StartAbgeschlossen, [&] {
         MisstRuhe("Vor dem ersten Spiel", Sekunden, [&] {
-            MainForm.TrackBar1->setValue(1);
-            MainForm.AutoStartCheckBox->setChecked(false);
-            MainForm.SpielGeldSpeicher = BcdFromText("0,2");
-            MainForm.AutoStartClick();
+            SpieleEinSpiel(MainForm, 1);
             Gespielt = !MainForm.SpielLaeuft;
             MisstRuhe("Zwischen zwei Spielen", Sekunden, [] { QCoreApplication::exit(0); });
         });

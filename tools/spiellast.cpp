@@ -7,25 +7,11 @@
 #include "tools/Messumgebung.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QSlider>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
-
-double Prozessorsekunden()
-{
-    rusage Verbrauch{};
-    getrusage(RUSAGE_SELF, &Verbrauch);
-    auto Sekunden = [](const timeval& Zeit) { return Zeit.tv_sec + Zeit.tv_usec / 1e6; };
-    return Sekunden(Verbrauch.ru_utime) + Sekunden(Verbrauch.ru_stime);
-}
 
 struct TMessung
 {
@@ -50,21 +36,18 @@ struct TMessung
 
 int main(int argc, char* argv[])
 {
+    const int Spieldauer = ZahlAusArgument(argc, argv, 1, 8, 1);
     TMessumgebung Umgebungsordner;
     if (!Umgebungsordner.RichteEin("spiellast"))
         return 1;
 
     QApplication Anwendung(argc, argv);
-    const int Spieldauer = argc > 1 ? qBound(1, QByteArray(argv[1]).toInt(), 8) : 1;
     TMessung Messung;
     TBeobachtetesFenster MainForm;
     MainForm.Drehbild = [&Messung](int, int) { Messung.Bild(); };
     QObject::connect(&MainForm, &TMainForm::StartAbgeschlossen, [&] {
-        MainForm.TrackBar1->setValue(Spieldauer);
-        MainForm.AutoStartCheckBox->setChecked(false);
-        MainForm.SpielGeldSpeicher = BcdFromText("0,2");
         QTimer::singleShot(0, &MainForm, [&] {
-            MainForm.AutoStartClick();
+            SpieleEinSpiel(MainForm, Spieldauer);
             QCoreApplication::exit(0);
         });
     });

@@ -18,17 +18,9 @@ const char* const SchriftOrdner = "/usr/share/fonts/truetype/dejavu/";
 
 QString SchriftDatei(Schnitt Art)
 {
-    switch (Art) {
-    case Schnitt::Normal:
-        return "DejaVuSans.ttf";
-    case Schnitt::Fett:
-        return "DejaVuSans-Bold.ttf";
-    case Schnitt::SerifFett:
-        return "DejaVuSerif-Bold.ttf";
-    case Schnitt::MonoFett:
-        return "DejaVuSansMono-Bold.ttf";
-    }
-    return "DejaVuSans.ttf";
+    constexpr const char* Dateien[] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf",
+                                       "DejaVuSerif-Bold.ttf", "DejaVuSansMono-Bold.ttf"};
+    return Dateien[static_cast<int>(Art)];
 }
 
 QString Familie(Schnitt Art)
@@ -134,6 +126,17 @@ void Vorbereiten(QPainter& Maler)
     Maler.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
+void Setze(QPainter& Maler, const QPen& Stift, const QBrush& Pinsel)
+{
+    Maler.setPen(Stift);
+    Maler.setBrush(Pinsel);
+}
+
+QPen RunderStift(const QBrush& Farbe, double Breite)
+{
+    return QPen(Farbe, Breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
 QFont Schrift(Schnitt Art, double Pixel)
 {
     QFont Ergebnis(Familie(Art));
@@ -158,6 +161,14 @@ QPainterPath TextPfad(const QString& Text, const QFont& Schrift, QPointF Mitte)
     return Pfad;
 }
 
+QPainterPath Kurven(QPointF Anfang, std::initializer_list<std::array<double, 6>> Boegen)
+{
+    QPainterPath Pfad(Anfang);
+    for (const auto& [X1, Y1, X2, Y2, X, Y] : Boegen)
+        Pfad.cubicTo(X1, Y1, X2, Y2, X, Y);
+    return Pfad;
+}
+
 void KonturText(QPainter& Maler, const QString& Text, const QFont& Schrift, QPointF Mitte,
                 const QBrush& Fuellung, const QColor& Kontur, double Konturbreite)
 {
@@ -168,8 +179,7 @@ void KonturText(QPainter& Maler, const QString& Text, const QFont& Schrift, QPoi
             QString("\"%1\" reaches past the edge of its picture").arg(Text).toStdString());
     Maler.save();
     if (Konturbreite > 0) {
-        QPen Stift(Kontur, Konturbreite * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        Maler.strokePath(Pfad, Stift);
+        Maler.strokePath(Pfad, RunderStift(Kontur, Konturbreite * 2));
     }
     Maler.fillPath(Pfad, Fuellung);
     Maler.restore();
@@ -180,12 +190,10 @@ void Glanzlicht(QPainter& Maler, const QRectF& Rechteck, int Deckkraft)
     const QRectF Glanz(Rechteck.left() + Rechteck.width() * 0.18,
                        Rechteck.top() + Rechteck.height() * 0.06, Rechteck.width() * 0.64,
                        Rechteck.height() * 0.42);
-    QLinearGradient Verlauf(Glanz.topLeft(), Glanz.bottomLeft());
-    Verlauf.setColorAt(0, QColor(255, 255, 255, Deckkraft));
-    Verlauf.setColorAt(1, QColor(255, 255, 255, 0));
+    const auto Verlauf = Farbverlauf(QLinearGradient(Glanz.topLeft(), Glanz.bottomLeft()),
+                                     QColor(255, 255, 255, Deckkraft), QColor(255, 255, 255, 0));
     Maler.save();
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(Verlauf);
+    Setze(Maler, Qt::NoPen, Verlauf);
     Maler.drawEllipse(Glanz);
     Maler.restore();
 }

@@ -32,49 +32,38 @@ void Gluehbirne(QPainter& Maler, QPointF Mitte, double Radius, const QColor& Far
     Innen.setAlpha(90);
     Hof.setColorAt(0, Innen);
     Hof.setColorAt(1, Aussen);
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(Hof);
+    Setze(Maler, Qt::NoPen, Hof);
     Maler.drawEllipse(Mitte, Radius * 2.2, Radius * 2.2);
-    QRadialGradient Kolben(Mitte - QPointF(Radius * 0.3, Radius * 0.3), Radius * 1.2);
-    Kolben.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
-    Kolben.setColorAt(0.5, Farbe.lighter(130));
-    Kolben.setColorAt(1, Farbe.darker(140));
-    Maler.setPen(QPen(Farbe.darker(250), 0.8));
-    Maler.setBrush(Kolben);
+    const auto Kolben =
+        Farbverlauf(QRadialGradient(Mitte - QPointF(Radius * 0.3, Radius * 0.3), Radius * 1.2),
+                    QColor(0xFF, 0xFF, 0xFF), Farbe.lighter(130), Farbe.darker(140));
+    Setze(Maler, QPen(Farbe.darker(250), 0.8), Kolben);
     Maler.drawEllipse(Mitte, Radius, Radius);
 }
 
 QLinearGradient Chromverlauf(QPointF Von, QPointF Bis)
 {
-    QLinearGradient Verlauf(Von, Bis);
-    Verlauf.setColorAt(0.00, QColor(0x4A, 0x4E, 0x58));
-    Verlauf.setColorAt(0.25, QColor(0xE8, 0xEC, 0xF2));
-    Verlauf.setColorAt(0.50, QColor(0x9A, 0xA0, 0xAC));
-    Verlauf.setColorAt(0.80, QColor(0xD0, 0xD4, 0xDC));
-    Verlauf.setColorAt(1.00, QColor(0x3A, 0x3E, 0x48));
-    return Verlauf;
+    return MitStufen(QLinearGradient(Von, Bis), {{0.00, QColor(0x4A, 0x4E, 0x58)},
+                                                 {0.25, QColor(0xE8, 0xEC, 0xF2)},
+                                                 {0.50, QColor(0x9A, 0xA0, 0xAC)},
+                                                 {0.80, QColor(0xD0, 0xD4, 0xDC)},
+                                                 {1.00, QColor(0x3A, 0x3E, 0x48)}});
 }
 
 QLinearGradient Goldverlauf(QPointF Von, QPointF Bis)
 {
-    QLinearGradient Verlauf(Von, Bis);
-    Verlauf.setColorAt(0.0, QColor(0xFF, 0xF6, 0xC8));
-    Verlauf.setColorAt(0.45, QColor(0xFF, 0xC8, 0x30));
-    Verlauf.setColorAt(0.55, QColor(0xE0, 0x98, 0x10));
-    Verlauf.setColorAt(1.0, QColor(0xFF, 0xD8, 0x60));
-    return Verlauf;
+    return MitStufen(QLinearGradient(Von, Bis), {{0.0, QColor(0xFF, 0xF6, 0xC8)},
+                                                 {0.45, QColor(0xFF, 0xC8, 0x30)},
+                                                 {0.55, QColor(0xE0, 0x98, 0x10)},
+                                                 {1.0, QColor(0xFF, 0xD8, 0x60)}});
 }
 
 // The roof: a red marquee with the machine's name in gold between rows of bulbs.
 QImage Dach()
 {
-    QImage Bild = OpakesBild(920, 73);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
-    QLinearGradient Samt(0, 0, 0, 73);
-    Samt.setColorAt(0, QColor(0x50, 0x04, 0x10));
-    Samt.setColorAt(0.5, QColor(0xB0, 0x10, 0x24));
-    Samt.setColorAt(1, QColor(0x40, 0x02, 0x0C));
+    TLeinwand Maler(OpakesBild(920, 73));
+    const auto Samt = Farbverlauf(QLinearGradient(0, 0, 0, 73), QColor(0x50, 0x04, 0x10),
+                                  QColor(0xB0, 0x10, 0x24), QColor(0x40, 0x02, 0x0C));
     Maler.fillRect(QRectF(0, 0, 920, 73), Samt);
     Maler.fillRect(QRectF(0, 0, 920, 4), Chromverlauf(QPointF(0, 0), QPointF(0, 4)));
     Maler.fillRect(QRectF(0, 66, 920, 7), Chromverlauf(QPointF(0, 66), QPointF(0, 73)));
@@ -83,8 +72,8 @@ QImage Dach()
     const double Mitte = 449.5;
     // A dark plate behind the name.
     const QRectF Schild(Mitte - 150, 14, 300, 34);
-    Maler.setPen(QPen(Goldverlauf(Schild.topLeft(), Schild.bottomLeft()), 2.5));
-    Maler.setBrush(QColor(0x1A, 0x02, 0x06));
+    Setze(Maler, QPen(Goldverlauf(Schild.topLeft(), Schild.bottomLeft()), 2.5),
+          QColor(0x1A, 0x02, 0x06));
     Maler.drawRoundedRect(Schild, 17, 17);
     KonturText(Maler, "VORLIX", Schrift(Schnitt::SerifFett, 36), QPointF(Mitte, 31.5),
                Goldverlauf(QPointF(0, 16), QPointF(0, 46)), QColor(0x50, 0x10, 0x00), 2.0);
@@ -98,24 +87,21 @@ QImage Dach()
         KonturText(Maler, QString::fromUtf8("★"), Schrift(Schnitt::Fett, 28), QPointF(x, 32),
                    Goldverlauf(QPointF(0, 18), QPointF(0, 46)), QColor(0x50, 0x10, 0x00), 1.2);
     }
-    return Bild;
+    return Maler.Bild();
 }
 
 // A chrome column with a row of bulbs, at the outer edge of the cabinet.
 QImage Seitenleiste(int Breite, double Birnenmitte)
 {
-    QImage Bild = OpakesBild(Breite, 785);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(OpakesBild(Breite, 785));
     Maler.fillRect(QRectF(0, 0, Breite, 785), Chromverlauf(QPointF(0, 0), QPointF(Breite, 0)));
     const QRectF Rinne(Birnenmitte - 10, 8, 20, 769);
-    Maler.setPen(QPen(QColor(0x20, 0x20, 0x24), 1));
-    Maler.setBrush(QColor(0x30, 0x04, 0x0A));
+    Setze(Maler, QPen(QColor(0x20, 0x20, 0x24), 1), QColor(0x30, 0x04, 0x0A));
     Maler.drawRoundedRect(Rinne, 10, 10);
     for (int y = 24; y < 770; y += 30)
         Gluehbirne(Maler, QPointF(Birnenmitte, y), 5.5,
                    (y / 30) % 2 ? QColor(0xFF, 0xD0, 0x40) : QColor(0xFF, 0x60, 0x50));
-    return Bild;
+    return Maler.Bild();
 }
 
 // A side wall: deep blue with a gold line, and sockets where the lamps and controls sit.
@@ -129,9 +115,9 @@ void MaleWand(QPainter& Maler, const QRect& Wand, bool Links)
     Blau.setColorAt(0, Links ? Tief : Hell);
     Blau.setColorAt(1, Links ? Hell : Tief);
     Maler.fillRect(Flaeche, Blau);
-    QRadialGradient Schimmer(QPointF(Wand.width() / 2.0, Wand.height() * 0.45), 360);
-    Schimmer.setColorAt(0, QColor(0x60, 0x80, 0xFF, 60));
-    Schimmer.setColorAt(1, QColor(0x60, 0x80, 0xFF, 0));
+    const auto Schimmer =
+        Farbverlauf(QRadialGradient(QPointF(Wand.width() / 2.0, Wand.height() * 0.45), 360),
+                    QColor(0x60, 0x80, 0xFF, 60), QColor(0x60, 0x80, 0xFF, 0));
     Maler.fillRect(Flaeche, Schimmer);
     // Sparkling stars scattered over the wall.
     quint32 Zufall = Links ? 77u : 991u;
@@ -146,8 +132,7 @@ void MaleWand(QPainter& Maler, const QRect& Wand, bool Links)
         Maler.setBrush(QColor(0xFF, 0xFF, 0xFF, 60 + int(Naechste(120))));
         Maler.drawEllipse(P, Groesse, Groesse);
     }
-    Maler.setPen(QPen(Goldverlauf(QPointF(0, 0), QPointF(0, Wand.height())), 2.0));
-    Maler.setBrush(Qt::NoBrush);
+    Setze(Maler, QPen(Goldverlauf(QPointF(0, 0), QPointF(0, Wand.height())), 2.0), Qt::NoBrush);
     Maler.drawRoundedRect(Flaeche.adjusted(5, 5, -5, -5), 14, 14);
     Maler.restore();
     // Each fruit's three lamps are joined by a gold track, in the order they light up.
@@ -162,13 +147,12 @@ void MaleWand(QPainter& Maler, const QRect& Wand, bool Links)
         }
         if (!QRectF(Wand).contains(Spur.pointAtPercent(0.5)))
             continue;
-        Maler.setBrush(Qt::NoBrush);
-        Maler.setPen(
-            QPen(Goldverlauf(Spur.boundingRect().topLeft(), Spur.boundingRect().bottomRight()), 7,
-                 Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        Setze(Maler,
+              RunderStift(
+                  Goldverlauf(Spur.boundingRect().topLeft(), Spur.boundingRect().bottomRight()), 7),
+              Qt::NoBrush);
         Maler.drawPath(Spur);
-        Maler.setPen(
-            QPen(QColor(0x10, 0x08, 0x00), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        Maler.setPen(RunderStift(QColor(0x10, 0x08, 0x00), 2.5));
         Maler.drawPath(Spur);
     }
     // Sockets under the bonus lamps.
@@ -176,23 +160,19 @@ void MaleWand(QPainter& Maler, const QRect& Wand, bool Links)
         const QRectF Sockel(Platz.x() - 3, Platz.y() - 3, 41, 38);
         if (!QRectF(Wand).intersects(Sockel))
             continue;
-        QLinearGradient Mulde(Sockel.topLeft(), Sockel.bottomLeft());
-        Mulde.setColorAt(0, QColor(0x02, 0x04, 0x10));
-        Mulde.setColorAt(1, QColor(0x30, 0x40, 0x80));
-        Maler.setPen(QPen(QColor(0x80, 0x90, 0xC0), 1.0));
-        Maler.setBrush(Mulde);
+        const auto Mulde = Farbverlauf(QLinearGradient(Sockel.topLeft(), Sockel.bottomLeft()),
+                                       QColor(0x02, 0x04, 0x10), QColor(0x30, 0x40, 0x80));
+        Setze(Maler, QPen(QColor(0x80, 0x90, 0xC0), 1.0), Mulde);
         Maler.drawRoundedRect(Sockel, 11, 11);
     }
     if (Links) {
         // A dark plate behind the slider for the game's length.
         const QRectF Platte(50, 148, 58, 150);
-        Maler.setPen(QPen(QColor(0xC8, 0xA0, 0x40), 1.5));
-        Maler.setBrush(QColor(0x00, 0x00, 0x00));
+        Setze(Maler, QPen(QColor(0xC8, 0xA0, 0x40), 1.5), QColor(0x00, 0x00, 0x00));
         Maler.drawRoundedRect(Platte, 8, 8);
     } else {
         const QRectF Platte(789, 72, 62, 190);
-        Maler.setPen(QPen(QColor(0xC8, 0xA0, 0x40), 1.5));
-        Maler.setBrush(QColor(0x04, 0x06, 0x18));
+        Setze(Maler, QPen(QColor(0xC8, 0xA0, 0x40), 1.5), QColor(0x04, 0x06, 0x18));
         Maler.drawRoundedRect(Platte, 10, 10);
     }
 }
@@ -200,55 +180,45 @@ void MaleWand(QPainter& Maler, const QRect& Wand, bool Links)
 // The whole back of the cabinet in window coordinates; pictures are cut out of it.
 QImage Rueckwand(const QRect& Ausschnitt)
 {
-    QImage Bild = OpakesBild(Ausschnitt.width(), Ausschnitt.height());
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(OpakesBild(Ausschnitt.width(), Ausschnitt.height()));
     Maler.translate(-Ausschnitt.topLeft());
     MaleWand(Maler, LinkeWand, true);
     MaleWand(Maler, RechteWand, false);
-    return Bild;
+    return Maler.Bild();
 }
 
 // The face: a round, sunny head under the discs, with rosy cheeks.
 QImage Gesichtsbild()
 {
-    QImage Bild = OpakesBild(Gesicht.width(), Gesicht.height());
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(OpakesBild(Gesicht.width(), Gesicht.height()));
     const double B = Gesicht.width();
     // The dark window behind the discs.
-    QLinearGradient Nacht(0, 0, 0, 260);
-    Nacht.setColorAt(0, QColor(0x02, 0x02, 0x08));
-    Nacht.setColorAt(1, QColor(0x10, 0x14, 0x30));
-    Maler.setPen(QPen(Chromverlauf(QPointF(0, 0), QPointF(B, 0)), 3));
-    Maler.setBrush(Nacht);
+    const auto Nacht = Farbverlauf(QLinearGradient(0, 0, 0, 260), QColor(0x02, 0x02, 0x08),
+                                   QColor(0x10, 0x14, 0x30));
+    Setze(Maler, QPen(Chromverlauf(QPointF(0, 0), QPointF(B, 0)), 3), Nacht);
     Maler.drawRoundedRect(QRectF(2, -20, B - 4, 270), 20, 20);
-    QPainterPath Kopf(QPointF(4, 300));
-    Kopf.cubicTo(4, 210, 90, 196, B / 2, 196);
-    Kopf.cubicTo(B - 90, 196, B - 4, 210, B - 4, 300);
+    QPainterPath Kopf = Kurven(
+        QPointF(4, 300), {{4, 210, 90, 196, B / 2, 196}, {B - 90, 196, B - 4, 210, B - 4, 300}});
     // Broad down to the chin: the messages under the mouth stand on the face.
     Kopf.lineTo(B - 4, 540);
     Kopf.cubicTo(B - 4, 600, B - 70, 616, B / 2, 616);
     Kopf.cubicTo(70, 616, 4, 600, 4, 540);
     Kopf.closeSubpath();
-    QRadialGradient Haut(QPointF(B * 0.42, 330), 320);
-    Haut.setColorAt(0, QColor(0xFF, 0xF2, 0x9A));
-    Haut.setColorAt(0.55, QColor(0xFF, 0xD0, 0x30));
-    Haut.setColorAt(1, QColor(0xE8, 0x98, 0x08));
-    Maler.setPen(QPen(QColor(0x9A, 0x5A, 0x00), 3));
-    Maler.setBrush(Haut);
+    const auto Haut =
+        MitStufen(QRadialGradient(QPointF(B * 0.42, 330), 320), {{0, QColor(0xFF, 0xF2, 0x9A)},
+                                                                 {0.55, QColor(0xFF, 0xD0, 0x30)},
+                                                                 {1, QColor(0xE8, 0x98, 0x08)}});
+    Setze(Maler, QPen(QColor(0x9A, 0x5A, 0x00), 3), Haut);
     Maler.drawPath(Kopf);
     for (double x : {62.0, B - 62.0}) {
-        QRadialGradient Wange(QPointF(x, 372), 44);
-        Wange.setColorAt(0, QColor(0xFF, 0x60, 0x60, 120));
-        Wange.setColorAt(1, QColor(0xFF, 0x60, 0x60, 0));
-        Maler.setPen(Qt::NoPen);
-        Maler.setBrush(Wange);
+        const auto Wange = Farbverlauf(QRadialGradient(QPointF(x, 372), 44),
+                                       QColor(0xFF, 0x60, 0x60, 120), QColor(0xFF, 0x60, 0x60, 0));
+        Setze(Maler, Qt::NoPen, Wange);
         Maler.drawEllipse(QPointF(x, 372), 46, 34);
     }
     // Dimples at the corners of the mouth make the slot a smile.
-    Maler.setPen(QPen(QColor(0xB8, 0x66, 0x00, 200), 3.2, Qt::SolidLine, Qt::RoundCap));
-    Maler.setBrush(Qt::NoBrush);
+    Setze(Maler, QPen(QColor(0xB8, 0x66, 0x00, 200), 3.2, Qt::SolidLine, Qt::RoundCap),
+          Qt::NoBrush);
     for (int Seite : {-1, 1}) {
         const double x = B / 2 + Seite * 108;
         QPainterPath Gruebchen(QPointF(x + Seite * 1, 462));
@@ -256,20 +226,17 @@ QImage Gesichtsbild()
         Maler.drawPath(Gruebchen);
     }
     // A soft shine on the forehead.
-    QRadialGradient Glanz(QPointF(B / 2, 232), 120);
-    Glanz.setColorAt(0, QColor(255, 255, 255, 90));
-    Glanz.setColorAt(1, QColor(255, 255, 255, 0));
+    const auto Glanz = Farbverlauf(QRadialGradient(QPointF(B / 2, 232), 120),
+                                   QColor(255, 255, 255, 90), QColor(255, 255, 255, 0));
     Maler.setBrush(Glanz);
     Maler.drawEllipse(QPointF(B / 2, 232), 150, 40);
-    return Bild;
+    return Maler.Bild();
 }
 
 // A corner piece: a gold wedge that leads from the side wall to the face.
 QImage Dreieck(const QRect& Platz, bool Links)
 {
-    QImage Bild = Rueckwand(Platz);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(Rueckwand(Platz));
     const double B = Platz.width(), H = Platz.height();
     QPainterPath Keil;
     if (Links) {
@@ -282,14 +249,13 @@ QImage Dreieck(const QRect& Platz, bool Links)
         Keil.lineTo(0, H);
     }
     Keil.closeSubpath();
-    QLinearGradient Lack(QPointF(0, 0), QPointF(B, H));
-    Lack.setColorAt(0, QColor(0xE0, 0x30, 0x38));
-    Lack.setColorAt(0.6, QColor(0xA0, 0x0C, 0x18));
-    Lack.setColorAt(1, QColor(0x58, 0x02, 0x0A));
-    Maler.setPen(QPen(Goldverlauf(QPointF(0, 0), QPointF(0, H)), 3.0));
-    Maler.setBrush(Lack);
+    const auto Lack =
+        MitStufen(QLinearGradient(QPointF(0, 0), QPointF(B, H)), {{0, QColor(0xE0, 0x30, 0x38)},
+                                                                  {0.6, QColor(0xA0, 0x0C, 0x18)},
+                                                                  {1, QColor(0x58, 0x02, 0x0A)}});
+    Setze(Maler, QPen(Goldverlauf(QPointF(0, 0), QPointF(0, H)), 3.0), Lack);
     Maler.drawPath(Keil);
-    return Bild;
+    return Maler.Bild();
 }
 
 QImage Wandbild(const QRect& Wand)
@@ -300,72 +266,57 @@ QImage Wandbild(const QRect& Wand)
 // A banner with gold letters on red, in a chrome frame.
 QImage Banner(const QString& Text)
 {
-    QImage Bild = TransparentesBild(397, 49);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(397, 49));
     const QRectF Rahmen(1, 1, 395, 47);
-    Maler.setPen(QPen(QColor(0x20, 0x20, 0x24), 1));
-    Maler.setBrush(Chromverlauf(Rahmen.topLeft(), Rahmen.bottomLeft()));
+    Setze(Maler, QPen(QColor(0x20, 0x20, 0x24), 1),
+          Chromverlauf(Rahmen.topLeft(), Rahmen.bottomLeft()));
     Maler.drawRoundedRect(Rahmen, 14, 14);
     const QRectF Feld = Rahmen.adjusted(4, 4, -4, -4);
-    QLinearGradient Rot(Feld.topLeft(), Feld.bottomLeft());
-    Rot.setColorAt(0, QColor(0xD0, 0x18, 0x28));
-    Rot.setColorAt(1, QColor(0x60, 0x04, 0x0C));
+    const auto Rot = Farbverlauf(QLinearGradient(Feld.topLeft(), Feld.bottomLeft()),
+                                 QColor(0xD0, 0x18, 0x28), QColor(0x60, 0x04, 0x0C));
     Maler.setBrush(Rot);
     Maler.drawRoundedRect(Feld, 10, 10);
     KonturText(Maler, Text, Schrift(Schnitt::Fett, 24), Feld.center(),
                Goldverlauf(Feld.topLeft(), Feld.bottomLeft()), QColor(0x40, 0x04, 0x00), 1.6);
     Glanzlicht(Maler, Feld, 70);
-    return Bild;
+    return Maler.Bild();
 }
 
 QImage Unterleiste()
 {
-    QImage Bild = OpakesBild(812, 21);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(OpakesBild(812, 21));
     Maler.fillRect(QRectF(0, 0, 812, 21), Chromverlauf(QPointF(0, 0), QPointF(0, 21)));
     for (int x = 16; x < 812; x += 26)
         Gluehbirne(Maler, QPointF(x, 10.5), 3.6,
                    (x / 26) % 2 ? QColor(0xFF, 0xD0, 0x40) : QColor(0xFF, 0x60, 0x50));
-    return Bild;
+    return Maler.Bild();
 }
 
 // The product's badge: a gold V on a red medallion and the name below it.
 QImage Produktlogo()
 {
-    QImage Bild = TransparentesBild(62, 76);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(62, 76));
     const QRectF Kreis(3, 1, 56, 56);
-    QRadialGradient Rot(QPointF(22, 18), 44);
-    Rot.setColorAt(0, QColor(0xFF, 0x60, 0x60));
-    Rot.setColorAt(0.5, QColor(0xC8, 0x10, 0x20));
-    Rot.setColorAt(1, QColor(0x60, 0x00, 0x08));
-    Maler.setPen(QPen(Goldverlauf(Kreis.topLeft(), Kreis.bottomLeft()), 3));
-    Maler.setBrush(Rot);
+    const auto Rot = Farbverlauf(QRadialGradient(QPointF(22, 18), 44), QColor(0xFF, 0x60, 0x60),
+                                 QColor(0xC8, 0x10, 0x20), QColor(0x60, 0x00, 0x08));
+    Setze(Maler, QPen(Goldverlauf(Kreis.topLeft(), Kreis.bottomLeft()), 3), Rot);
     Maler.drawEllipse(Kreis);
     KonturText(Maler, "V", Schrift(Schnitt::SerifFett, 38), Kreis.center() + QPointF(0, 1),
                Goldverlauf(QPointF(0, 12), QPointF(0, 46)), QColor(0x40, 0x00, 0x00), 1.6);
     Glanzlicht(Maler, Kreis, 120);
     KonturText(Maler, "VORLIX", Schrift(Schnitt::Fett, 12.5), QPointF(31, 68),
                Goldverlauf(QPointF(0, 62), QPointF(0, 74)), QColor(0x30, 0x00, 0x00), 1.2);
-    return Bild;
+    return Maler.Bild();
 }
 
 // The maker's logo at the top right of the window, on black.
 QImage Herstellerlogo()
 {
-    QImage Bild = TransparentesBild(218, 40);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(218, 40));
     const QRectF Zeichen(2, 2, 36, 36);
-    QRadialGradient Gold(QPointF(14, 12), 30);
-    Gold.setColorAt(0, QColor(0xFF, 0xF4, 0xC0));
-    Gold.setColorAt(0.5, QColor(0xE8, 0xB0, 0x30));
-    Gold.setColorAt(1, QColor(0x8A, 0x60, 0x10));
-    Maler.setPen(QPen(QColor(0x50, 0x30, 0x00), 1.2));
-    Maler.setBrush(Gold);
+    const auto Gold = Farbverlauf(QRadialGradient(QPointF(14, 12), 30), QColor(0xFF, 0xF4, 0xC0),
+                                  QColor(0xE8, 0xB0, 0x30), QColor(0x8A, 0x60, 0x10));
+    Setze(Maler, QPen(QColor(0x50, 0x30, 0x00), 1.2), Gold);
     Maler.drawEllipse(Zeichen);
     KonturText(Maler, QString::fromUtf8("★"), Schrift(Schnitt::Fett, 24), Zeichen.center(),
                QColor(0xC8, 0x10, 0x20), QColor(0xFF, 0xF0, 0xC0), 1.0);
@@ -376,7 +327,7 @@ QImage Herstellerlogo()
     Maler.setFont(Schrift(Schnitt::Fett, 11));
     TextImFeld(Maler, QRectF(47, 23, 172, 15), Qt::AlignLeft | Qt::AlignVCenter,
                "AUTOMATEN  ·  SPIELSPASS");
-    return Bild;
+    return Maler.Bild();
 }
 
 // The QR code of the maker's web address, black on white with a narrow quiet zone.

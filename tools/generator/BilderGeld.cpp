@@ -23,8 +23,7 @@ void Wellenlinien(QPainter& Maler, const QColor& Farbe)
     Maler.save();
     QColor Linie = Farbe;
     Linie.setAlpha(70);
-    Maler.setPen(QPen(Linie, 0.8));
-    Maler.setBrush(Qt::NoBrush);
+    Setze(Maler, QPen(Linie, 0.8), Qt::NoBrush);
     for (int Zeile = -4; Zeile < 30; ++Zeile) {
         QPainterPath Welle;
         for (int x = 0; x <= ScheinBreite; x += 2) {
@@ -43,11 +42,9 @@ void Wellenlinien(QPainter& Maler, const QColor& Farbe)
 void Rosette(QPainter& Maler, QPointF Mitte, double Radius, const QColor& Farbe)
 {
     Maler.save();
-    QRadialGradient Grund(Mitte, Radius);
-    Grund.setColorAt(0, QColor(255, 255, 255, 230));
-    Grund.setColorAt(1, Farbe.lighter(160));
-    Maler.setPen(QPen(Farbe.darker(130), 1.2));
-    Maler.setBrush(Grund);
+    const auto Grund =
+        Farbverlauf(QRadialGradient(Mitte, Radius), QColor(255, 255, 255, 230), Farbe.lighter(160));
+    Setze(Maler, QPen(Farbe.darker(130), 1.2), Grund);
     Maler.drawEllipse(Mitte, Radius, Radius);
     QPainterPath Schleifen;
     for (int i = 0; i <= 720; ++i) {
@@ -59,8 +56,7 @@ void Rosette(QPainter& Maler, QPointF Mitte, double Radius, const QColor& Farbe)
         else
             Schleifen.lineTo(P);
     }
-    Maler.setPen(QPen(Farbe.darker(120), 0.9));
-    Maler.setBrush(Qt::NoBrush);
+    Setze(Maler, QPen(Farbe.darker(120), 0.9), Qt::NoBrush);
     Maler.drawPath(Schleifen);
     Maler.rotate(0);
     QPainterPath Zweite;
@@ -80,22 +76,15 @@ void Rosette(QPainter& Maler, QPointF Mitte, double Radius, const QColor& Farbe)
 
 QImage Geldschein(const Schein& S)
 {
-    QImage Bild = OpakesBild(ScheinBreite, ScheinHoehe, Qt::white);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(OpakesBild(ScheinBreite, ScheinHoehe, Qt::white));
     const QColor& F = S.Farbe;
-    QLinearGradient Papier(0, 0, ScheinBreite, ScheinHoehe);
-    Papier.setColorAt(0, F.lighter(185));
-    Papier.setColorAt(0.5, F.lighter(150));
-    Papier.setColorAt(1, F.lighter(120));
-    Maler.fillRect(Bild.rect(), Papier);
+    const auto Papier = Farbverlauf(QLinearGradient(0, 0, ScheinBreite, ScheinHoehe),
+                                    F.lighter(185), F.lighter(150), F.lighter(120));
+    Maler.fillRect(Maler.Bild().rect(), Papier);
     Wellenlinien(Maler, F.darker(130));
     // A band in the note's full colour along the top, with the value.
-    QLinearGradient Band(0, 0, ScheinBreite, 0);
-    Band.setColorAt(0, F.darker(125));
-    Band.setColorAt(1, F);
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(Band);
+    const auto Band = Farbverlauf(QLinearGradient(0, 0, ScheinBreite, 0), F.darker(125), F);
+    Setze(Maler, Qt::NoPen, Band);
     Maler.drawRect(QRectF(0, 0, ScheinBreite, 42));
     const QString Wert = QString::number(S.Wert);
     KonturText(Maler, Wert, Schrift(Schnitt::Fett, 34), QPointF(ScheinBreite / 2.0, 22),
@@ -107,8 +96,7 @@ QImage Geldschein(const Schein& S)
     Maler.setFont(Schrift(Schnitt::Fett, 9));
     TextImFeld(Maler, QRectF(0, 146, ScheinBreite, 14), Qt::AlignCenter, "SPIELGELD");
     // The value again, small, in the lower corners.
-    Maler.setBrush(F.darker(115));
-    Maler.setPen(Qt::NoPen);
+    Setze(Maler, Qt::NoPen, F.darker(115));
     Maler.drawRect(QRectF(0, 164, ScheinBreite, 26));
     KonturText(Maler, Wert, Schrift(Schnitt::Fett, 17), QPointF(18, 177), QColor(Qt::white),
                F.darker(250), 1.0);
@@ -118,16 +106,13 @@ QImage Geldschein(const Schein& S)
     Maler.setFont(Schrift(Schnitt::Fett, 8));
     TextImFeld(Maler, QRectF(30, 164, 40, 26), Qt::AlignCenter, "VORLIX");
     // A thin frame and a silver stripe, as on a real note.
-    QLinearGradient Silber(0, 0, 10, 0);
-    Silber.setColorAt(0, QColor(0xD8, 0xDC, 0xE4));
-    Silber.setColorAt(0.5, QColor(0xFF, 0xFF, 0xFF));
-    Silber.setColorAt(1, QColor(0xA0, 0xA6, 0xB0));
+    const auto Silber = Farbverlauf(QLinearGradient(0, 0, 10, 0), QColor(0xD8, 0xDC, 0xE4),
+                                    QColor(0xFF, 0xFF, 0xFF), QColor(0xA0, 0xA6, 0xB0));
     Maler.setBrush(Silber);
     Maler.drawRect(QRectF(84, 42, 8, 122));
-    Maler.setBrush(Qt::NoBrush);
-    Maler.setPen(QPen(F.darker(200), 2));
+    Setze(Maler, QPen(F.darker(200), 2), Qt::NoBrush);
     Maler.drawRect(QRectF(1, 1, ScheinBreite - 2, ScheinHoehe - 2));
-    return Bild;
+    return Maler.Bild();
 }
 
 enum class Metall
@@ -177,14 +162,11 @@ struct Muenze
 
 QImage Geldmuenze(const Muenze& M)
 {
-    QImage Bild = TransparentesBild(M.Groesse, M.Groesse);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(M.Groesse, M.Groesse));
     const double R = M.Groesse / 2.0 - 0.8;
     const QPointF Mitte(M.Groesse / 2.0, M.Groesse / 2.0);
     const QPointF Licht = Mitte - QPointF(R * 0.35, R * 0.45);
-    Maler.setPen(QPen(QColor(0x30, 0x28, 0x10), 1.0));
-    Maler.setBrush(Metallverlauf(Licht, R * 1.7, M.Ring));
+    Setze(Maler, QPen(QColor(0x30, 0x28, 0x10), 1.0), Metallverlauf(Licht, R * 1.7, M.Ring));
     Maler.drawEllipse(Mitte, R, R);
     // The milled edge.
     Maler.setPen(QPen(QColor(0, 0, 0, 70), 1.0));
@@ -194,12 +176,10 @@ QImage Geldmuenze(const Muenze& M)
         Maler.drawLine(Mitte + Richtung * (R - 2.6), Mitte + Richtung * (R - 0.6));
     }
     const double Innen = M.Ring == M.Kern ? R * 0.84 : R * 0.68;
-    Maler.setPen(QPen(Praegefarbe(M.Ring), 1.0));
-    Maler.setBrush(Metallverlauf(Licht, Innen * 1.8, M.Kern));
+    Setze(Maler, QPen(Praegefarbe(M.Ring), 1.0), Metallverlauf(Licht, Innen * 1.8, M.Kern));
     Maler.drawEllipse(Mitte, Innen, Innen);
     // A ring of dots around the value.
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(Praegefarbe(M.Ring));
+    Setze(Maler, Qt::NoPen, Praegefarbe(M.Ring));
     const double Punktkreis = (R + Innen) / 2.0 + 0.4;
     for (int i = 0; i < 12; ++i) {
         const double W = 2 * M_PI * i / 12 - M_PI / 2;
@@ -212,32 +192,26 @@ QImage Geldmuenze(const Muenze& M)
     KonturText(Maler, M.Einheit, Schrift(Schnitt::Fett, Innen * 0.34),
                Mitte + QPointF(0, Innen * 0.56), Praegung, Licht2, 0.6);
     Glanzlicht(Maler, QRectF(Mitte.x() - R, Mitte.y() - R, 2 * R, 2 * R), 110);
-    return Bild;
+    return Maler.Bild();
 }
 
 // Covers the money while it cannot be used: a dark veil with a lock and a short note.
 QImage Sperre()
 {
-    QImage Bild = TransparentesBild(369, 294);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
-    Maler.fillRect(Bild.rect(), QColor(0x08, 0x0A, 0x14, 150));
+    TLeinwand Maler(TransparentesBild(369, 294));
+    Maler.fillRect(Maler.Bild().rect(), QColor(0x08, 0x0A, 0x14, 150));
     Maler.setPen(QPen(QColor(255, 255, 255, 22), 10));
     for (int x = -300; x < 369; x += 28)
         Maler.drawLine(QPointF(x, 294), QPointF(x + 294, 0));
     const QRectF Schild(92, 146, 202, 46);
-    QLinearGradient Grund(Schild.topLeft(), Schild.bottomLeft());
-    Grund.setColorAt(0, QColor(0x40, 0x44, 0x50, 235));
-    Grund.setColorAt(1, QColor(0x18, 0x1A, 0x22, 235));
-    Maler.setPen(QPen(QColor(0xC8, 0xA0, 0x40), 2));
-    Maler.setBrush(Grund);
+    const auto Grund = Farbverlauf(QLinearGradient(Schild.topLeft(), Schild.bottomLeft()),
+                                   QColor(0x40, 0x44, 0x50, 235), QColor(0x18, 0x1A, 0x22, 235));
+    Setze(Maler, QPen(QColor(0xC8, 0xA0, 0x40), 2), Grund);
     Maler.drawRoundedRect(Schild, 12, 12);
     // The lock.
-    Maler.setPen(QPen(QColor(0xE0, 0xE4, 0xEC), 3.2));
-    Maler.setBrush(Qt::NoBrush);
+    Setze(Maler, QPen(QColor(0xE0, 0xE4, 0xEC), 3.2), Qt::NoBrush);
     Maler.drawArc(QRectF(106, 154, 18, 20), 0, 180 * 16);
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(QColor(0xFF, 0xC8, 0x30));
+    Setze(Maler, Qt::NoPen, QColor(0xFF, 0xC8, 0x30));
     Maler.drawRoundedRect(QRectF(103, 164, 24, 19), 3, 3);
     Maler.setBrush(QColor(0x50, 0x30, 0x00));
     Maler.drawEllipse(QPointF(115, 172), 2.5, 2.5);
@@ -245,22 +219,20 @@ QImage Sperre()
     Maler.setFont(Schrift(Schnitt::Fett, 16));
     TextImFeld(Maler, QRectF(134, 146, 156, 46), Qt::AlignVCenter | Qt::AlignLeft,
                "Einwurf gesperrt");
-    return Bild;
+    return Maler.Bild();
 }
 
 // The glyph of the payout button: a small stack of gold coins.
 QImage Auszahlglyphe()
 {
-    QImage Bild = TransparentesBild(24, 24);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(24, 24));
     for (int i = 0; i < 4; ++i) {
         const QRectF Scheibe(3, 15.5 - i * 4.2, 18, 6.5);
-        Maler.setPen(QPen(QColor(0x6A, 0x44, 0x00), 1.0));
-        Maler.setBrush(Metallverlauf(Scheibe.center() - QPointF(4, 2), 14, Metall::Gold));
+        Setze(Maler, QPen(QColor(0x6A, 0x44, 0x00), 1.0),
+              Metallverlauf(Scheibe.center() - QPointF(4, 2), 14, Metall::Gold));
         Maler.drawEllipse(Scheibe);
     }
-    return Bild;
+    return Maler.Bild();
 }
 
 } // namespace

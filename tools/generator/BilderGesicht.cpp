@@ -11,102 +11,82 @@ namespace {
 // A friendly arched eyebrow; the right one is the mirror image of the left.
 QImage Augenbraue(bool Rechts)
 {
-    QImage Bild = TransparentesBild(124, 25);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(124, 25));
     if (Rechts) {
         Maler.translate(124, 0);
         Maler.scale(-1, 1);
     }
-    QPainterPath Bogen(QPointF(6, 20));
-    Bogen.cubicTo(30, 2, 86, 0, 119, 15);
-    Bogen.cubicTo(88, 8, 34, 10, 6, 20);
+    QPainterPath Bogen = Kurven(QPointF(6, 20), {{30, 2, 86, 0, 119, 15}, {88, 8, 34, 10, 6, 20}});
     QPainterPath Strich;
     Strich.moveTo(7, 20);
     Strich.cubicTo(32, 3, 88, 1, 117, 14);
-    QLinearGradient Haar(0, 2, 0, 22);
-    Haar.setColorAt(0, QColor(0x7A, 0x4A, 0x22));
-    Haar.setColorAt(1, QColor(0x3A, 0x1E, 0x0A));
-    Maler.setPen(QPen(QBrush(Haar), 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const auto Haar = Farbverlauf(QLinearGradient(0, 2, 0, 22), QColor(0x7A, 0x4A, 0x22),
+                                  QColor(0x3A, 0x1E, 0x0A));
+    Maler.setPen(RunderStift(QBrush(Haar), 9));
     Maler.drawPath(Strich);
     Maler.setPen(QPen(QColor(0xB0, 0x7A, 0x48, 140), 2, Qt::SolidLine, Qt::RoundCap));
     QPainterPath Licht;
     Licht.moveTo(22, 12);
     Licht.cubicTo(40, 5, 80, 4, 100, 9);
     Maler.drawPath(Licht);
-    return Bild;
+    return Maler.Bild();
 }
 
 // A number display: white rounded field in a chrome frame; the text is drawn on it at run time.
 QImage Anzeige(const QString& Beschriftung)
 {
-    QImage Bild = TransparentesBild(133, 34);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(133, 34));
     const QRectF Rahmen(0.5, 0.5, 132, 33);
-    QLinearGradient Chrom(Rahmen.topLeft(), Rahmen.bottomLeft());
-    Chrom.setColorAt(0, QColor(0xE8, 0xEA, 0xF0));
-    Chrom.setColorAt(0.5, QColor(0x8A, 0x90, 0x9C));
-    Chrom.setColorAt(1, QColor(0x3C, 0x40, 0x48));
-    Maler.setPen(QPen(QColor(0x20, 0x22, 0x28), 1.0));
-    Maler.setBrush(Chrom);
+    const auto Chrom =
+        Farbverlauf(QLinearGradient(Rahmen.topLeft(), Rahmen.bottomLeft()),
+                    QColor(0xE8, 0xEA, 0xF0), QColor(0x8A, 0x90, 0x9C), QColor(0x3C, 0x40, 0x48));
+    Setze(Maler, QPen(QColor(0x20, 0x22, 0x28), 1.0), Chrom);
     Maler.drawRoundedRect(Rahmen, 9, 9);
-    Maler.setPen(QPen(QColor(0x60, 0x64, 0x6C), 1.0));
-    Maler.setBrush(Qt::white);
+    Setze(Maler, QPen(QColor(0x60, 0x64, 0x6C), 1.0), Qt::white);
     Maler.drawRoundedRect(Rahmen.adjusted(2.5, 2.5, -2.5, -2.5), 7, 7);
     Maler.setPen(QColor(0x8A, 0x90, 0x9C));
     Maler.setFont(Schrift(Schnitt::Fett, Beschriftung.size() == 1 ? 17 : 9));
     const double Breite = Beschriftung.size() == 1 ? 26 : 72;
     TextImFeld(Maler, QRectF(4, 3, Breite, 28), Qt::AlignCenter, Beschriftung);
-    return Bild;
+    return Maler.Bild();
 }
 
 QRadialGradient Knopfverlauf(const QRectF& Kreis, const QColor& Farbe)
 {
-    QRadialGradient Verlauf(Kreis.center() - QPointF(Kreis.width() * 0.16, Kreis.height() * 0.2),
-                            Kreis.width() * 0.62);
-    Verlauf.setColorAt(0, Farbe.lighter(170));
-    Verlauf.setColorAt(0.5, Farbe);
-    Verlauf.setColorAt(1, Farbe.darker(200));
-    return Verlauf;
+    return Farbverlauf(
+        QRadialGradient(Kreis.center() - QPointF(Kreis.width() * 0.16, Kreis.height() * 0.2),
+                        Kreis.width() * 0.62),
+        Farbe.lighter(170), Farbe, Farbe.darker(200));
 }
 
 void Knopfgrund(QPainter& Maler, const QRectF& Kreis, const QColor& Farbe)
 {
-    QLinearGradient Chrom(Kreis.topLeft(), Kreis.bottomRight());
-    Chrom.setColorAt(0, QColor(0xFA, 0xFA, 0xFC));
-    Chrom.setColorAt(0.5, QColor(0x98, 0x9E, 0xA8));
-    Chrom.setColorAt(1, QColor(0x3A, 0x3E, 0x46));
-    Maler.setPen(QPen(QColor(0x18, 0x18, 0x1C), 1.0));
-    Maler.setBrush(Chrom);
+    const auto Chrom =
+        Farbverlauf(QLinearGradient(Kreis.topLeft(), Kreis.bottomRight()), QColor(0xFA, 0xFA, 0xFC),
+                    QColor(0x98, 0x9E, 0xA8), QColor(0x3A, 0x3E, 0x46));
+    Setze(Maler, QPen(QColor(0x18, 0x18, 0x1C), 1.0), Chrom);
     Maler.drawEllipse(Kreis);
     const QRectF Kappe = Kreis.adjusted(5, 5, -5, -5);
-    Maler.setPen(QPen(Farbe.darker(260), 1.0));
-    Maler.setBrush(Knopfverlauf(Kappe, Farbe));
+    Setze(Maler, QPen(Farbe.darker(260), 1.0), Knopfverlauf(Kappe, Farbe));
     Maler.drawEllipse(Kappe);
 }
 
 // The nose: a round, shiny red button.
 QImage Nase()
 {
-    QImage Bild = TransparentesBild(80, 78);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(80, 78));
     const QRectF Kreis(2, 1, 76, 76);
     Knopfgrund(Maler, Kreis, QColor(0xE0, 0x28, 0x30));
     Glanzlicht(Maler, Kreis.adjusted(8, 6, -8, -8), 200);
-    return Bild;
+    return Maler.Bild();
 }
 
 QImage GruenerKnopf(const QString& Text, bool Dreieck)
 {
-    QImage Bild = TransparentesBild(80, 78);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(80, 78));
     const QRectF Kreis(2, 1, 76, 76);
     Knopfgrund(Maler, Kreis, QColor(0x22, 0xB0, 0x34));
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(QColor(255, 255, 255, 235));
+    Setze(Maler, Qt::NoPen, QColor(255, 255, 255, 235));
     if (Dreieck) {
         QPainterPath Zeichen(QPointF(34, 16));
         Zeichen.lineTo(49, 25);
@@ -119,7 +99,7 @@ QImage GruenerKnopf(const QString& Text, bool Dreieck)
     KonturText(Maler, Text, Schrift(Schnitt::Fett, 16), QPointF(40, 50), QColor(Qt::white),
                QColor(0x0A, 0x40, 0x10), 1.6);
     Glanzlicht(Maler, Kreis.adjusted(8, 6, -8, -8), 170);
-    return Bild;
+    return Maler.Bild();
 }
 
 // The mouth and its moods. All variants lie on the note slot, 214 x 40.
@@ -127,9 +107,8 @@ constexpr int MundBreite = 214, MundHoehe = 40;
 
 QPainterPath Lippenform()
 {
-    QPainterPath Pfad(QPointF(6, 14));
-    Pfad.cubicTo(40, 4, 174, 4, 208, 14);
-    Pfad.cubicTo(212, 24, 200, 36, 170, 37);
+    QPainterPath Pfad =
+        Kurven(QPointF(6, 14), {{40, 4, 174, 4, 208, 14}, {212, 24, 200, 36, 170, 37}});
     Pfad.lineTo(44, 37);
     Pfad.cubicTo(14, 36, 2, 24, 6, 14);
     return Pfad;
@@ -137,16 +116,13 @@ QPainterPath Lippenform()
 
 QImage Schlitz(bool Beleuchtet)
 {
-    QImage Bild = TransparentesBild(MundBreite, MundHoehe);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(MundBreite, MundHoehe));
     QLinearGradient Lippe(0, 4, 0, 38);
     const QColor Rot = Beleuchtet ? QColor(0xE0, 0x30, 0x38) : QColor(0x8A, 0x20, 0x26);
     Lippe.setColorAt(0, Rot.lighter(140));
     Lippe.setColorAt(0.5, Rot);
     Lippe.setColorAt(1, Rot.darker(170));
-    Maler.setPen(QPen(QColor(0x50, 0x08, 0x0C), 1.4));
-    Maler.setBrush(Lippe);
+    Setze(Maler, QPen(QColor(0x50, 0x08, 0x0C), 1.4), Lippe);
     Maler.drawPath(Lippenform());
     const QRectF Spalt(26, 15, 162, 12);
     QLinearGradient Innen(Spalt.topLeft(), Spalt.bottomLeft());
@@ -158,48 +134,40 @@ QImage Schlitz(bool Beleuchtet)
         Innen.setColorAt(0, QColor(0x10, 0x08, 0x08));
         Innen.setColorAt(1, QColor(0x38, 0x24, 0x20));
     }
-    Maler.setPen(QPen(QColor(0x30, 0x04, 0x06), 1.6));
-    Maler.setBrush(Innen);
+    Setze(Maler, QPen(QColor(0x30, 0x04, 0x06), 1.6), Innen);
     Maler.drawRoundedRect(Spalt, 6, 6);
     if (Beleuchtet) {
         Maler.setPen(Qt::NoPen);
-        QRadialGradient Schein(Spalt.center(), 90);
-        Schein.setColorAt(0, QColor(0xFF, 0xF0, 0xA0, 110));
-        Schein.setColorAt(1, QColor(0xFF, 0xF0, 0xA0, 0));
+        const auto Schein = Farbverlauf(QRadialGradient(Spalt.center(), 90),
+                                        QColor(0xFF, 0xF0, 0xA0, 110), QColor(0xFF, 0xF0, 0xA0, 0));
         Maler.setBrush(Schein);
         Maler.drawRoundedRect(Spalt.adjusted(-14, -6, 14, 6), 12, 12);
     }
-    return Bild;
+    return Maler.Bild();
 }
 
 QImage Wellenmund()
 {
-    QImage Bild = TransparentesBild(MundBreite, MundHoehe);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(MundBreite, MundHoehe));
     QPainterPath Welle(QPointF(14, 20));
     for (int x = 14; x <= 200; x += 2)
         Welle.lineTo(x, 20 + 7 * std::sin((x - 14) / 186.0 * 3 * 2 * M_PI));
-    Maler.setPen(QPen(QColor(0x60, 0x08, 0x10), 11, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    Maler.setPen(RunderStift(QColor(0x60, 0x08, 0x10), 11));
     Maler.drawPath(Welle);
-    Maler.setPen(QPen(QColor(0xD8, 0x30, 0x38), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    Maler.setPen(RunderStift(QColor(0xD8, 0x30, 0x38), 7));
     Maler.drawPath(Welle);
     Maler.setPen(QPen(QColor(255, 200, 200, 150), 2, Qt::SolidLine, Qt::RoundCap));
     Maler.drawPath(Welle.translated(0, -2));
-    return Bild;
+    return Maler.Bild();
 }
 
 QImage Grinsen()
 {
-    QImage Bild = TransparentesBild(MundBreite, MundHoehe);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
-    QPainterPath Mund(QPointF(4, 6));
-    Mund.cubicTo(60, 14, 154, 14, 210, 6);
-    Mund.cubicTo(196, 30, 150, 39, 107, 39);
-    Mund.cubicTo(64, 39, 18, 30, 4, 6);
-    Maler.setPen(QPen(QColor(0x60, 0x08, 0x10), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    Maler.setBrush(QColor(0x5A, 0x0A, 0x12));
+    TLeinwand Maler(TransparentesBild(MundBreite, MundHoehe));
+    QPainterPath Mund =
+        Kurven(QPointF(4, 6),
+               {{60, 14, 154, 14, 210, 6}, {196, 30, 150, 39, 107, 39}, {64, 39, 18, 30, 4, 6}});
+    Setze(Maler, RunderStift(QColor(0x60, 0x08, 0x10), 3), QColor(0x5A, 0x0A, 0x12));
     Maler.drawPath(Mund);
     // The teeth: a white band along the upper lip, parted into teeth.
     Maler.save();
@@ -209,60 +177,47 @@ QImage Grinsen()
     Zaehne.lineTo(210, 0);
     Zaehne.lineTo(4, 0);
     Zaehne.closeSubpath();
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(Qt::white);
+    Setze(Maler, Qt::NoPen, Qt::white);
     Maler.drawPath(Zaehne.translated(0, 11));
     Maler.setPen(QPen(QColor(0xB0, 0xB0, 0xB8), 1.2));
     for (int x = 30; x <= 184; x += 22)
         Maler.drawLine(QPointF(x, 8), QPointF(x, 24));
-    QRadialGradient Zunge(QPointF(107, 40), 50);
-    Zunge.setColorAt(0, QColor(0xFF, 0x70, 0x80));
-    Zunge.setColorAt(1, QColor(0xC0, 0x30, 0x40));
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(Zunge);
+    const auto Zunge = Farbverlauf(QRadialGradient(QPointF(107, 40), 50), QColor(0xFF, 0x70, 0x80),
+                                   QColor(0xC0, 0x30, 0x40));
+    Setze(Maler, Qt::NoPen, Zunge);
     Maler.drawEllipse(QPointF(107, 42), 48, 12);
     Maler.restore();
-    Maler.setPen(QPen(QColor(0xC8, 0x28, 0x30), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    Maler.setBrush(Qt::NoBrush);
+    Setze(Maler, RunderStift(QColor(0xC8, 0x28, 0x30), 4), Qt::NoBrush);
     Maler.drawPath(Mund);
-    return Bild;
+    return Maler.Bild();
 }
 
 QImage Baeh()
 {
-    QImage Bild = TransparentesBild(MundBreite, MundHoehe);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(MundBreite, MundHoehe));
     // A crooked, pulled mouth with the tongue stuck out.
-    QPainterPath Mund(QPointF(22, 20));
-    Mund.cubicTo(60, 4, 150, 2, 194, 12);
-    Mund.cubicTo(176, 27, 90, 31, 22, 20);
-    Maler.setPen(QPen(QColor(0xC8, 0x28, 0x30), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    Maler.setBrush(QColor(0x4A, 0x08, 0x10));
+    QPainterPath Mund =
+        Kurven(QPointF(22, 20), {{60, 4, 150, 2, 194, 12}, {176, 27, 90, 31, 22, 20}});
+    Setze(Maler, RunderStift(QColor(0xC8, 0x28, 0x30), 7), QColor(0x4A, 0x08, 0x10));
     Maler.drawPath(Mund);
-    QPainterPath Zunge(QPointF(98, 20));
-    Zunge.cubicTo(96, 34, 106, 39, 121, 39);
-    Zunge.cubicTo(136, 39, 146, 33, 144, 17);
+    QPainterPath Zunge =
+        Kurven(QPointF(98, 20), {{96, 34, 106, 39, 121, 39}, {136, 39, 146, 33, 144, 17}});
     Zunge.closeSubpath();
-    QLinearGradient Rosa(0, 17, 0, 39);
-    Rosa.setColorAt(0, QColor(0xFF, 0x90, 0xA0));
-    Rosa.setColorAt(1, QColor(0xD8, 0x40, 0x58));
-    Maler.setPen(QPen(QColor(0x90, 0x10, 0x28), 1.8));
-    Maler.setBrush(Rosa);
+    const auto Rosa = Farbverlauf(QLinearGradient(0, 17, 0, 39), QColor(0xFF, 0x90, 0xA0),
+                                  QColor(0xD8, 0x40, 0x58));
+    Setze(Maler, QPen(QColor(0x90, 0x10, 0x28), 1.8), Rosa);
     Maler.drawPath(Zunge);
     Maler.setPen(QPen(QColor(0xB0, 0x20, 0x40), 1.6, Qt::SolidLine, Qt::RoundCap));
     Maler.drawLine(QPointF(121, 24), QPointF(121, 34));
     Maler.setPen(QPen(QColor(0xFF, 0xFF, 0xFF, 140), 2, Qt::SolidLine, Qt::RoundCap));
     Maler.drawArc(QRectF(106, 20, 12, 14), 150 * 16, 70 * 16);
-    return Bild;
+    return Maler.Bild();
 }
 
 // Paint splashes over the face: blobs with spikes and droplets in bright colours.
 QImage Spritzer()
 {
-    QImage Bild = TransparentesBild(417, 217);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(417, 217));
     quint32 Zufall = 20240611u;
     auto Naechste = [&Zufall](double Bis) {
         Zufall = Zufall * 1664525u + 1013904223u;
@@ -296,18 +251,17 @@ QImage Spritzer()
             Klecks.addEllipse(F.Mitte + Richtung * (Laenge + 4 + Naechste(8)), 2.5 + Naechste(3.5),
                               2.5 + Naechste(3.5));
         }
-        QRadialGradient Farbe(F.Mitte - QPointF(F.Radius * 0.3, F.Radius * 0.3), F.Radius * 1.6);
-        Farbe.setColorAt(0, F.Farbe.lighter(150));
-        Farbe.setColorAt(1, F.Farbe.darker(120));
-        Maler.setPen(QPen(F.Farbe.darker(170), 1.2));
-        Maler.setBrush(Farbe);
+        const auto Farbe = Farbverlauf(
+            QRadialGradient(F.Mitte - QPointF(F.Radius * 0.3, F.Radius * 0.3), F.Radius * 1.6),
+            F.Farbe.lighter(150), F.Farbe.darker(120));
+        Setze(Maler, QPen(F.Farbe.darker(170), 1.2), Farbe);
         Maler.drawPath(Klecks.simplified());
         Glanzlicht(Maler,
                    QRectF(F.Mitte.x() - F.Radius * 0.7, F.Mitte.y() - F.Radius * 0.7,
                           F.Radius * 1.2, F.Radius * 1.2),
                    120);
     }
-    return Bild;
+    return Maler.Bild();
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+#include "discs/Marker.h"
+#include "discs/Scheibenregeln.h"
 #include "tools/generator/BilderIntern.h"
 
 #include <QConicalGradient>
@@ -12,35 +14,6 @@ namespace {
 
 constexpr int Scheibengroesse = 250;
 constexpr double Mittelpunkt = 125.0;
-
-enum class Symbol
-{
-    Eins,
-    Zwei,
-    Drei,
-    Vier,
-    Zitrone,
-    Erdbeere,
-    Karotte,
-    Kirschen
-};
-
-// The eight sectors clockwise from 12 o'clock, with the marker colour (0xBBGGRR) of each.
-struct Sektor
-{
-    Symbol Zeichen;
-    quint32 Marker;
-};
-constexpr std::array<Sektor, 8> Sektoren = {{
-    {Symbol::Zwei, 0x80FF00},
-    {Symbol::Erdbeere, 0x2F0FFF},
-    {Symbol::Drei, 0xFF00FF},
-    {Symbol::Zitrone, 0x00F8FF},
-    {Symbol::Eins, 0xFF0000},
-    {Symbol::Kirschen, 0x2226DD},
-    {Symbol::Vier, 0xFFFF00},
-    {Symbol::Karotte, 0x2D94FC},
-}};
 
 // Where wedge k of the marker wheel ends and wedge k + 1 begins, in degrees clockwise from
 // 12 o'clock. The borders are set between the pixels that the resting positions sample, at
@@ -79,32 +52,28 @@ bool AufTrennlinie(double Dx, double Dy, double Radius)
     return false;
 }
 
-void MaleSymbol(QPainter& Maler, Symbol Zeichen, const QRectF& Feld)
+void MaleSymbol(QPainter& Maler, Marker::TSymbol Zeichen, const QRectF& Feld)
 {
     switch (Zeichen) {
-    case Symbol::Eins:
+    case Marker::Eins:
         return MaleZahl(Maler, Feld, 1);
-    case Symbol::Zwei:
+    case Marker::Zwei:
         return MaleZahl(Maler, Feld, 2);
-    case Symbol::Drei:
+    case Marker::Drei:
         return MaleZahl(Maler, Feld, 3);
-    case Symbol::Vier:
+    case Marker::Vier:
         return MaleZahl(Maler, Feld, 4);
-    case Symbol::Zitrone:
+    case Marker::Zitrone:
         return MaleZitrone(Maler, Feld);
-    case Symbol::Erdbeere:
+    case Marker::Erdbeere:
         return MaleErdbeere(Maler, Feld);
-    case Symbol::Karotte:
+    case Marker::Karotte:
         return MaleKarotte(Maler, Feld);
-    case Symbol::Kirschen:
+    case Marker::Kirsche:
         return MaleKirschen(Maler, Feld);
+    case Marker::KeinSymbol:
+        break;
     }
-}
-
-bool IstZahl(Symbol Zeichen)
-{
-    return Zeichen == Symbol::Eins || Zeichen == Symbol::Zwei || Zeichen == Symbol::Drei ||
-           Zeichen == Symbol::Vier;
 }
 
 void MaleRand(QPainter& Maler, QPointF M)
@@ -118,11 +87,9 @@ void MaleRand(QPainter& Maler, QPointF M)
     Chrom.setColorAt(0.62, Mittel);
     Chrom.setColorAt(0.80, Dunkel);
     Chrom.setColorAt(1.00, Hell);
-    Maler.setPen(QPen(QColor(0x20, 0x22, 0x28), 1.2));
-    Maler.setBrush(Chrom);
+    Setze(Maler, QPen(QColor(0x20, 0x22, 0x28), 1.2), Chrom);
     Maler.drawEllipse(M, 124.2, 124.2);
-    Maler.setBrush(QColor(0x2A, 0x1E, 0x12));
-    Maler.setPen(Qt::NoPen);
+    Setze(Maler, Qt::NoPen, QColor(0x2A, 0x1E, 0x12));
     Maler.drawEllipse(M, 116.5, 116.5);
 }
 
@@ -130,13 +97,13 @@ void MaleSektoren(QPainter& Maler, QPointF M)
 {
     const QRectF Kreis(M.x() - 115, M.y() - 115, 230, 230);
     for (int k = 0; k < 8; ++k) {
-        const bool Zahl = IstZahl(Sektoren[k].Zeichen);
-        QRadialGradient Grund(M, 115);
-        Grund.setColorAt(0.0, QColor(0xFF, 0xFF, 0xFF));
-        Grund.setColorAt(0.55, Zahl ? QColor(0xFF, 0xF8, 0xE6) : QColor(0xFF, 0xFD, 0xF4));
-        Grund.setColorAt(1.0, Zahl ? QColor(0xF6, 0xDE, 0xA8) : QColor(0xE8, 0xEE, 0xF6));
-        Maler.setBrush(Grund);
-        Maler.setPen(Qt::NoPen);
+        const bool Zahl = Marker::IstZahl(Marker::Sektoren[k]);
+        const auto Grund =
+            MitStufen(QRadialGradient(M, 115),
+                      {{0.0, QColor(0xFF, 0xFF, 0xFF)},
+                       {0.55, Zahl ? QColor(0xFF, 0xF8, 0xE6) : QColor(0xFF, 0xFD, 0xF4)},
+                       {1.0, Zahl ? QColor(0xF6, 0xDE, 0xA8) : QColor(0xE8, 0xEE, 0xF6)}});
+        Setze(Maler, Qt::NoPen, Grund);
         // Qt counts angles counter-clockwise from 3 o'clock in 1/16 degree.
         Maler.drawPie(Kreis, int((90 - (k * 45 + 22.5)) * 16), 45 * 16);
     }
@@ -147,12 +114,10 @@ void MaleSektoren(QPainter& Maler, QPointF M)
         Maler.drawLine(M + Richtung * 19, M + Richtung * 115);
     }
     // A soft shadow under the rim, the same all round, so that it looks right at every angle.
-    QRadialGradient Schatten(M, 116);
-    Schatten.setColorAt(0.0, QColor(0, 0, 0, 0));
-    Schatten.setColorAt(0.86, QColor(0, 0, 0, 0));
-    Schatten.setColorAt(1.0, QColor(0, 0, 0, 80));
-    Maler.setBrush(Schatten);
-    Maler.setPen(Qt::NoPen);
+    const auto Schatten = MitStufen(
+        QRadialGradient(M, 116),
+        {{0.0, QColor(0, 0, 0, 0)}, {0.86, QColor(0, 0, 0, 0)}, {1.0, QColor(0, 0, 0, 80)}});
+    Setze(Maler, Qt::NoPen, Schatten);
     Maler.drawEllipse(M, 115.5, 115.5);
 }
 
@@ -165,8 +130,8 @@ void MaleSymbole(QPainter& Maler, QPointF M)
         Maler.translate(0, -76);
         // Each symbol reads upright when its sector stands at 6 o'clock under the arrow.
         Maler.rotate(180);
-        const double Groesse = IstZahl(Sektoren[k].Zeichen) ? 56 : 64;
-        MaleSymbol(Maler, Sektoren[k].Zeichen,
+        const double Groesse = Marker::IstZahl(Marker::Sektoren[k]) ? 56 : 64;
+        MaleSymbol(Maler, Marker::Sektoren[k],
                    QRectF(-Groesse / 2, -Groesse / 2, Groesse, Groesse));
         Maler.restore();
     }
@@ -177,11 +142,9 @@ void MaleMarkerrad(QImage& Bild, QPointF M)
     {
         QPainter Maler(&Bild);
         Vorbereiten(Maler);
-        QRadialGradient Nabe(M, 19);
-        Nabe.setColorAt(0.7, QColor(0xFF, 0xFF, 0xFF));
-        Nabe.setColorAt(1.0, QColor(0xB0, 0xB4, 0xBC));
-        Maler.setPen(QPen(QColor(0x70, 0x74, 0x7C), 1.2));
-        Maler.setBrush(Nabe);
+        const auto Nabe = MitStufen(QRadialGradient(M, 19), {{0.7, QColor(0xFF, 0xFF, 0xFF)},
+                                                             {1.0, QColor(0xB0, 0xB4, 0xBC)}});
+        Setze(Maler, QPen(QColor(0x70, 0x74, 0x7C), 1.2), Nabe);
         Maler.drawEllipse(M, 18.5, 18.5);
     }
     // The wedges are set pixel by pixel: even colour, no antialiasing at all.
@@ -191,9 +154,10 @@ void MaleMarkerrad(QImage& Bild, QPointF M)
             const double Radius = std::hypot(Dx, Dy);
             if (Radius > MarkerRadius)
                 continue;
-            const QColor Farbe = AufTrennlinie(Dx, Dy, Radius)
-                                     ? QColor(Qt::white)
-                                     : AusBgr(Sektoren[KeilBei(WinkelVonOben(Dx, Dy))].Marker);
+            const QColor Farbe =
+                AufTrennlinie(Dx, Dy, Radius)
+                    ? QColor(Qt::white)
+                    : AusBgr(Marker::Markerfarbe(Marker::Sektoren[KeilBei(WinkelVonOben(Dx, Dy))]));
             Bild.setPixelColor(x, y, Farbe);
         }
     }
@@ -281,7 +245,8 @@ QImage Spinbild(const QImage& Kunst)
 // The screw head: flat colours only, for the slot is found by reading one pixel.
 QImage Schraube()
 {
-    const QColor Kopf = AusBgr(0x9A7069), Schlitz = AusBgr(0xC0C0C0);
+    const QColor Kopf = AusBgr(Scheibenregeln::Kopffarbe);
+    const QColor Schlitz = AusBgr(Scheibenregeln::Schlitzfarbe);
     const QColor Kante = Kopf.darker(150), Schatten = Kopf.darker(125);
     QImage Bild = OpakesBild(30, 30, Qt::white);
     for (int y = 0; y < 30; ++y) {
@@ -305,30 +270,23 @@ QImage Schraube()
 // The hub over the centre of each disc: a grey dome in a red ring.
 QImage Nabe()
 {
-    QImage Bild = TransparentesBild(47, 33);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(47, 33));
     const QRectF Aussen(1, 1, 45, 31);
-    QRadialGradient Ring(QPointF(18, 10), 34);
-    Ring.setColorAt(0, QColor(0xFF, 0x70, 0x60));
-    Ring.setColorAt(0.5, QColor(0xD0, 0x10, 0x18));
-    Ring.setColorAt(1, QColor(0x70, 0x00, 0x08));
-    Maler.setPen(QPen(QColor(0x40, 0x00, 0x00), 1.2));
-    Maler.setBrush(Ring);
+    const auto Ring = Farbverlauf(QRadialGradient(QPointF(18, 10), 34), QColor(0xFF, 0x70, 0x60),
+                                  QColor(0xD0, 0x10, 0x18), QColor(0x70, 0x00, 0x08));
+    Setze(Maler, QPen(QColor(0x40, 0x00, 0x00), 1.2), Ring);
     Maler.drawEllipse(Aussen);
     const QRectF Innen = Aussen.adjusted(6, 5, -6, -5);
-    QRadialGradient Kuppel(QPointF(19, 11), 26);
-    Kuppel.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
-    Kuppel.setColorAt(0.35, QColor(0xC8, 0xCC, 0xD4));
-    Kuppel.setColorAt(1, QColor(0x50, 0x56, 0x60));
-    Maler.setPen(QPen(QColor(0x30, 0x30, 0x38), 1.0));
-    Maler.setBrush(Kuppel);
+    const auto Kuppel =
+        MitStufen(QRadialGradient(QPointF(19, 11), 26), {{0, QColor(0xFF, 0xFF, 0xFF)},
+                                                         {0.35, QColor(0xC8, 0xCC, 0xD4)},
+                                                         {1, QColor(0x50, 0x56, 0x60)}});
+    Setze(Maler, QPen(QColor(0x30, 0x30, 0x38), 1.0), Kuppel);
     Maler.drawEllipse(Innen);
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(QColor(0x38, 0x3C, 0x44));
+    Setze(Maler, Qt::NoPen, QColor(0x38, 0x3C, 0x44));
     Maler.drawEllipse(Innen.center(), 3.2, 2.6);
     Glanzlicht(Maler, Aussen, 130);
-    return Bild;
+    return Maler.Bild();
 }
 
 } // namespace

@@ -27,11 +27,8 @@ void InsFeld(QPainter& Maler, const QRectF& Feld)
 QRadialGradient Kugelverlauf(QPointF Licht, double Radius, const QColor& Hell, const QColor& Mitte,
                              const QColor& Rand, double H)
 {
-    QRadialGradient Verlauf(Licht, Radius);
-    Verlauf.setColorAt(0.0, Gedimmt(Hell, H));
-    Verlauf.setColorAt(0.45, Gedimmt(Mitte, H));
-    Verlauf.setColorAt(1.0, Gedimmt(Rand, H));
-    return Verlauf;
+    return MitStufen(QRadialGradient(Licht, Radius),
+                     {{0.0, Gedimmt(Hell, H)}, {0.45, Gedimmt(Mitte, H)}, {1.0, Gedimmt(Rand, H)}});
 }
 
 void Blatt(QPainter& Maler, QPointF Stiel, QPointF Spitze, double Breite, double H)
@@ -41,11 +38,10 @@ void Blatt(QPainter& Maler, QPointF Stiel, QPointF Spitze, double Breite, double
     QPainterPath Pfad(Stiel);
     Pfad.quadTo(Stiel + Richtung * 0.5 + Quer, Spitze);
     Pfad.quadTo(Stiel + Richtung * 0.5 - Quer, Stiel);
-    QLinearGradient Verlauf(Stiel + Quer * 0.5, Stiel - Quer * 0.5);
-    Verlauf.setColorAt(0, Gedimmt(QColor(0x8B, 0xD3, 0x4A), H));
-    Verlauf.setColorAt(1, Gedimmt(QColor(0x2E, 0x7D, 0x32), H));
-    Maler.setBrush(Verlauf);
-    Maler.setPen(QPen(Gedimmt(QColor(0x1B, 0x5E, 0x20), H), 1.6));
+    const auto Verlauf =
+        Farbverlauf(QLinearGradient(Stiel + Quer * 0.5, Stiel - Quer * 0.5),
+                    Gedimmt(QColor(0x8B, 0xD3, 0x4A), H), Gedimmt(QColor(0x2E, 0x7D, 0x32), H));
+    Setze(Maler, QPen(Gedimmt(QColor(0x1B, 0x5E, 0x20), H), 1.6), Verlauf);
     Maler.drawPath(Pfad);
     Maler.setPen(QPen(Gedimmt(QColor(0x1B, 0x5E, 0x20), H), 1.0));
     Maler.drawLine(Stiel + Richtung * 0.12, Stiel + Richtung * 0.8);
@@ -53,11 +49,10 @@ void Blatt(QPainter& Maler, QPointF Stiel, QPointF Spitze, double Breite, double
 
 void Glanzfleck(QPainter& Maler, QPointF Mitte, double Rx, double Ry, double H, int Deckkraft = 190)
 {
-    QRadialGradient Verlauf(Mitte, qMax(Rx, Ry));
-    Verlauf.setColorAt(0, QColor(255, 255, 255, int(Deckkraft * H)));
-    Verlauf.setColorAt(1, QColor(255, 255, 255, 0));
-    Maler.setPen(Qt::NoPen);
-    Maler.setBrush(Verlauf);
+    const auto Verlauf =
+        Farbverlauf(QRadialGradient(Mitte, qMax(Rx, Ry)), QColor(255, 255, 255, int(Deckkraft * H)),
+                    QColor(255, 255, 255, 0));
+    Setze(Maler, Qt::NoPen, Verlauf);
     Maler.drawEllipse(Mitte, Rx, Ry);
 }
 
@@ -69,14 +64,13 @@ void MaleZitrone(QPainter& Maler, const QRectF& Feld, double H)
     InsFeld(Maler, Feld);
     Maler.translate(50, 54);
     Maler.rotate(-24);
-    QPainterPath Koerper(QPointF(-46, 0));
-    Koerper.cubicTo(-40, -6, -36, -30, 0, -31);
-    Koerper.cubicTo(36, -30, 40, -6, 46, 0);
-    Koerper.cubicTo(40, 6, 36, 30, 0, 31);
-    Koerper.cubicTo(-36, 30, -40, 6, -46, 0);
-    Maler.setBrush(Kugelverlauf(QPointF(-12, -14), 52, QColor(0xFF, 0xFB, 0xC8),
-                                QColor(0xFF, 0xD8, 0x1F), QColor(0xE0, 0x9A, 0x00), H));
-    Maler.setPen(QPen(Gedimmt(QColor(0xA8, 0x6A, 0x00), H), 2.4));
+    QPainterPath Koerper = Kurven(QPointF(-46, 0), {{-40, -6, -36, -30, 0, -31},
+                                                    {36, -30, 40, -6, 46, 0},
+                                                    {40, 6, 36, 30, 0, 31},
+                                                    {-36, 30, -40, 6, -46, 0}});
+    Setze(Maler, QPen(Gedimmt(QColor(0xA8, 0x6A, 0x00), H), 2.4),
+          Kugelverlauf(QPointF(-12, -14), 52, QColor(0xFF, 0xFB, 0xC8), QColor(0xFF, 0xD8, 0x1F),
+                       QColor(0xE0, 0x9A, 0x00), H));
     Maler.drawPath(Koerper);
     Glanzfleck(Maler, QPointF(-12, -15), 17, 8, H);
     Maler.rotate(24);
@@ -89,14 +83,13 @@ void MaleErdbeere(QPainter& Maler, const QRectF& Feld, double H)
 {
     Maler.save();
     InsFeld(Maler, Feld);
-    QPainterPath Koerper(QPointF(50, 26));
-    Koerper.cubicTo(70, 18, 94, 24, 92, 46);
-    Koerper.cubicTo(90, 68, 66, 92, 50, 98);
-    Koerper.cubicTo(34, 92, 10, 68, 8, 46);
-    Koerper.cubicTo(6, 24, 30, 18, 50, 26);
-    Maler.setBrush(Kugelverlauf(QPointF(36, 40), 64, QColor(0xFF, 0x9A, 0x8A),
-                                QColor(0xF0, 0x1E, 0x2C), QColor(0x9A, 0x00, 0x12), H));
-    Maler.setPen(QPen(Gedimmt(QColor(0x7A, 0x00, 0x0C), H), 2.4));
+    QPainterPath Koerper = Kurven(QPointF(50, 26), {{70, 18, 94, 24, 92, 46},
+                                                    {90, 68, 66, 92, 50, 98},
+                                                    {34, 92, 10, 68, 8, 46},
+                                                    {6, 24, 30, 18, 50, 26}});
+    Setze(Maler, QPen(Gedimmt(QColor(0x7A, 0x00, 0x0C), H), 2.4),
+          Kugelverlauf(QPointF(36, 40), 64, QColor(0xFF, 0x9A, 0x8A), QColor(0xF0, 0x1E, 0x2C),
+                       QColor(0x9A, 0x00, 0x12), H));
     Maler.drawPath(Koerper);
     Glanzfleck(Maler, QPointF(33, 42), 11, 7, H, 150);
     // Seeds in staggered rows, each a small teardrop.
@@ -114,8 +107,8 @@ void MaleErdbeere(QPainter& Maler, const QRectF& Feld, double H)
         }
     }
     // The green calyx: five pointed leaves and a short stem.
-    Maler.setPen(QPen(Gedimmt(QColor(0x1B, 0x5E, 0x20), H), 1.4));
-    Maler.setBrush(Gedimmt(QColor(0x43, 0xA0, 0x47), H));
+    Setze(Maler, QPen(Gedimmt(QColor(0x1B, 0x5E, 0x20), H), 1.4),
+          Gedimmt(QColor(0x43, 0xA0, 0x47), H));
     QPainterPath Kelch;
     const QPointF Mitte(50, 25);
     const double Winkel[] = {-160, -120, -90, -60, -20};
@@ -144,16 +137,14 @@ void MaleKarotte(QPainter& Maler, const QRectF& Feld, double H)
     Blatt(Maler, QPointF(0, -24), QPointF(-14, -50), 0.30, H);
     Blatt(Maler, QPointF(0, -24), QPointF(14, -50), 0.30, H);
     Blatt(Maler, QPointF(0, -24), QPointF(0, -54), 0.26, H);
-    QPainterPath Wurzel(QPointF(-15, -26));
-    Wurzel.cubicTo(-6, -32, 6, -32, 15, -26);
-    Wurzel.cubicTo(14, 0, 6, 30, 0, 52);
-    Wurzel.cubicTo(-6, 30, -14, 0, -15, -26);
-    QLinearGradient Verlauf(-16, 0, 16, 0);
-    Verlauf.setColorAt(0, Gedimmt(QColor(0xFF, 0xC0, 0x5A), H));
-    Verlauf.setColorAt(0.45, Gedimmt(QColor(0xFF, 0x8A, 0x00), H));
-    Verlauf.setColorAt(1, Gedimmt(QColor(0xC8, 0x50, 0x00), H));
-    Maler.setBrush(Verlauf);
-    Maler.setPen(QPen(Gedimmt(QColor(0x9A, 0x3A, 0x00), H), 2.2));
+    QPainterPath Wurzel =
+        Kurven(QPointF(-15, -26),
+               {{-6, -32, 6, -32, 15, -26}, {14, 0, 6, 30, 0, 52}, {-6, 30, -14, 0, -15, -26}});
+    const auto Verlauf =
+        MitStufen(QLinearGradient(-16, 0, 16, 0), {{0, Gedimmt(QColor(0xFF, 0xC0, 0x5A), H)},
+                                                   {0.45, Gedimmt(QColor(0xFF, 0x8A, 0x00), H)},
+                                                   {1, Gedimmt(QColor(0xC8, 0x50, 0x00), H)}});
+    Setze(Maler, QPen(Gedimmt(QColor(0x9A, 0x3A, 0x00), H), 2.2), Verlauf);
     Maler.drawPath(Wurzel);
     Maler.setPen(QPen(Gedimmt(QColor(0xB8, 0x4A, 0x00), H), 1.6, Qt::SolidLine, Qt::RoundCap));
     const double Rillen[][3] = {{-12, -12, 1}, {10, -4, -1}, {-9, 8, 1}, {7, 18, -1}, {-4, 30, 1}};
@@ -168,8 +159,8 @@ void MaleKirschen(QPainter& Maler, const QRectF& Feld, double H)
     Maler.save();
     InsFeld(Maler, Feld);
     const QPointF Gelenk(60, 10);
-    Maler.setBrush(Qt::NoBrush);
-    Maler.setPen(QPen(Gedimmt(QColor(0x5D, 0x40, 0x37), H), 3.6, Qt::SolidLine, Qt::RoundCap));
+    Setze(Maler, QPen(Gedimmt(QColor(0x5D, 0x40, 0x37), H), 3.6, Qt::SolidLine, Qt::RoundCap),
+          Qt::NoBrush);
     QPainterPath Stiele(Gelenk);
     Stiele.cubicTo(44, 22, 32, 40, 30, 60);
     Stiele.moveTo(Gelenk);
@@ -178,9 +169,9 @@ void MaleKirschen(QPainter& Maler, const QRectF& Feld, double H)
     Blatt(Maler, Gelenk, QPointF(90, 14), 0.34, H);
     const QPointF Kugeln[] = {QPointF(30, 74), QPointF(70, 72)};
     for (const QPointF& K : Kugeln) {
-        Maler.setBrush(Kugelverlauf(K + QPointF(-7, -8), 26, QColor(0xFF, 0x8A, 0x9A),
-                                    QColor(0xD8, 0x10, 0x30), QColor(0x7A, 0x00, 0x18), H));
-        Maler.setPen(QPen(Gedimmt(QColor(0x5A, 0x00, 0x10), H), 2.2));
+        Setze(Maler, QPen(Gedimmt(QColor(0x5A, 0x00, 0x10), H), 2.2),
+              Kugelverlauf(K + QPointF(-7, -8), 26, QColor(0xFF, 0x8A, 0x9A),
+                           QColor(0xD8, 0x10, 0x30), QColor(0x7A, 0x00, 0x18), H));
         Maler.drawEllipse(K, 20, 19);
         Glanzfleck(Maler, K + QPointF(-7, -8), 6, 4.5, H, 220);
     }
@@ -208,14 +199,10 @@ void MaleZahl(QPainter& Maler, const QRectF& Feld, int Zahl)
     const QPainterPath Pfad = TextPfad(QString::number(Zahl), Ziffern, Feld.center());
     const QRectF Umriss = Pfad.boundingRect();
     const QColor Farbe = Zahlenfarbe(Zahl);
-    QLinearGradient Verlauf(Umriss.topLeft(), Umriss.bottomLeft());
-    Verlauf.setColorAt(0, Farbe.lighter(150));
-    Verlauf.setColorAt(0.5, Farbe);
-    Verlauf.setColorAt(1, Farbe.darker(150));
-    Maler.strokePath(Pfad,
-                     QPen(QColor(255, 255, 255), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    Maler.strokePath(Pfad,
-                     QPen(Farbe.darker(260), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const auto Verlauf = Farbverlauf(QLinearGradient(Umriss.topLeft(), Umriss.bottomLeft()),
+                                     Farbe.lighter(150), Farbe, Farbe.darker(150));
+    Maler.strokePath(Pfad, RunderStift(QColor(255, 255, 255), 7));
+    Maler.strokePath(Pfad, RunderStift(Farbe.darker(260), 3.2));
     Maler.fillPath(Pfad, Verlauf);
     Maler.restore();
 }

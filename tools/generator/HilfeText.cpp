@@ -139,7 +139,7 @@ QString Bonusserien()
 QString Auszahlungsquote()
 {
     using namespace Maschinenzahlen;
-    const TScheiben Scheiben = ScheibenAusRuhewinkeln(CodeDesKunstwerks);
+    const TScheiben Scheiben = ScheibenAusRuhewinkeln(Marker::SymbolBeiWinkel);
     const auto Quote = [&Scheiben](bool RisikoEin) {
         return AuszahlungsquoteProzent(BerechneExakt(Scheiben, RisikoEin)).Dezimal(2);
     };

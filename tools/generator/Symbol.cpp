@@ -18,21 +18,17 @@ using Fruchtmaler = void (*)(QPainter&, const QRectF&, double);
 void MaleGehaeuse(QPainter& Maler, double Seite)
 {
     const QRectF Koerper(Seite * 0.03, Seite * 0.03, Seite * 0.94, Seite * 0.94);
-    QLinearGradient Lack(Koerper.topLeft(), Koerper.bottomLeft());
-    Lack.setColorAt(0, QColor(0xE0, 0x28, 0x30));
-    Lack.setColorAt(1, QColor(0x70, 0x08, 0x10));
-    Maler.setPen(Seite >= 48 ? QPen(QColor(0xF0, 0xC0, 0x40), Seite * 0.03) : Qt::NoPen);
-    Maler.setBrush(Lack);
+    const auto Lack = Farbverlauf(QLinearGradient(Koerper.topLeft(), Koerper.bottomLeft()),
+                                  QColor(0xE0, 0x28, 0x30), QColor(0x70, 0x08, 0x10));
+    Setze(Maler, Seite >= 48 ? QPen(QColor(0xF0, 0xC0, 0x40), Seite * 0.03) : Qt::NoPen, Lack);
     Maler.drawRoundedRect(Koerper, Seite * 0.16, Seite * 0.16);
 }
 
 void MaleScheibe(QPainter& Maler, const QRectF& Feld, Fruchtmaler Frucht)
 {
-    QRadialGradient Grund(Feld.center(), Feld.width() * 0.6);
-    Grund.setColorAt(0, Qt::white);
-    Grund.setColorAt(1, QColor(0xC8, 0xCC, 0xD4));
-    Maler.setPen(QPen(QColor(0x20, 0x20, 0x28), qMax(1.0, Feld.width() * 0.05)));
-    Maler.setBrush(Grund);
+    const auto Grund = Farbverlauf(QRadialGradient(Feld.center(), Feld.width() * 0.6), Qt::white,
+                                   QColor(0xC8, 0xCC, 0xD4));
+    Setze(Maler, QPen(QColor(0x20, 0x20, 0x28), qMax(1.0, Feld.width() * 0.05)), Grund);
     Maler.drawEllipse(Feld);
     const double Rand = Feld.width() * 0.16;
     Frucht(Maler, Feld.adjusted(Rand, Rand, -Rand, -Rand), 1.0);
@@ -40,9 +36,7 @@ void MaleScheibe(QPainter& Maler, const QRectF& Feld, Fruchtmaler Frucht)
 
 QImage Symbol(int Seite)
 {
-    QImage Bild = TransparentesBild(Seite, Seite);
-    QPainter Maler(&Bild);
-    Vorbereiten(Maler);
+    TLeinwand Maler(TransparentesBild(Seite, Seite));
     MaleGehaeuse(Maler, Seite);
     const double Durchmesser = Seite * 0.30;
     const double Oben = Seite * 0.5 - Durchmesser / 2;
@@ -53,7 +47,7 @@ QImage Symbol(int Seite)
     }
     if (Seite >= 48)
         Glanzlicht(Maler, QRectF(0, 0, Seite, Seite * 0.5), 90);
-    return Bild;
+    return Maler.Bild();
 }
 
 void Speichere(const QString& Pfad, const QImage& Inhalt)

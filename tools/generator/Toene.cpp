@@ -40,14 +40,12 @@ const std::vector<Teilton> Posaune = {{1, 1.00, 0}, {2, 0.50, 0}, {3, 0.30, 0},
 Note Ton(double Beginn, double Dauer, double Frequenz, const std::vector<Teilton>& Klang,
          double Pegel = 1)
 {
-    Note N;
-    N.Beginn = Beginn;
-    N.Dauer = Dauer;
-    N.FrequenzAnfang = Frequenz;
-    N.FrequenzEnde = Frequenz;
-    N.Teiltoene = Klang;
-    N.Pegel = Pegel;
-    return N;
+    return {.Beginn = Beginn,
+            .Dauer = Dauer,
+            .FrequenzAnfang = Frequenz,
+            .FrequenzEnde = Frequenz,
+            .Teiltoene = Klang,
+            .Pegel = Pegel};
 }
 
 Note Gleiten(Note N, double FrequenzEnde)

@@ -4,32 +4,13 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <random>
 #include <stdexcept>
 #include <thread>
 
 namespace Maschinenzahlen {
 namespace {
-
-struct TSpinregel
-{
-    int Ziehungen;
-    int Grenzzuschlag; // the spin ends at 45 r + Grenzzuschlag
-    int Schritt;       // degrees per frame
-};
-
-TSpinregel Regel(TScheibe Scheibe)
-{
-    switch (Scheibe) {
-    case TScheibe::Links:
-        return {45, 100, 135};
-    case TScheibe::Mitte:
-        return {60, 100, 45};
-    case TScheibe::Rechts:
-        break;
-    }
-    return {12, 800, 45};
-}
 
 // Amounts come as German decimal texts ("0,3", "1,6", "30").
 int Cent(const QString& Betrag)
@@ -70,13 +51,21 @@ TErtrag Ertrag(const Gewinntabelle::TAuswertung& A)
     return E;
 }
 
-// The light of the ladder after a run that nobody stopped.
-Gewinntabelle::TRisikoErgebnis Risikolicht(int m)
+bool Senkrecht(int Schraubenstellung)
 {
-    if (m < 20)
-        return Gewinntabelle::TRisikoErgebnis::Nichts;
-    return m % 2 == 0 ? Gewinntabelle::TRisikoErgebnis::Einfach
-                      : Gewinntabelle::TRisikoErgebnis::Doppelt;
+    return Scheibenregeln::SchraubeSenkrecht(Scheibenregeln::Schraubenwinkel(Schraubenstellung));
+}
+
+// How many of the ladder's draws end on each light, in lowest terms, by TRisikoErgebnis.
+std::array<std::int64_t, 3> Lichtgewichte()
+{
+    std::array<std::int64_t, 3> Gewicht{};
+    for (int m = 0; m < Scheibenregeln::Risikoziehungen; ++m)
+        ++Gewicht[static_cast<int>(Scheibenregeln::Risikolicht(m))];
+    const std::int64_t Teiler = std::gcd(std::gcd(Gewicht[0], Gewicht[1]), Gewicht[2]);
+    for (std::int64_t& G : Gewicht)
+        G /= Teiler;
+    return Gewicht;
 }
 
 constexpr std::uint64_t Blockgroesse = 1 << 16;
@@ -88,14 +77,17 @@ void SpieleBlock(const TScheiben& Scheiben, bool RisikoEin, std::uint64_t Anzahl
         return std::uniform_int_distribution<int>(0, n - 1)(Generator);
     };
     // Each block starts where the long run stands: every counter state equally likely.
-    Gewinntabelle::TBonusZaehler Bonus{Ziehe(3), Ziehe(3), Ziehe(3), Ziehe(3)};
-    const Gewinntabelle::TRisikoFrage Risiko = [&] { return Risikolicht(Ziehe(60)); };
+    constexpr int N = Gewinntabelle::LampenJeFrucht;
+    Gewinntabelle::TBonusZaehler Bonus{Ziehe(N), Ziehe(N), Ziehe(N), Ziehe(N)};
+    const Gewinntabelle::TRisikoFrage Risiko = [&] {
+        return Scheibenregeln::Risikolicht(Ziehe(Scheibenregeln::Risikoziehungen));
+    };
     const int NL = int(Scheiben[0].size());
     const int NM = int(Scheiben[1].size());
     const int NR = int(Scheiben[2].size());
     // One uniform draw over every combination of the three discs and the screw splits into
     // four independent uniform draws, at a quarter of the cost.
-    const int Kombinationen = NL * NM * NR * Schraubenstellungen;
+    const int Kombinationen = NL * NM * NR * Scheibenregeln::Schraubenstellungen;
     for (std::uint64_t Spiel = 0; Spiel < Anzahl; ++Spiel) {
         int Wurf = Ziehe(Kombinationen);
         const int Links = Wurf % NL;
@@ -105,7 +97,7 @@ void SpieleBlock(const TScheiben& Scheiben, bool RisikoEin, std::uint64_t Anzahl
         const int Rechts = Wurf % NR;
         const int Schraube = Wurf / NR;
         const Gewinntabelle::TSpielstand Stand{Scheiben[0][Links],  Scheiben[1][Mitte],
-                                               Scheiben[2][Rechts], SchraubeSenkrecht(Schraube),
+                                               Scheiben[2][Rechts], Senkrecht(Schraube),
                                                RisikoEin,           false};
         const auto A = Gewinntabelle::WerteAus(Stand, Bonus, Risiko);
         const TErtrag E = A.Schritte.empty() ? TErtrag{} : Ertrag(A);
@@ -167,40 +159,14 @@ TBruch Bruch(TGanz Zaehler, TGanz Nenner)
 
 } // namespace
 
-int Ziehungen(TScheibe Scheibe)
-{
-    return Regel(Scheibe).Ziehungen;
-}
-
-int Ruhewinkel(TScheibe Scheibe, int r)
-{
-    const TSpinregel R = Regel(Scheibe);
-    const int Grenze = 45 * r + R.Grenzzuschlag;
-    // The first frame is at 0; from then on (also while the minimum spin time holds the angle at
-    // one step) every frame's angle is a multiple of the step, and the loop ends at the limit.
-    int Winkel = 0;
-    for (int Naechster = R.Schritt; Naechster < Grenze; Naechster += R.Schritt)
-        Winkel = Naechster;
-    return Winkel;
-}
-
-int CodeDesKunstwerks(int Winkel)
-{
-    return (Winkel / 45) % 8 + 1;
-}
-
 TScheiben ScheibenAusRuhewinkeln(const TCodeBeiWinkel& CodeBeiWinkel)
 {
+    using namespace Scheibenregeln;
     TScheiben Scheiben;
     for (TScheibe S : {TScheibe::Links, TScheibe::Mitte, TScheibe::Rechts})
-        for (int r = 0; r < Ziehungen(S); ++r)
+        for (int r = 0; r < Drehplan(S).Ziehungen; ++r)
             Scheiben[int(S)].push_back(CodeBeiWinkel(Ruhewinkel(S, r)));
     return Scheiben;
-}
-
-bool SchraubeSenkrecht(int Stellung)
-{
-    return (45 * (Stellung + 1)) % 180 == 90;
 }
 
 double TBruch::Wert() const
@@ -231,6 +197,9 @@ TExakt BerechneExakt(const TScheiben& Scheiben, bool RisikoEin)
         for (int Code : Scheiben[S])
             ++Anzahl[S][Code];
 
+    const std::array<std::int64_t, 3> Lichtgewicht = Lichtgewichte();
+    // The bonus counters' states, each counter a digit to the base N.
+    constexpr int N = Gewinntabelle::LampenJeFrucht;
     TExakt E;
     for (int L = 1; L <= 8; ++L)
         for (int M = 1; M <= 8; ++M)
@@ -239,26 +208,29 @@ TExakt BerechneExakt(const TScheiben& Scheiben, bool RisikoEin)
                     std::int64_t(Anzahl[0][L]) * Anzahl[1][M] * Anzahl[2][R];
                 if (Codegewicht == 0)
                     continue;
-                for (int Stellung = 0; Stellung < Schraubenstellungen; ++Stellung)
-                    for (int Zustand = 0; Zustand < 81; ++Zustand)
+                for (int Stellung = 0; Stellung < Scheibenregeln::Schraubenstellungen; ++Stellung)
+                    for (int Zustand = 0; Zustand < N * N * N * N; ++Zustand)
                         for (auto Licht : {Gewinntabelle::TRisikoErgebnis::Doppelt,
                                            Gewinntabelle::TRisikoErgebnis::Einfach,
                                            Gewinntabelle::TRisikoErgebnis::Nichts}) {
-                            Gewinntabelle::TBonusZaehler Bonus{Zustand % 3, Zustand / 3 % 3,
-                                                               Zustand / 9 % 3, Zustand / 27};
+                            const std::int64_t Gewicht =
+                                Codegewicht * Lichtgewicht[static_cast<int>(Licht)];
+                            Gewinntabelle::TBonusZaehler Bonus{Zustand % N, Zustand / N % N,
+                                                               Zustand / (N * N) % N,
+                                                               Zustand / (N * N * N)};
                             const auto A = Gewinntabelle::WerteAus(
-                                {L, M, R, SchraubeSenkrecht(Stellung), RisikoEin, false}, Bonus,
+                                {L, M, R, Senkrecht(Stellung), RisikoEin, false}, Bonus,
                                 [Licht] { return Licht; });
                             const TErtrag Ert = Ertrag(A);
-                            E.Faelle += Codegewicht;
-                            E.Gewinn += Codegewicht * Ert.Cent;
-                            E.GewinnQuadrat += Codegewicht * Ert.Cent * Ert.Cent;
-                            E.Sonderspiele += Codegewicht * Ert.Sonderspiele;
-                            E.SonderQuadrat += Codegewicht * Ert.Sonderspiele * Ert.Sonderspiele;
-                            E.GewinnMalSonder += Codegewicht * Ert.Cent * Ert.Sonderspiele;
+                            E.Faelle += Gewicht;
+                            E.Gewinn += Gewicht * Ert.Cent;
+                            E.GewinnQuadrat += Gewicht * Ert.Cent * Ert.Cent;
+                            E.Sonderspiele += Gewicht * Ert.Sonderspiele;
+                            E.SonderQuadrat += Gewicht * Ert.Sonderspiele * Ert.Sonderspiele;
+                            E.GewinnMalSonder += Gewicht * Ert.Cent * Ert.Sonderspiele;
                             for (int n = 1; n <= Gewinntabelle::AnzahlRegeln; ++n)
                                 if (A.Regeln & (1u << n))
-                                    E.Treffer[n] += Codegewicht;
+                                    E.Treffer[n] += Gewicht;
                         }
             }
     return E;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "discs/Gewinntabelle.h"
+#include "discs/Scheibenregeln.h"
 
 #include <QString>
 #include <array>
@@ -12,25 +13,9 @@
 // exactly from the discs' symbol probabilities and by simulating games through the win table.
 namespace Maschinenzahlen {
 
-enum class TScheibe
-{
-    Links,
-    Mitte,
-    Rechts
-};
-
-// The angle (degrees) at which a disc comes to rest for the draw r when the player does not
-// stop it: the last frame its spin loop computes.
-int Ruhewinkel(TScheibe Scheibe, int r);
-// How many values the disc's draw takes (r from 0 to Ziehungen - 1, all equally likely).
-int Ziehungen(TScheibe Scheibe);
-
 // The symbol code that stands under the arrow of a disc resting at Winkel.
 using TCodeBeiWinkel = std::function<int(int Winkel)>;
-// The disc artwork's layout: the eight sectors, 45 degrees apart, code 1 at the bottom.
-int CodeDesKunstwerks(int Winkel);
-
-// For each disc, the code shown for each draw r.
+// For each disc, the code shown for each draw r when it comes to rest by itself.
 using TScheiben = std::array<std::vector<int>, 3>;
 TScheiben ScheibenAusRuhewinkeln(const TCodeBeiWinkel& CodeBeiWinkel);
 
@@ -47,17 +32,13 @@ struct TBruch
     QString Dezimal(int Stellen) const;
 };
 
-// The screw stands in one of eight positions, two of them (90 and 270 degrees) vertical.
-inline constexpr int Schraubenstellungen = 8;
-bool SchraubeSenkrecht(int Stellung); // Stellung 0..7 stands for 45 (Stellung + 1) degrees
-
 // Exact sums over every equally likely case: the three draws, the screw position, the bonus
 // counters and the risk light. The bonus counters form a Markov chain over 3^4 states in which
 // every game moves at most one counter one step round its cycle 0 -> 1 -> 2 -> 0; each step has an
 // inverse, so the transition matrix is doubly stochastic, the uniform distribution over the 81
 // states is stationary, and since the chain is irreducible and may stay put it is the long-run
 // distribution. In other words, in the long run every third triple of a fruit completes its
-// series. The risk game's three lights are equally likely.
+// series. Each light of the risk game weighs as many of its draws as end on it.
 struct TExakt
 {
     std::int64_t Faelle = 0;          // the total weight
