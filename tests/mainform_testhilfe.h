@@ -8,6 +8,7 @@
 #include "support/Registrierung.h"
 #include "support/STRegIni.h"
 #include "support/Zeitraffer.h"
+#include "tests/testmain.h"
 #include "ui/ScalierungsEinstell.h"
 
 #include <QApplication>
@@ -87,24 +88,14 @@ public:
     // Makes the folder the program folder: a file named like the program lies in it.
     void LegeProgrammAn(const QString& Name = QStringLiteral("Vorlix")) const
     {
-        QFile Datei(Pfad() + Name);
-        QVERIFY(Datei.open(QIODevice::WriteOnly));
+        SchreibeDatei(Pfad() + Name, {});
     }
 
     void SchreibeIni(const QByteArray& Inhalt) const
     {
-        QFile Datei(Pfad() + QStringLiteral("Vorlix.ini"));
-        QVERIFY(Datei.open(QIODevice::WriteOnly));
-        Datei.write(Inhalt);
+        SchreibeDatei(Pfad() + "Vorlix.ini", Inhalt);
     }
-
-    QByteArray LiesIni() const
-    {
-        QFile Datei(Pfad() + QStringLiteral("Vorlix.ini"));
-        if (!Datei.open(QIODevice::ReadOnly))
-            return {};
-        return Datei.readAll();
-    }
+    QByteArray LiesIni() const { return LiesDatei(Pfad() + "Vorlix.ini", {}); }
 
     QList<TMeldung> Meldungen;
     QStringList Gespielt;

@@ -40,14 +40,6 @@ enum TWeg
     TasteNachSchliessen
 };
 
-QByteArray LiesDatei(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    if (!Datei.open(QIODevice::ReadOnly))
-        return "<fehlt>";
-    return Datei.readAll();
-}
-
 QString IniWert(const TUmgebung& Welt, const QString& Schluessel)
 {
     QString Puffer;
@@ -66,14 +58,11 @@ bool StarteMitUhr(TMainForm& Fenster)
 
 } // namespace
 
-class TestMainFormBeenden : public QObject
+class TestMainFormBeenden : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
-
     void beendenSchliesstSpeichertUndEndet_data();
     void beendenSchliesstSpeichertUndEndet();
     void ohneEinzahlungVerspieltNull();

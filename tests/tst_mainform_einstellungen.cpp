@@ -60,14 +60,11 @@ struct TGestartet
 
 } // namespace
 
-class TestMainFormEinstellungen : public QObject
+class TestMainFormEinstellungen : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
-
     void spieldauer_data();
     void spieldauer();
     void schiebereglerSetztDasIntervall();
