@@ -5,6 +5,7 @@
 // the process is only counted.
 
 #include "core/MainForm.h"
+#include "support/PrivateProfil.h"
 #include "support/Registrierung.h"
 #include "support/STRegIni.h"
 #include "support/Zeitraffer.h"
@@ -151,6 +152,17 @@ private:
     QTemporaryDir Ordner;
     QString Vorher;
 };
+
+// The value of Schluessel in the section "Einstellungen" of the folder's Vorlix.ini; "<fehlt>"
+// when it is missing or empty.
+inline QString IniWert(const TUmgebung& Welt, const QString& Schluessel)
+{
+    QString Puffer;
+    if (PrivateProfil::LiesText("Einstellungen", Schluessel, "", Puffer, 255,
+                                Welt.Pfad() + "Vorlix.ini") == 0)
+        return QStringLiteral("<fehlt>");
+    return Puffer;
+}
 
 // Shows the window and waits until its first paint has finished the start-up.
 inline bool Starte(TMainForm& Fenster)

@@ -13,6 +13,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
 
 namespace Testhilfe {
 
@@ -47,6 +50,21 @@ inline void SchreibeDatei(const QString& Pfad, const QByteArray& Bytes)
     QFile Datei(Pfad);
     QVERIFY(Datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QVERIFY(Datei.write(Bytes) == Bytes.size());
+}
+
+// Runs Aktion while no file may grow beyond Bytes: a write fails as on a full disk, even for a
+// user whom no permission stops.
+inline void MitDateigrenze(qint64 Bytes, const std::function<void()>& Aktion)
+{
+    const auto AlterSignalwert = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit Alt{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &Alt), 0);
+    rlimit Eng = Alt;
+    Eng.rlim_cur = rlim_t(Bytes);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &Eng), 0);
+    Aktion();
+    setrlimit(RLIMIT_FSIZE, &Alt);
+    std::signal(SIGXFSZ, AlterSignalwert);
 }
 
 inline void EigenerKonfigOrdner()

@@ -1,6 +1,5 @@
 #include "mainform_testhilfe.h"
 #include "support/Machpaus.h"
-#include "support/PrivateProfil.h"
 #include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 
@@ -39,15 +38,6 @@ enum TWeg
     EscImGroessendialog,
     TasteNachSchliessen
 };
-
-QString IniWert(const TUmgebung& Welt, const QString& Schluessel)
-{
-    QString Puffer;
-    if (PrivateProfil::LiesText("Einstellungen", Schluessel, "", Puffer, 255,
-                                Welt.Pfad() + "Vorlix.ini") == 0)
-        return QStringLiteral("<fehlt>");
-    return Puffer;
-}
 
 // Starts the window and waits for the clock's first tick, so that the log carries date and time.
 bool StarteMitUhr(TMainForm& Fenster)

@@ -6,9 +6,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace Registrierung;
@@ -338,16 +336,10 @@ void TestRegistrierung::gescheitertesSchreibenLaesstAlteDateiStehen()
     QCOMPARE(Datei.SchreibeWert("Software", TRegWert::Text("a", "1")), ErfolgOk);
     const QByteArray Vorher = LiesDatei(Datei.Pfad());
 
-    // A file size limit makes the write fail even for a user whom no permission stops.
-    const auto AlterSignalwert = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit Alt{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &Alt), 0);
-    rlimit Eng = Alt;
-    Eng.rlim_cur = rlim_t(Vorher.size() + 10);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &Eng), 0);
-    const long Ergebnis = Datei.SchreibeWert("Software", TRegWert::Text("b", QString(500, 'x')));
-    setrlimit(RLIMIT_FSIZE, &Alt);
-    std::signal(SIGXFSZ, AlterSignalwert);
+    long Ergebnis = 0;
+    Testhilfe::MitDateigrenze(Vorher.size() + 10, [&] {
+        Ergebnis = Datei.SchreibeWert("Software", TRegWert::Text("b", QString(500, 'x')));
+    });
 
     QCOMPARE(Ergebnis, FehlerSchreiben);
     QCOMPARE(LiesDatei(Datei.Pfad()), Vorher);

@@ -6,11 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <sys/resource.h>
 
 using namespace Registrierung;
 using Testhilfe::LiesDatei;
@@ -358,15 +356,10 @@ void TestStRegIni::gescheitertesWertschreibenMeldetCode()
     Speicher.WriteString("a", "1");
     const QByteArray Vorher = LiesDatei(BenutzerDatei());
 
-    const auto AlterSignalwert = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit Alt{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &Alt), 0);
-    rlimit Eng = Alt;
-    Eng.rlim_cur = rlim_t(Vorher.size() + 10);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &Eng), 0);
-    const auto Fehler = FehlerVon([&] { Speicher.WriteString("b", QString(500, 'x')); });
-    setrlimit(RLIMIT_FSIZE, &Alt);
-    std::signal(SIGXFSZ, AlterSignalwert);
+    std::optional<TFehler> Fehler;
+    Testhilfe::MitDateigrenze(Vorher.size() + 10, [&] {
+        Fehler = FehlerVon([&] { Speicher.WriteString("b", QString(500, 'x')); });
+    });
 
     QVERIFY(Fehler);
     QCOMPARE(Fehler->Code, int(RegIniSchreibenRegistry));
