@@ -215,35 +215,20 @@ QByteArray Lampenbild(const TBonuslampen& Lampen, const char* Zustand)
 const std::array<TBonuslampen, 4>& Bonuslampen()
 {
     using F = TMainForm;
+    // A row: the names, the tool tip, the three places, the three lamps, the unlit and lit picture.
     static const std::array<TBonuslampen, 4> Tabelle = {{
-        {"Zitrone",
-         "Zitrone",
-         "50 Sonderspiele",
-         {{{44, 692}, {103, 692}, {162, 692}}},
-         {{&F::ImageBonus1_Zitrone, &F::ImageBonus2_Zitrone, &F::ImageBonus3_Zitrone}},
-         &F::ImageZitroneNormal,
-         &F::ImageZitroneAktiv},
-        {"Erdbeere",
-         "Erdbeer",
-         "25 Sonderspiele",
-         {{{789, 692}, {729, 692}, {667, 692}}},
-         {{&F::ImageBonus1_Erdbeere, &F::ImageBonus2_Erdbeere, &F::ImageBonus3_Erdbeere}},
-         &F::ImageErdbeerNormal,
-         &F::ImageErdbeerAktiv},
-        {"Karotte",
-         "Karotte",
-         "75 Sonderspiele",
-         {{{780, 422}, {780, 552}, {695, 552}}},
-         {{&F::ImageBonus1_Karotte, &F::ImageBonus2_Karotte, &F::ImageBonus3_Karotte}},
-         &F::ImageKarotteNormal,
-         &F::ImageKarotteAktiv},
-        {"Kirsche",
-         "Kirsche",
-         "100 Sonderspiele",
-         {{{46, 422}, {46, 553}, {133, 553}}},
-         {{&F::ImageBonus1_Kirsche, &F::ImageBonus2_Kirsche, &F::ImageBonus3_Kirsche}},
-         &F::ImageKirscheNormal,
-         &F::ImageKirscheAktiv},
+        {"Zitrone", "Zitrone", "50 Sonderspiele", QPoint(44, 692), QPoint(103, 692),
+         QPoint(162, 692), &F::ImageBonus1_Zitrone, &F::ImageBonus2_Zitrone,
+         &F::ImageBonus3_Zitrone, &F::ImageZitroneNormal, &F::ImageZitroneAktiv},
+        {"Erdbeere", "Erdbeer", "25 Sonderspiele", QPoint(789, 692), QPoint(729, 692),
+         QPoint(667, 692), &F::ImageBonus1_Erdbeere, &F::ImageBonus2_Erdbeere,
+         &F::ImageBonus3_Erdbeere, &F::ImageErdbeerNormal, &F::ImageErdbeerAktiv},
+        {"Karotte", "Karotte", "75 Sonderspiele", QPoint(780, 422), QPoint(780, 552),
+         QPoint(695, 552), &F::ImageBonus1_Karotte, &F::ImageBonus2_Karotte,
+         &F::ImageBonus3_Karotte, &F::ImageKarotteNormal, &F::ImageKarotteAktiv},
+        {"Kirsche", "Kirsche", "100 Sonderspiele", QPoint(46, 422), QPoint(46, 553),
+         QPoint(133, 553), &F::ImageBonus1_Kirsche, &F::ImageBonus2_Kirsche,
+         &F::ImageBonus3_Kirsche, &F::ImageKirscheNormal, &F::ImageKirscheAktiv},
     }};
     return Tabelle;
 }
