@@ -5,42 +5,13 @@
 #include "discs/Gewinntabelle.h"
 #include "support/Zeitraffer.h"
 #include "ui/Bedienelemente.h"
+#include "ui/Bonuslampen.h"
 
 #include <QTimer>
 
 using namespace Gewinntabelle;
 
 namespace {
-
-struct TLampen
-{
-    TBild* Lampe[3];
-    TBild* Aktiv;
-    TBild* Normal;
-};
-
-TLampen LampenVon(TMainForm& F, TFrucht Frucht)
-{
-    switch (Frucht) {
-    case TFrucht::Zitrone:
-        return {{F.ImageBonus1_Zitrone, F.ImageBonus2_Zitrone, F.ImageBonus3_Zitrone},
-                F.ImageZitroneAktiv,
-                F.ImageZitroneNormal};
-    case TFrucht::Erdbeere:
-        return {{F.ImageBonus1_Erdbeere, F.ImageBonus2_Erdbeere, F.ImageBonus3_Erdbeere},
-                F.ImageErdbeerAktiv,
-                F.ImageErdbeerNormal};
-    case TFrucht::Karotte:
-        return {{F.ImageBonus1_Karotte, F.ImageBonus2_Karotte, F.ImageBonus3_Karotte},
-                F.ImageKarotteAktiv,
-                F.ImageKarotteNormal};
-    case TFrucht::Kirsche:
-        break;
-    }
-    return {{F.ImageBonus1_Kirsche, F.ImageBonus2_Kirsche, F.ImageBonus3_Kirsche},
-            F.ImageKirscheAktiv,
-            F.ImageKirscheNormal};
-}
 
 void SpieleSchritt(TMainForm& F, const TSchritt& Schritt)
 {
@@ -67,14 +38,14 @@ void SpieleSchritt(TMainForm& F, const TSchritt& Schritt)
         F.Label1Zentrieren();
         break;
     case TSchritt::TArt::LampeAn: {
-        const TLampen L = LampenVon(F, Schritt.Frucht);
-        L.Lampe[Schritt.Anzahl - 1]->SetPicture(L.Aktiv->Picture());
+        const TBonuslampen& L = BonuslampenVon(Schritt.Frucht);
+        (F.*L.Lampe[Schritt.Anzahl - 1])->SetPicture((F.*L.Aktiv)->Picture());
         break;
     }
     case TSchritt::TArt::LampenAus: {
-        const TLampen L = LampenVon(F, Schritt.Frucht);
-        for (TBild* Lampe : L.Lampe)
-            Lampe->SetPicture(L.Normal->Picture());
+        const TBonuslampen& L = BonuslampenVon(Schritt.Frucht);
+        for (TBonuslampen::TBildZeiger Lampe : L.Lampe)
+            (F.*Lampe)->SetPicture((F.*L.Normal)->Picture());
         break;
     }
     case TSchritt::TArt::Sonderspiele:

@@ -24,6 +24,16 @@ int InCent(const char* Betrag)
     return Text.left(Komma).toInt() * 100 + Text.mid(Komma + 1).leftJustified(2, u'0').toInt();
 }
 
+// The entry of the table whose Name field is Gesucht; nullptr when there is none.
+template <typename T, std::size_t N>
+const T* EintragNamens(const std::array<T, N>& Tabelle, const char* T::*Name, QStringView Gesucht)
+{
+    for (const T& Eintrag : Tabelle)
+        if (Gesucht == QLatin1String(Eintrag.*Name))
+            return &Eintrag;
+    return nullptr;
+}
+
 } // namespace
 
 const std::array<TGeldBild, 9>& GeldBilder()
@@ -44,10 +54,7 @@ const std::array<TGeldBild, 9>& GeldBilder()
 
 const TGeldBild* GeldBildFuer(QStringView Steuerelement)
 {
-    for (const TGeldBild& Bild : GeldBilder())
-        if (Steuerelement == QLatin1String(Bild.Steuerelement))
-            return &Bild;
-    return nullptr;
+    return EintragNamens(GeldBilder(), &TGeldBild::Steuerelement, Steuerelement);
 }
 
 const std::array<TAuszahlPosten, 9>& AuszahlPosten()
@@ -70,10 +77,7 @@ const std::array<TAuszahlPosten, 9>& AuszahlPosten()
 
 const TAuszahlPosten* AuszahlPostenFuer(QStringView Name)
 {
-    for (const TAuszahlPosten& Posten : AuszahlPosten())
-        if (Name == QLatin1String(Posten.Name))
-            return &Posten;
-    return nullptr;
+    return EintragNamens(AuszahlPosten(), &TAuszahlPosten::Name, Name);
 }
 
 QStringList AuszahlListe(const QString& AuszahlungText)

@@ -5,9 +5,11 @@
 // the process is only counted.
 
 #include "core/MainForm.h"
+#include "support/PrivateProfil.h"
 #include "support/Registrierung.h"
 #include "support/STRegIni.h"
 #include "support/Zeitraffer.h"
+#include "tests/testmain.h"
 #include "ui/ScalierungsEinstell.h"
 
 #include <QApplication>
@@ -87,24 +89,14 @@ public:
     // Makes the folder the program folder: a file named like the program lies in it.
     void LegeProgrammAn(const QString& Name = QStringLiteral("Vorlix")) const
     {
-        QFile Datei(Pfad() + Name);
-        QVERIFY(Datei.open(QIODevice::WriteOnly));
+        SchreibeDatei(Pfad() + Name, {});
     }
 
     void SchreibeIni(const QByteArray& Inhalt) const
     {
-        QFile Datei(Pfad() + QStringLiteral("Vorlix.ini"));
-        QVERIFY(Datei.open(QIODevice::WriteOnly));
-        Datei.write(Inhalt);
+        SchreibeDatei(Pfad() + "Vorlix.ini", Inhalt);
     }
-
-    QByteArray LiesIni() const
-    {
-        QFile Datei(Pfad() + QStringLiteral("Vorlix.ini"));
-        if (!Datei.open(QIODevice::ReadOnly))
-            return {};
-        return Datei.readAll();
-    }
+    QByteArray LiesIni() const { return LiesDatei(Pfad() + "Vorlix.ini", {}); }
 
     QList<TMeldung> Meldungen;
     QStringList Gespielt;
@@ -156,6 +148,17 @@ private:
     QTemporaryDir Ordner;
     QString Vorher;
 };
+
+// The value of Schluessel in the section "Einstellungen" of the folder's Vorlix.ini; "<fehlt>"
+// when it is missing or empty.
+inline QString IniWert(const TUmgebung& Welt, const QString& Schluessel)
+{
+    QString Puffer;
+    if (PrivateProfil::LiesText("Einstellungen", Schluessel, "", Puffer, 255,
+                                Welt.Pfad() + "Vorlix.ini") == 0)
+        return QStringLiteral("<fehlt>");
+    return Puffer;
+}
 
 // Shows the window and waits until its first paint has finished the start-up.
 inline bool Starte(TMainForm& Fenster)

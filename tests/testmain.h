@@ -3,13 +3,69 @@
 // The main function of every test program. Before anything else it gives the program a config
 // folder and a state folder of its own, so a test started by hand, by CTest or by a debugger never
 // sees or changes the player's stored state or the journal of a visit; the folders are removed
-// again when the program ends.
+// again when the program ends. Also what many tests share: the time-lapse of their cases and
+// whole files read and written.
 
+#include "support/Zeitraffer.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
 
 namespace Testhilfe {
+
+// The base of a test class whose cases run at Faktor times the real durations; after each case
+// the machine runs in real time again, whatever factor the case set.
+class TZeitrafferTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TZeitrafferTest(double Faktor = 0.01) : Faktor(Faktor) {}
+
+private slots:
+    void init() { Zeitraffer::SetzeFaktor(Faktor); }
+    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
+
+private:
+    double Faktor;
+};
+
+// The whole file; Fehlt when it cannot be read.
+inline QByteArray LiesDatei(const QString& Pfad, const QByteArray& Fehlt = "<fehlt>")
+{
+    QFile Datei(Pfad);
+    return Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : Fehlt;
+}
+
+// The file holds Bytes and nothing else, its folder made where missing; a failure fails the test.
+inline void SchreibeDatei(const QString& Pfad, const QByteArray& Bytes)
+{
+    QDir().mkpath(QFileInfo(Pfad).absolutePath());
+    QFile Datei(Pfad);
+    QVERIFY(Datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QVERIFY(Datei.write(Bytes) == Bytes.size());
+}
+
+// Runs Aktion while no file may grow beyond Bytes: a write fails as on a full disk, even for a
+// user whom no permission stops.
+inline void MitDateigrenze(qint64 Bytes, const std::function<void()>& Aktion)
+{
+    const auto AlterSignalwert = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit Alt{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &Alt), 0);
+    rlimit Eng = Alt;
+    Eng.rlim_cur = rlim_t(Bytes);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &Eng), 0);
+    Aktion();
+    setrlimit(RLIMIT_FSIZE, &Alt);
+    std::signal(SIGXFSZ, AlterSignalwert);
+}
 
 inline void EigenerKonfigOrdner()
 {

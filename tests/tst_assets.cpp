@@ -29,12 +29,6 @@ QStringList ErzeugteDateien(const QDir& Wurzel)
     return Liste;
 }
 
-QByteArray Inhalt(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    return Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray();
-}
-
 // The format and the sample bytes of a RIFF WAVE file; empty when it is none.
 QByteArray Klangdaten(const QByteArray& Wav)
 {
@@ -132,9 +126,10 @@ void TestAssets::jedeDateiGleichtDerEingecheckten()
     QVERIFY2(QFileInfo::exists(Neu), qPrintable(datei + " was not made"));
     const QString Endung = QFileInfo(datei).suffix().toLower();
     if (Endung == "wav") {
-        const QByteArray Klang = Klangdaten(Inhalt(Neu));
+        const QByteArray Klang = Klangdaten(Testhilfe::LiesDatei(Neu, {}));
         QVERIFY2(!Klang.isEmpty(), qPrintable(datei + " is no WAVE file"));
-        QVERIFY2(Klang == Klangdaten(Inhalt(Alt)), qPrintable(datei + ": other samples"));
+        QVERIFY2(Klang == Klangdaten(Testhilfe::LiesDatei(Alt, {})),
+                 qPrintable(datei + ": other samples"));
     } else if (Endung == "pdf") {
         const QByteArray Text = PdfText(Neu);
         if (Text.isEmpty())

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 using namespace Auswertung;
+using Testhilfe::LiesDatei;
 
 namespace {
 
@@ -18,15 +19,6 @@ const QString Trenner = QString(103, u'_');
 QString Text(const TBcdWert& Wert)
 {
     return QString::fromStdString(BcdToFixed(Wert, 0, 2));
-}
-
-QByteArray LiesDatei(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    if (!Datei.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return Datei.readAll();
 }
 
 } // namespace
@@ -556,7 +548,7 @@ void TestAuswertung::speichernSchreibtDieDateiInDenOrdner()
     QVERIFY2(Ergebnis.Gespeichert, qPrintable(Ergebnis.Fehler));
     QVERIFY(Ergebnis.Fehler.isEmpty());
     QCOMPARE(Ergebnis.Pfad, Ordner.path() + "/Anna 07_12_2026 14_03_05.txt");
-    QCOMPARE(LiesDatei(Ergebnis.Pfad),
+    QCOMPARE(LiesDatei(Ergebnis.Pfad, {}),
              QByteArray("Anna\t\xB7\t0,5 Euro    14:00:01\t07.12.2026\t\t\r\n"
                         "Anna\t hat am 07.12.2026\t um 14:03:05 Uhr\t0,50 Euro verspielt!\r\n"));
     QCOMPARE(QDir(Ordner.path()).entryList(QDir::Files | QDir::Hidden),
@@ -579,7 +571,7 @@ void TestAuswertung::speichernErsetztVorhandeneDateiVollstaendig()
 
     QVERIFY2(Ergebnis.Gespeichert, qPrintable(Ergebnis.Fehler));
     QCOMPARE(Ergebnis.Pfad, Pfad);
-    QCOMPARE(LiesDatei(Pfad), QByteArray("neu\r\n"));
+    QCOMPARE(LiesDatei(Pfad, {}), QByteArray("neu\r\n"));
     QCOMPARE(QDir(Ordner.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList({"Kein Name 07_12_2026 14_03_05.txt"}));
 }

@@ -49,14 +49,11 @@ QStringList Dateistand(const QStringList& Ordner)
 
 } // namespace
 
-class TestEinzelstart : public QObject
+class TestEinzelstart : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
-
     void zweiteKopieEndetOhneEtwasZuSchreiben();
 };
 

@@ -10,20 +10,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using Testhilfe::LiesDatei;
+
 namespace {
 
 QString HilfePfad()
 {
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
            QStringLiteral("/../assets/Vorlix-Hilfe.pdf");
-}
-
-QByteArray LiesDatei(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    if (!Datei.open(QIODevice::ReadOnly))
-        return {};
-    return Datei.readAll();
 }
 
 int ZaehleSeiten(const QByteArray& Pdf)
@@ -52,7 +46,7 @@ private slots:
 
 void TestHilfe::liegtAlsPdfBei()
 {
-    const QByteArray Pdf = LiesDatei(HilfePfad());
+    const QByteArray Pdf = LiesDatei(HilfePfad(), {});
     QVERIFY2(!Pdf.isEmpty(), qPrintable(HilfePfad()));
     QVERIFY(Pdf.startsWith("%PDF-1."));
     QVERIFY(Pdf.trimmed().endsWith("%%EOF"));
@@ -60,13 +54,13 @@ void TestHilfe::liegtAlsPdfBei()
 
 void TestHilfe::hatEineOderZweiSeiten()
 {
-    const int Seiten = ZaehleSeiten(LiesDatei(HilfePfad()));
+    const int Seiten = ZaehleSeiten(LiesDatei(HilfePfad(), {}));
     QVERIFY2(Seiten == 1 || Seiten == 2, qPrintable(QString::number(Seiten)));
 }
 
 void TestHilfe::querverweiseZeigenAufIhreObjekte()
 {
-    const QByteArray Pdf = LiesDatei(HilfePfad());
+    const QByteArray Pdf = LiesDatei(HilfePfad(), {});
     const qsizetype Start = Pdf.lastIndexOf("startxref");
     QVERIFY(Start > 0);
     const qsizetype Tabelle = Pdf.mid(Start + 9, 20).trimmed().split(' ').first().toLongLong();
@@ -107,7 +101,7 @@ QByteArray HilfeAusDemGenerator(const QString& Generator, const QString& Zeitzon
     if (!Lauf.waitForFinished(120000) || Lauf.exitStatus() != QProcess::NormalExit ||
         Lauf.exitCode() != 0)
         return {};
-    return LiesDatei(QDir(Ziel.path()).filePath("Vorlix-Hilfe.pdf"));
+    return LiesDatei(QDir(Ziel.path()).filePath("Vorlix-Hilfe.pdf"), {});
 }
 
 } // namespace

@@ -26,14 +26,14 @@ protected:
 };
 } // namespace
 
-class TestMachpaus : public QObject
+class TestMachpaus : public Testhilfe::TZeitrafferTest
 {
     Q_OBJECT
 
-private slots:
-    void init() { Zeitraffer::SetzeFaktor(1.0); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
+public:
+    TestMachpaus() : Testhilfe::TZeitrafferTest(1.0) {}
 
+private slots:
     void pauseWartetEtwaDieGegebeneZeit_data();
     void pauseWartetEtwaDieGegebeneZeit();
     void gleichesIntervallBleibtUnberuehrt();

@@ -58,14 +58,12 @@ bool GleicherBereich(const QImage& A, const QImage& B, const QRect& Bereich)
 
 } // namespace
 
-class TestMainFormAnzeigen : public QObject
+class TestMainFormAnzeigen : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
     void umbrocheneMeldungStehtMittigUeberDemFenster();
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
 
     void loeschenUndSchreibenLaesstKeineAlteZifferStehen_data();
     void loeschenUndSchreibenLaesstKeineAlteZifferStehen();

@@ -83,14 +83,11 @@ struct TMaschine
 
 } // namespace
 
-class TestMainFormAuswertung : public QObject
+class TestMainFormAuswertung : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
-
     void spielWirdAusgewertet_data();
     void spielWirdAusgewertet();
     void risikoknopfSchaltetUm();

@@ -1,6 +1,5 @@
 #include "mainform_testhilfe.h"
 #include "support/Machpaus.h"
-#include "support/PrivateProfil.h"
 #include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 
@@ -40,23 +39,6 @@ enum TWeg
     TasteNachSchliessen
 };
 
-QByteArray LiesDatei(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    if (!Datei.open(QIODevice::ReadOnly))
-        return "<fehlt>";
-    return Datei.readAll();
-}
-
-QString IniWert(const TUmgebung& Welt, const QString& Schluessel)
-{
-    QString Puffer;
-    if (PrivateProfil::LiesText("Einstellungen", Schluessel, "", Puffer, 255,
-                                Welt.Pfad() + "Vorlix.ini") == 0)
-        return QStringLiteral("<fehlt>");
-    return Puffer;
-}
-
 // Starts the window and waits for the clock's first tick, so that the log carries date and time.
 bool StarteMitUhr(TMainForm& Fenster)
 {
@@ -66,14 +48,11 @@ bool StarteMitUhr(TMainForm& Fenster)
 
 } // namespace
 
-class TestMainFormBeenden : public QObject
+class TestMainFormBeenden : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
-
     void beendenSchliesstSpeichertUndEndet_data();
     void beendenSchliesstSpeichertUndEndet();
     void ohneEinzahlungVerspieltNull();

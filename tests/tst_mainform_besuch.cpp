@@ -48,22 +48,13 @@ QStringList Zustandsdateien()
         .entryList(QDir::Files | QDir::System | QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
-QByteArray LiesDatei(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    return Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray("<fehlt>");
-}
-
 } // namespace
 
-class TestMainFormBesuch : public QObject
+class TestMainFormBesuch : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
-
     void journalLebtBisZumEndeDesBesuchs_data();
     void journalLebtBisZumEndeDesBesuchs();
     void abgebrochenerBesuchGehtWeiterUndWirdAusgezahlt();

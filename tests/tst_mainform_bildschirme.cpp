@@ -9,11 +9,14 @@
 
 using namespace Testhilfe;
 
-class TestMainFormBildschirme : public QObject
+class TestMainFormBildschirme : public TZeitrafferTest
 {
     Q_OBJECT
 
 public:
+    // Slow timers: no tick of the clock may repaint the window in the meantime.
+    TestMainFormBildschirme() : TZeitrafferTest(100.0) {}
+
     // Two offscreen monitors side by side, before the application starts.
     static void initMain()
     {
@@ -29,9 +32,6 @@ public:
     }
 
 private slots:
-    // Slow timers: no tick of the clock may repaint the window in the meantime.
-    void init() { Zeitraffer::SetzeFaktor(100.0); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
     void gedrehterZweiterMonitorNachDemUmzug();
 };
 

@@ -1,5 +1,4 @@
 #include "mainform_testhilfe.h"
-#include "support/PrivateProfil.h"
 #include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 
@@ -13,15 +12,6 @@
 using namespace Testhilfe;
 
 namespace {
-
-QString IniWert(const TUmgebung& Welt, const QString& Schluessel)
-{
-    QString Puffer;
-    if (PrivateProfil::LiesText("Einstellungen", Schluessel, "", Puffer, 255,
-                                Welt.Pfad() + "Vorlix.ini") == 0)
-        return QStringLiteral("<fehlt>");
-    return Puffer;
-}
 
 QStringList IniZeilen(const TUmgebung& Welt)
 {
@@ -60,14 +50,11 @@ struct TGestartet
 
 } // namespace
 
-class TestMainFormEinstellungen : public QObject
+class TestMainFormEinstellungen : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
-
     void spieldauer_data();
     void spieldauer();
     void schiebereglerSetztDasIntervall();

@@ -17,12 +17,6 @@ const QByteArray Kopf = "Name\t\tEinzahlung   Uhrzeit\tDatum\t\t\tAuszahlung\r\n
 const QString Dateiname = QStringLiteral("Kein Name 07_12_2026 14_03_05.txt");
 const QString Muenzklang = QStringLiteral("/Muenze.WAV");
 
-QByteArray LiesDatei(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    return Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray("<fehlt>");
-}
-
 QString Text(const TBcdWert& Wert)
 {
     return QString::fromStdString(BcdToFixed(Wert, 0, 2));
@@ -65,14 +59,11 @@ private:
 
 } // namespace
 
-class TestMainFormGeld : public QObject
+class TestMainFormGeld : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
-
     void einzahlungBuchtZeigtLoggtUndSpeichert_data();
     void einzahlungBuchtZeigtLoggtUndSpeichert();
     void verdeckteOderLimitierteEinzahlung();

@@ -46,14 +46,11 @@ void Rad(QWidget* Ziel, int Schritte)
 
 } // namespace
 
-class TestMainFormLayout : public QObject
+class TestMainFormLayout : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
-
     void entwurf_data();
     void entwurf();
     void beschriftungenUndHinweise_data();

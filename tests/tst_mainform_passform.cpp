@@ -101,13 +101,11 @@ QStringList Fehler(TMainForm& F, QWidget& Dialog, int Bildschirmbreite)
 
 } // namespace
 
-class TestMainFormPassform : public QObject
+class TestMainFormPassform : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
     void allesPasstBeiJederGroesseDesDialogs_data();
     void allesPasstBeiJederGroesseDesDialogs();
 };

@@ -19,18 +19,6 @@ QString RegPfad()
     return Registrierung::TRegistrierungsDatei(QStringLiteral("HKEY_CURRENT_USER")).Pfad();
 }
 
-QByteArray Inhalt(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    return Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray("<fehlt>");
-}
-
-void Schreibe(const QString& Pfad, const QByteArray& Bytes)
-{
-    QFile Datei(Pfad);
-    QVERIFY(Datei.open(QIODevice::WriteOnly) && Datei.write(Bytes) == Bytes.size());
-}
-
 // What lies under the name, a link not followed: kind, inode, size and time of the last change.
 QString Eintrag(const QString& Pfad)
 {
@@ -42,14 +30,11 @@ QString Eintrag(const QString& Pfad)
 
 } // namespace
 
-class TestMainFormSpeicher : public QObject
+class TestMainFormSpeicher : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
-
     void fremderSpeicherBleibtUnberuehrt_data();
     void fremderSpeicherBleibtUnberuehrt();
     void gesperrterSpeicherBeendetDenStart_data();
@@ -83,9 +68,9 @@ void TestMainFormSpeicher::fremderSpeicherBleibtUnberuehrt()
     else if (Art == "Nullgeraet")
         QVERIFY(QFile::link("/dev/zero", Pfad));
     else if (Art == "Riesig") // readable, but far larger than any store
-        Schreibe(Pfad, (Ini ? IniText : RegText) + ';' + QByteArray(2 << 20, 'x') + '\n');
+        SchreibeDatei(Pfad, (Ini ? IniText : RegText) + ';' + QByteArray(2 << 20, 'x') + '\n');
     else {
-        Schreibe(Ziel, Ini ? IniText : RegText);
+        SchreibeDatei(Ziel, Ini ? IniText : RegText);
         QVERIFY(QFile::link(Ziel, Pfad));
     }
     const QString Vorher = Eintrag(Pfad);
@@ -106,7 +91,7 @@ void TestMainFormSpeicher::fremderSpeicherBleibtUnberuehrt()
     if (Beiseite)
         QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("0 00"));
     if (Verweis)
-        QVERIFY(Inhalt(Ziel).contains(Ini ? "Spieldauer=8" : "\"InstallPfad\"="));
+        QVERIFY(LiesDatei(Ziel).contains(Ini ? "Spieldauer=8" : "\"InstallPfad\"="));
 }
 
 void TestMainFormSpeicher::gesperrterSpeicherBeendetDenStart_data()
@@ -124,7 +109,7 @@ void TestMainFormSpeicher::gesperrterSpeicherBeendetDenStart()
     Welt.LegeProgrammAn();
     Welt.SchreibeIni("[Einstellungen]\nFormScalieren=1\n"); // the first start stores "ScaleBy"
     const QString Pfad = Ini ? Welt.Pfad() + "Vorlix.ini" : RegPfad();
-    const QByteArray Vorher = Inhalt(Pfad);
+    const QByteArray Vorher = LiesDatei(Pfad);
     const Registrierung::TDateiSperre Sperre(Pfad); // a descriptor of its own: the window waits
     QCOMPARE(Sperre.Ergebnis(), Registrierung::ErfolgOk);
 
@@ -135,7 +120,7 @@ void TestMainFormSpeicher::gesperrterSpeicherBeendetDenStart()
     QCOMPARE(Welt.Meldungen[0].Text.section('\n', 0, 0),
              "Die Datei „" + Pfad + "“ ist von einem anderen Programm gesperrt.");
     Fenster.reset();
-    QCOMPARE(Inhalt(Pfad), Vorher);
+    QCOMPARE(LiesDatei(Pfad), Vorher);
 }
 
 VORLIX_TEST_MAIN(TestMainFormSpeicher)

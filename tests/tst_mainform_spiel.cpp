@@ -100,14 +100,11 @@ void DrueckeImFokus(Qt::Key Taste)
 
 } // namespace
 
-class TestMainFormSpiel : public QObject
+class TestMainFormSpiel : public TZeitrafferTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { Zeitraffer::SetzeFaktor(0.01); }
-    void cleanup() { Zeitraffer::SetzeFaktor(1.0); }
-
     void scheibenRuhenAufDemGezogenenSymbol_data();
     void scheibenRuhenAufDemGezogenenSymbol();
     void jederRuhewinkelZahltBeiJederScheibengroesse_data();

@@ -12,13 +12,14 @@
 
 using namespace Testhilfe;
 
-class TestMainFormStart : public QObject
+class TestMainFormStart : public TZeitrafferTest
 {
     Q_OBJECT
 
-private slots:
-    void init() { Zeitraffer::SetzeFaktor(1.0); }
+public:
+    TestMainFormStart() : TZeitrafferTest(1.0) {}
 
+private slots:
     void testprogrammHatEinenEigenenKonfigOrdner();
     void testfallLaesstFremdenKonfigOrdnerStehen();
 

@@ -13,21 +13,11 @@ namespace {
 
 const QByteArray Fehlt = "<fehlt>";
 
-QByteArray Inhalt(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    if (!Datei.open(QIODevice::ReadOnly))
-        return Fehlt;
-    return Datei.readAll();
-}
-
+// Fehlt: no file is made.
 void Schreibe(const QString& Pfad, const QByteArray& Bytes)
 {
-    if (Bytes == Fehlt)
-        return;
-    QFile Datei(Pfad);
-    QVERIFY(Datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    Datei.write(Bytes);
+    if (Bytes != Fehlt)
+        Testhilfe::SchreibeDatei(Pfad, Bytes);
 }
 
 const QByteArray Lesedatei = "; Vorlix\r\n"
@@ -289,7 +279,7 @@ void TestPrivateProfil::schreibt()
     Schreibe(Ini, vorher);
     const std::optional<QString> Wert = loeschen ? std::nullopt : std::optional<QString>(wert);
     QVERIFY(SchreibText(abschnitt, schluessel, Wert, Ini));
-    QCOMPARE(Inhalt(Ini), nachher);
+    QCOMPARE(Testhilfe::LiesDatei(Ini, Fehlt), nachher);
 }
 
 void TestPrivateProfil::geschriebenerUmlautWirdWiederGelesen()

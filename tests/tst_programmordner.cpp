@@ -20,12 +20,6 @@ void LegeAn(const QString& Pfad, const QByteArray& Inhalt = "x")
     Datei.write(Inhalt);
 }
 
-QByteArray Lies(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    return Datei.open(QIODevice::ReadOnly) ? Datei.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestProgrammordner : public QObject
@@ -117,7 +111,7 @@ void TestProgrammordner::nurLesbarerOrdnerFuehrtInDenSpielerordner()
 
     QCOMPARE(Ordner.Arbeitsordner, nurLesen ? Spielerordner : QString());
     QCOMPARE(Ordner.Installordner, nurLesen ? Programmordner : QString());
-    QCOMPARE(Lies(Spielerordner + QStringLiteral("/Vorlix.ini")), erwartet);
+    QCOMPARE(Testhilfe::LiesDatei(Spielerordner + QStringLiteral("/Vorlix.ini"), {}), erwartet);
 }
 
 void TestProgrammordner::fensterSpieltUndHilftAusDemInstalliertenOrdner()

@@ -6,32 +6,16 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace Registrierung;
+using Testhilfe::LiesDatei;
+using Testhilfe::SchreibeDatei;
 
 namespace {
 
 const QByteArray Kopf = "Windows Registry Editor Version 5.00\n\n";
-
-QByteArray Inhalt(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    if (!Datei.open(QIODevice::ReadOnly))
-        return "<fehlt>";
-    return Datei.readAll();
-}
-
-void Schreibe(const QString& Pfad, const QByteArray& Bytes)
-{
-    QDir().mkpath(QFileInfo(Pfad).absolutePath());
-    QFile Datei(Pfad);
-    QVERIFY(Datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    Datei.write(Bytes);
-}
 
 QStringList Eintraege(const QString& Ordner)
 {
@@ -306,7 +290,7 @@ void TestRegistrierung::schreibenLegtDateiOhneTempUndSperrdateiAn()
     QCOMPARE(Datei.SchreibeWert("Software\\Test", TRegWert::Text("a", "1")), ErfolgOk);
     QCOMPARE(Datei.SchreibeWert("Software\\Test", TRegWert::Dword("b", 7)), ErfolgOk);
     QCOMPARE(Eintraege(TRegistrierungsDatei::Ordner()), QStringList{"HKEY_CURRENT_USER.reg"});
-    QCOMPARE(Inhalt(Datei.Pfad()), Kopf + R"([HKEY_CURRENT_USER]
+    QCOMPARE(LiesDatei(Datei.Pfad()), Kopf + R"([HKEY_CURRENT_USER]
 
 [HKEY_CURRENT_USER\Software]
 
@@ -328,21 +312,21 @@ void TestRegistrierung::lesenLegtWederDateiNochSchluesselAn()
     QVERIFY(!QFile::exists(TRegistrierungsDatei::Ordner()));
 
     QCOMPARE(Datei.SchreibeWert("Software", TRegWert::Text("a", "1")), ErfolgOk);
-    const QByteArray Vorher = Inhalt(Datei.Pfad());
+    const QByteArray Vorher = LiesDatei(Datei.Pfad());
     QCOMPARE(Datei.LiesWert("Software\\Fehlt", "a", Wert), FehlerNichtGefunden);
     QCOMPARE(Datei.LiesWert("Software", "fehlt", Wert), FehlerNichtGefunden);
     QVERIFY(!Datei.SchluesselVorhanden("Software\\Fehlt"));
-    QCOMPARE(Inhalt(Datei.Pfad()), Vorher);
+    QCOMPARE(LiesDatei(Datei.Pfad()), Vorher);
 }
 
 void TestRegistrierung::leereDateiIstLeererSpeicher()
 {
     TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
-    Schreibe(Datei.Pfad(), "");
+    SchreibeDatei(Datei.Pfad(), "");
     TRegWert Wert;
     QCOMPARE(Datei.LiesWert("", "a", Wert), FehlerNichtGefunden);
     QCOMPARE(Datei.SchreibeWert("", TRegWert::Text("a", "1")), ErfolgOk);
-    QCOMPARE(Inhalt(Datei.Pfad()), Kopf + "[HKEY_CURRENT_USER]\n\"a\"=\"1\"\n\n");
+    QCOMPARE(LiesDatei(Datei.Pfad()), Kopf + "[HKEY_CURRENT_USER]\n\"a\"=\"1\"\n\n");
     QVERIFY(Meldungen.isEmpty());
 }
 
@@ -350,31 +334,25 @@ void TestRegistrierung::gescheitertesSchreibenLaesstAlteDateiStehen()
 {
     TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
     QCOMPARE(Datei.SchreibeWert("Software", TRegWert::Text("a", "1")), ErfolgOk);
-    const QByteArray Vorher = Inhalt(Datei.Pfad());
+    const QByteArray Vorher = LiesDatei(Datei.Pfad());
 
-    // A file size limit makes the write fail even for a user whom no permission stops.
-    const auto AlterSignalwert = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit Alt{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &Alt), 0);
-    rlimit Eng = Alt;
-    Eng.rlim_cur = rlim_t(Vorher.size() + 10);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &Eng), 0);
-    const long Ergebnis = Datei.SchreibeWert("Software", TRegWert::Text("b", QString(500, 'x')));
-    setrlimit(RLIMIT_FSIZE, &Alt);
-    std::signal(SIGXFSZ, AlterSignalwert);
+    long Ergebnis = 0;
+    Testhilfe::MitDateigrenze(Vorher.size() + 10, [&] {
+        Ergebnis = Datei.SchreibeWert("Software", TRegWert::Text("b", QString(500, 'x')));
+    });
 
     QCOMPARE(Ergebnis, FehlerSchreiben);
-    QCOMPARE(Inhalt(Datei.Pfad()), Vorher);
+    QCOMPARE(LiesDatei(Datei.Pfad()), Vorher);
     QCOMPARE(Eintraege(TRegistrierungsDatei::Ordner()), QStringList{"HKEY_CURRENT_USER.reg"});
 }
 
 void TestRegistrierung::bestehendeDateiBehaeltIhreRechte()
 {
     const QString Pfad = Konfig->path() + "/rechte.txt";
-    Schreibe(Pfad, "alt");
+    SchreibeDatei(Pfad, "alt");
     QVERIFY(QFile::setPermissions(Pfad, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     QCOMPARE(SchreibeDateiAtomar(Pfad, "neu"), ErfolgOk);
-    QCOMPARE(Inhalt(Pfad), QByteArray("neu"));
+    QCOMPARE(LiesDatei(Pfad), QByteArray("neu"));
     struct stat Info = {};
     QCOMPARE(::stat(QFile::encodeName(Pfad).constData(), &Info), 0);
     QCOMPARE(Info.st_mode & 07777, 0640u);
@@ -385,7 +363,7 @@ void TestRegistrierung::beschaedigteDateiWirdBeimLesenBeiseitegelegtUndEinmalGem
 {
     TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
     const QByteArray Kaputt = Kopf + "[HKEY_CURRENT_USER\\Software]\n\"a\"=\"offen\n";
-    Schreibe(Datei.Pfad(), Kaputt);
+    SchreibeDatei(Datei.Pfad(), Kaputt);
 
     TRegWert Wert;
     QCOMPARE(Datei.LiesWert("Software", "a", Wert), FehlerNichtGefunden);
@@ -394,7 +372,7 @@ void TestRegistrierung::beschaedigteDateiWirdBeimLesenBeiseitegelegtUndEinmalGem
     const QStringList Daneben = Eintraege(TRegistrierungsDatei::Ordner());
     QCOMPARE(Daneben.size(), 1);
     QVERIFY2(Daneben[0].startsWith("HKEY_CURRENT_USER.reg.defekt-"), qPrintable(Daneben[0]));
-    QCOMPARE(Inhalt(TRegistrierungsDatei::Ordner() + '/' + Daneben[0]), Kaputt);
+    QCOMPARE(LiesDatei(TRegistrierungsDatei::Ordner() + '/' + Daneben[0]), Kaputt);
     QCOMPARE(Meldungen.size(), 1);
     QVERIFY2(Meldungen[0].contains("beschädigt") && Meldungen[0].contains(Daneben[0]),
              qPrintable(Meldungen[0]));
@@ -404,16 +382,17 @@ void TestRegistrierung::beschaedigteDateiWirdBeimSchreibenNichtUeberschrieben()
 {
     TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
     const QByteArray Kaputt = "Das ist keine Registrierungsdatei\n";
-    Schreibe(Datei.Pfad(), Kaputt);
+    SchreibeDatei(Datei.Pfad(), Kaputt);
 
     QCOMPARE(Datei.SchreibeWert("", TRegWert::Text("neu", "1")), ErfolgOk);
     QCOMPARE(Datei.SchreibeWert("", TRegWert::Text("neu2", "2")), ErfolgOk);
 
-    QCOMPARE(Inhalt(Datei.Pfad()), Kopf + "[HKEY_CURRENT_USER]\n\"neu\"=\"1\"\n\"neu2\"=\"2\"\n\n");
+    QCOMPARE(LiesDatei(Datei.Pfad()),
+             Kopf + "[HKEY_CURRENT_USER]\n\"neu\"=\"1\"\n\"neu2\"=\"2\"\n\n");
     const QStringList Dateien = Eintraege(TRegistrierungsDatei::Ordner());
     QCOMPARE(Dateien.size(), 2);
     QCOMPARE(Dateien[0], "HKEY_CURRENT_USER.reg");
-    QCOMPARE(Inhalt(TRegistrierungsDatei::Ordner() + '/' + Dateien[1]), Kaputt);
+    QCOMPARE(LiesDatei(TRegistrierungsDatei::Ordner() + '/' + Dateien[1]), Kaputt);
     QCOMPARE(Meldungen.size(), 1);
 }
 
@@ -447,8 +426,8 @@ void TestRegistrierung::gleichzeitigeSchreiberVerlierenKeinenWert()
     QVERIFY(Erster->wait(60000));
     QVERIFY(Zweiter->wait(60000));
 
-    const auto Wurzel =
-        LiesRegText(Inhalt(TRegistrierungsDatei("HKEY_CURRENT_USER").Pfad()), "HKEY_CURRENT_USER");
+    const auto Wurzel = LiesRegText(LiesDatei(TRegistrierungsDatei("HKEY_CURRENT_USER").Pfad()),
+                                    "HKEY_CURRENT_USER");
     QVERIFY(Wurzel);
     QCOMPARE(Wurzel->Finde({"Software"})->Werte.size(), 2 * ProSchreiber);
     QCOMPARE(Eintraege(TRegistrierungsDatei::Ordner()), QStringList{"HKEY_CURRENT_USER.reg"});

@@ -6,13 +6,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <sys/resource.h>
 
 using namespace Registrierung;
+using Testhilfe::LiesDatei;
+using Testhilfe::SchreibeDatei;
 
 namespace {
 
@@ -30,21 +30,6 @@ std::optional<TFehler> FehlerVon(const std::function<void()>& Aktion)
         return TFehler{Fehler.Code(), QString::fromUtf8(Fehler.what())};
     }
     return std::nullopt;
-}
-
-QByteArray Inhalt(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    if (!Datei.open(QIODevice::ReadOnly))
-        return "<fehlt>";
-    return Datei.readAll();
-}
-
-void Schreibe(const QString& Pfad, const QByteArray& Bytes)
-{
-    QFile Datei(Pfad);
-    QVERIFY(Datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    Datei.write(Bytes);
 }
 
 QString BenutzerDatei()
@@ -166,12 +151,12 @@ void TestStRegIni::lesenAusFehlendemSchluesselGibtVorgabeUndLegtNichtsAn()
 
     Speicher.SetSubKey("Software");
     Speicher.WriteString("Da", "1");
-    const QByteArray Vorher = Inhalt(BenutzerDatei());
+    const QByteArray Vorher = LiesDatei(BenutzerDatei());
     Speicher.SetSubKey("Software\\Fehlt");
     QCOMPARE(Speicher.ReadString("Da", ""), "");
     Speicher.SetSubKey("Software");
     QCOMPARE(Speicher.ReadString("Fehlt", "Vorgabe"), "Vorgabe");
-    QCOMPARE(Inhalt(BenutzerDatei()), Vorher);
+    QCOMPARE(LiesDatei(BenutzerDatei()), Vorher);
     QVERIFY(!TRegistrierungsDatei("HKEY_CURRENT_USER").SchluesselVorhanden("Software\\Fehlt"));
 }
 
@@ -180,7 +165,7 @@ void TestStRegIni::schreibenLegtDenGanzenPfadAn()
     TStRegIni Speicher("C_USERS", false);
     Speicher.SetSubKey("Eins\\Zwei\\Drei");
     Speicher.WriteString("Wert", "tief");
-    QCOMPARE(Inhalt(BenutzerDatei()), Kopf + R"([HKEY_CURRENT_USER]
+    QCOMPARE(LiesDatei(BenutzerDatei()), Kopf + R"([HKEY_CURRENT_USER]
 
 [HKEY_CURRENT_USER\Eins]
 
@@ -200,7 +185,7 @@ void TestStRegIni::leererWertnameSetztDenStandardwert()
     TStRegIni Speicher("C_USERS", false);
     Speicher.SetSubKey("Software\\Vorlix-Geldspielautomat");
     Speicher.WriteString("", "/opt/vorlix/Vorlix.EXE");
-    QVERIFY(Inhalt(BenutzerDatei()).contains("\n@=\"/opt/vorlix/Vorlix.EXE\"\n"));
+    QVERIFY(LiesDatei(BenutzerDatei()).contains("\n@=\"/opt/vorlix/Vorlix.EXE\"\n"));
     QCOMPARE(Speicher.ReadString("", "Vorgabe"), "/opt/vorlix/Vorlix.EXE");
 }
 
@@ -324,7 +309,7 @@ void TestStRegIni::programmSchreibtUndLiestSeinenInstallationsort()
         Speicher.WriteString("", "/opt/vorlix/Vorlix.EXE");
         Speicher.WriteString("InstallPfad", "/opt/vorlix/");
     }
-    QCOMPARE(Inhalt(BenutzerDatei()), Kopf + R"([HKEY_CURRENT_USER]
+    QCOMPARE(LiesDatei(BenutzerDatei()), Kopf + R"([HKEY_CURRENT_USER]
 
 [HKEY_CURRENT_USER\Software]
 
@@ -356,7 +341,7 @@ void TestStRegIni::unzulaessigerPfadMeldetErzeugenMitCode()
 void TestStRegIni::nichtAnlegbarerOrdnerMeldetErzeugenMitCode()
 {
     // A file where the store's folder belongs.
-    Schreibe(Konfig->filePath("Vorlix"), "kein Ordner");
+    SchreibeDatei(Konfig->filePath("Vorlix"), "kein Ordner");
     TStRegIni Speicher("C_USERS", false);
     const auto Fehler = FehlerVon([&] { Speicher.WriteString("a", "b"); });
     QVERIFY(Fehler);
@@ -369,22 +354,17 @@ void TestStRegIni::gescheitertesWertschreibenMeldetCode()
     TStRegIni Speicher("C_USERS", false);
     Speicher.SetSubKey("Software");
     Speicher.WriteString("a", "1");
-    const QByteArray Vorher = Inhalt(BenutzerDatei());
+    const QByteArray Vorher = LiesDatei(BenutzerDatei());
 
-    const auto AlterSignalwert = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit Alt{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &Alt), 0);
-    rlimit Eng = Alt;
-    Eng.rlim_cur = rlim_t(Vorher.size() + 10);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &Eng), 0);
-    const auto Fehler = FehlerVon([&] { Speicher.WriteString("b", QString(500, 'x')); });
-    setrlimit(RLIMIT_FSIZE, &Alt);
-    std::signal(SIGXFSZ, AlterSignalwert);
+    std::optional<TFehler> Fehler;
+    Testhilfe::MitDateigrenze(Vorher.size() + 10, [&] {
+        Fehler = FehlerVon([&] { Speicher.WriteString("b", QString(500, 'x')); });
+    });
 
     QVERIFY(Fehler);
     QCOMPARE(Fehler->Code, int(RegIniSchreibenRegistry));
     QCOMPARE(Fehler->Text, "Failed to write value to Registry\nError Code: 29");
-    QCOMPARE(Inhalt(BenutzerDatei()), Vorher);
+    QCOMPARE(LiesDatei(BenutzerDatei()), Vorher);
 }
 
 void TestStRegIni::zweiSpeicherNacheinanderVerlierenKeinenWert()
@@ -439,8 +419,8 @@ void TestStRegIni::dateimodusLiestWerte()
     QFETCH(QString, text);
 
     const QString Pfad = IniOrdner->filePath("Test.ini");
-    Schreibe(Pfad, "[Einstellungen]\r\nSpieldauer=5\r\nLeer=\r\nZitat=\" a b \"\r\nLang=" +
-                       QByteArray(1100, 'x') + "\r\n");
+    SchreibeDatei(Pfad, "[Einstellungen]\r\nSpieldauer=5\r\nLeer=\r\nZitat=\" a b \"\r\nLang=" +
+                            QByteArray(1100, 'x') + "\r\n");
     TStRegIni Speicher(Pfad, true);
     Speicher.SetSubKey(abschnitt);
     QCOMPARE(Speicher.ReadString(wert, "Vorgabe"), text);
@@ -454,7 +434,7 @@ void TestStRegIni::dateimodusSchreibtUndErsetzt()
     Speicher.WriteString("Sound", "1");
     Speicher.WriteString("SpielerName", "Anna");
     Speicher.WriteString("sound", "0");
-    QCOMPARE(Inhalt(Pfad), QByteArray("[Einstellungen]\r\nSound=0\r\nSpielerName=Anna\r\n"));
+    QCOMPARE(LiesDatei(Pfad), QByteArray("[Einstellungen]\r\nSound=0\r\nSpielerName=Anna\r\n"));
     QCOMPARE(QDir(IniOrdner->path()).entryList(QDir::Files), QStringList{"klein.ini"});
     QCOMPARE(Speicher.ReadString("SOUND", ""), "0");
 }
@@ -486,12 +466,12 @@ void TestStRegIni::dateimodusCreateSubKeyHinterlaesstLeerenAbschnitt()
     const QString Pfad = IniOrdner->filePath("a.ini");
     TStRegIni Speicher(Pfad, true);
     Speicher.CreateSubKey("Neu");
-    QCOMPARE(Inhalt(Pfad), QByteArray("[Neu]\r\n"));
+    QCOMPARE(LiesDatei(Pfad), QByteArray("[Neu]\r\n"));
 
-    Schreibe(Pfad, "; Kopf\n[Alt]\nx=1\n");
+    SchreibeDatei(Pfad, "; Kopf\n[Alt]\nx=1\n");
     Speicher.CreateSubKey("Neu");
     Speicher.CreateSubKey("alt");
-    QCOMPARE(Inhalt(Pfad), QByteArray("; Kopf\n[Alt]\nx=1\n\n[Neu]\n"));
+    QCOMPARE(LiesDatei(Pfad), QByteArray("; Kopf\n[Alt]\nx=1\n\n[Neu]\n"));
 }
 
 void TestStRegIni::dateimodusCreateSubKeyFehlerWirft()

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <vector>
 
+using Testhilfe::LiesDatei;
+
 namespace {
 
 QDir AssetOrdner()
@@ -23,14 +25,6 @@ QDir AssetOrdner()
 const QStringList AchtToene = {
     "Muenze.WAV",        "einzahlen1.WAV",   "gewonnen1.WAV", "gewonnen.WAV",
     "Sonderspiele1.WAV", "Sonderspiele.WAV", "stop.WAV",      "ups.WAV"};
-
-QByteArray LiesDatei(const QString& Pfad)
-{
-    QFile Datei(Pfad);
-    if (!Datei.open(QIODevice::ReadOnly))
-        return {};
-    return Datei.readAll();
-}
 
 quint32 U32(const QByteArray& Daten, int Stelle)
 {
@@ -51,7 +45,7 @@ struct Wav
 // Reads a file with the plain 44-byte header; the header itself is checked by its own test.
 Wav LiesWav(const QString& Name)
 {
-    const QByteArray Daten = LiesDatei(AssetOrdner().filePath(Name));
+    const QByteArray Daten = LiesDatei(AssetOrdner().filePath(Name), {});
     Wav Ergebnis;
     if (Daten.size() < 44)
         return Ergebnis;
@@ -143,7 +137,7 @@ void TestToene::jedesEreignisHatSeineDatei()
 void TestToene::kopfBeschreibtPcmMono16Bit()
 {
     QFETCH(QString, name);
-    const QByteArray Daten = LiesDatei(AssetOrdner().filePath(name));
+    const QByteArray Daten = LiesDatei(AssetOrdner().filePath(name), {});
     QVERIFY(Daten.size() > 44);
     QCOMPARE(Daten.left(4), QByteArray("RIFF"));
     QCOMPARE(U32(Daten, 4), static_cast<quint32>(Daten.size() - 8));
@@ -251,9 +245,9 @@ void TestToene::generatorSchreibtDieselbenBytesWieDieBeigelegtenDateien()
     QCOMPARE(Lauf.exitStatus(), QProcess::NormalExit);
     QCOMPARE(Lauf.exitCode(), 0);
     for (const QString& Name : AchtToene) {
-        const QByteArray Neu = LiesDatei(QDir(Ziel.path()).filePath(Name));
+        const QByteArray Neu = LiesDatei(QDir(Ziel.path()).filePath(Name), {});
         QVERIFY2(!Neu.isEmpty(), qPrintable(Name));
-        QVERIFY2(Neu == LiesDatei(AssetOrdner().filePath(Name)), qPrintable(Name));
+        QVERIFY2(Neu == LiesDatei(AssetOrdner().filePath(Name), {}), qPrintable(Name));
     }
 }
 

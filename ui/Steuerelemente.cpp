@@ -3,10 +3,12 @@
 
 #include "core/MainForm.h"
 
+#include "money/Geldregeln.h"
 #include "support/Machpaus.h"
 #include "support/Zeitraffer.h"
 #include "ui/Bedienelemente.h"
 #include "ui/Bilder.h"
+#include "ui/Bonuslampen.h"
 #include "ui/ImageWindow.h"
 #include "ui/Schriften.h"
 
@@ -177,7 +179,59 @@ void LegeFensterUeberGrafik(QWidget* Eltern)
 // The money panel has the colour of a button face, so its plain texts stand out as designed.
 const QColor PanelFarbe(0xF0, 0xF0, 0xF0);
 
+// The nine money pictures in the order of Geld::GeldBilder(), which names them.
+struct TGeldPlatz
+{
+    TBild* TMainForm::*Bild;
+    void (TMainForm::*Klick)();
+    QRect Platz;
+    unsigned Art;
+};
+
+constexpr unsigned Note = Gestreckt;
+constexpr unsigned Muenze = Durchsichtig | EigeneGroesse;
+const TGeldPlatz GeldPlaetze[] = {
+    {&TMainForm::Button_50_Euro, &TMainForm::Button_50_EuroClick, {6, 16, 80, 130}, Note},
+    {&TMainForm::Button_20_Euro, &TMainForm::Button_20_EuroClick, {94, 16, 80, 130}, Note},
+    {&TMainForm::Button_10_Euro, &TMainForm::Button_10_EuroClick, {181, 16, 80, 130}, Note},
+    {&TMainForm::Button_5_Euro, &TMainForm::Button_5_EuroClick, {268, 16, 80, 130}, Note},
+    {&TMainForm::Button_2_Euro, &TMainForm::Button_2_EuroClick, {8, 170, 75, 75}, Muenze},
+    {&TMainForm::Button_1_Euro, &TMainForm::Button_1_EuroClick, {85, 172, 70, 70}, Muenze},
+    {&TMainForm::Button_50_Cent, &TMainForm::Button_50_CentClick, {157, 172, 70, 70}, Muenze},
+    {&TMainForm::Button_20_Cent, &TMainForm::Button_20_CentClick, {229, 176, 64, 64}, Muenze},
+    {&TMainForm::Button_10_Cent, &TMainForm::Button_10_CentClick, {294, 180, 62, 62}, Muenze},
+};
+static_assert(std::size(GeldPlaetze) ==
+              std::tuple_size_v<std::remove_cvref_t<decltype(Geld::GeldBilder())>>);
+
+// The hidden picture of a fruit's lamp, Zustand "Normal" (unlit) or "Aktiv" (lit).
+QByteArray Lampenbild(const TBonuslampen& Lampen, const char* Zustand)
+{
+    return QByteArray("Image") + Lampen.Bild + Zustand;
+}
+
 } // namespace
+
+const std::array<TBonuslampen, 4>& Bonuslampen()
+{
+    using F = TMainForm;
+    // A row: the names, the tool tip, the three places, the three lamps, the unlit and lit picture.
+    static const std::array<TBonuslampen, 4> Tabelle = {{
+        {"Zitrone", "Zitrone", "50 Sonderspiele", QPoint(44, 692), QPoint(103, 692),
+         QPoint(162, 692), &F::ImageBonus1_Zitrone, &F::ImageBonus2_Zitrone,
+         &F::ImageBonus3_Zitrone, &F::ImageZitroneNormal, &F::ImageZitroneAktiv},
+        {"Erdbeere", "Erdbeer", "25 Sonderspiele", QPoint(789, 692), QPoint(729, 692),
+         QPoint(667, 692), &F::ImageBonus1_Erdbeere, &F::ImageBonus2_Erdbeere,
+         &F::ImageBonus3_Erdbeere, &F::ImageErdbeerNormal, &F::ImageErdbeerAktiv},
+        {"Karotte", "Karotte", "75 Sonderspiele", QPoint(780, 422), QPoint(780, 552),
+         QPoint(695, 552), &F::ImageBonus1_Karotte, &F::ImageBonus2_Karotte,
+         &F::ImageBonus3_Karotte, &F::ImageKarotteNormal, &F::ImageKarotteAktiv},
+        {"Kirsche", "Kirsche", "100 Sonderspiele", QPoint(46, 422), QPoint(46, 553),
+         QPoint(133, 553), &F::ImageBonus1_Kirsche, &F::ImageBonus2_Kirsche,
+         &F::ImageBonus3_Kirsche, &F::ImageKirscheNormal, &F::ImageKirscheAktiv},
+    }};
+    return Tabelle;
+}
 
 void TMainForm::ErzeugeSteuerelemente()
 {
@@ -252,15 +306,12 @@ void TMainForm::ErzeugeFenster()
         NeuesBild(this, "ImageDrehendeScheibe", {0, 0, 250, 250}, Versteckt | EigeneGroesse);
     ImageOriginalSchraube =
         NeuesBild(this, "ImageOriginalSchraube", {0, 0, 30, 30}, Versteckt | EigeneGroesse);
-    const unsigned Lampe = Versteckt | EigeneGroesse;
-    ImageZitroneNormal = NeuesBild(this, "ImageZitroneNormal", {0, 0, 35, 32}, Lampe);
-    ImageZitroneAktiv = NeuesBild(this, "ImageZitroneAktiv", {0, 0, 35, 32}, Lampe);
-    ImageKirscheNormal = NeuesBild(this, "ImageKirscheNormal", {0, 0, 35, 32}, Lampe);
-    ImageKirscheAktiv = NeuesBild(this, "ImageKirscheAktiv", {0, 0, 35, 32}, Lampe);
-    ImageErdbeerNormal = NeuesBild(this, "ImageErdbeerNormal", {0, 0, 35, 32}, Lampe);
-    ImageErdbeerAktiv = NeuesBild(this, "ImageErdbeerAktiv", {0, 0, 35, 32}, Lampe);
-    ImageKarotteNormal = NeuesBild(this, "ImageKarotteNormal", {0, 0, 35, 32}, Lampe);
-    ImageKarotteAktiv = NeuesBild(this, "ImageKarotteAktiv", {0, 0, 35, 32}, Lampe);
+    for (const TBonuslampen& Lampen : Bonuslampen())
+        for (auto [Bild, Zustand] :
+             {std::pair{Lampen.Normal, "Normal"}, std::pair{Lampen.Aktiv, "Aktiv"}}) {
+            this->*Bild = NeuesBild(this, Lampenbild(Lampen, Zustand).constData(), {0, 0, 35, 32},
+                                    Versteckt | EigeneGroesse);
+        }
 }
 
 void TMainForm::ErzeugeGesicht()
@@ -379,57 +430,27 @@ void TMainForm::ErzeugeGesichtUnten()
 
 void TMainForm::ErzeugeBonusLampen()
 {
-    QWidget* G = GroupBox2;
-    const unsigned Art = Gestreckt | Durchsichtig | EigeneGroesse;
-    const QSize L(35, 32);
-    ImageBonus1_Zitrone =
-        NeuesBild(G, "ImageBonus1_Zitrone", {{44, 692}, L}, Art, "ImageZitroneNormal");
-    ImageBonus2_Zitrone =
-        NeuesBild(G, "ImageBonus2_Zitrone", {{103, 692}, L}, Art, "ImageZitroneNormal");
-    ImageBonus3_Zitrone =
-        NeuesBild(G, "ImageBonus3_Zitrone", {{162, 692}, L}, Art, "ImageZitroneNormal");
-    ImageBonus1_Erdbeere =
-        NeuesBild(G, "ImageBonus1_Erdbeere", {{789, 692}, L}, Art, "ImageErdbeerNormal");
-    ImageBonus2_Erdbeere =
-        NeuesBild(G, "ImageBonus2_Erdbeere", {{729, 692}, L}, Art, "ImageErdbeerNormal");
-    ImageBonus3_Erdbeere =
-        NeuesBild(G, "ImageBonus3_Erdbeere", {{667, 692}, L}, Art, "ImageErdbeerNormal");
-    ImageBonus1_Karotte =
-        NeuesBild(G, "ImageBonus1_Karotte", {{780, 422}, L}, Art, "ImageKarotteNormal");
-    ImageBonus2_Karotte =
-        NeuesBild(G, "ImageBonus2_Karotte", {{780, 552}, L}, Art, "ImageKarotteNormal");
-    ImageBonus3_Karotte =
-        NeuesBild(G, "ImageBonus3_Karotte", {{695, 552}, L}, Art, "ImageKarotteNormal");
-    ImageBonus1_Kirsche =
-        NeuesBild(G, "ImageBonus1_Kirsche", {{46, 422}, L}, Art, "ImageKirscheNormal");
-    ImageBonus2_Kirsche =
-        NeuesBild(G, "ImageBonus2_Kirsche", {{46, 553}, L}, Art, "ImageKirscheNormal");
-    ImageBonus3_Kirsche =
-        NeuesBild(G, "ImageBonus3_Kirsche", {{133, 553}, L}, Art, "ImageKirscheNormal");
-    ImageBonus3_Zitrone->setToolTip(QStringLiteral("50 Sonderspiele"));
-    ImageBonus3_Erdbeere->setToolTip(QStringLiteral("25 Sonderspiele"));
-    ImageBonus3_Karotte->setToolTip(QStringLiteral("75 Sonderspiele"));
-    ImageBonus3_Kirsche->setToolTip(QStringLiteral("100 Sonderspiele"));
+    for (const TBonuslampen& Lampen : Bonuslampen()) {
+        const QByteArray Unbeleuchtet = Lampenbild(Lampen, "Normal");
+        for (int Nummer = 1; Nummer <= 3; ++Nummer) {
+            const QByteArray Name = "ImageBonus" + QByteArray::number(Nummer) + '_' + Lampen.Frucht;
+            this->*Lampen.Lampe[Nummer - 1] =
+                NeuesBild(GroupBox2, Name.constData(), {Lampen.Ort[Nummer - 1], QSize(35, 32)},
+                          Gestreckt | Durchsichtig | EigeneGroesse, Unbeleuchtet.constData());
+        }
+        (this->*Lampen.Lampe[2])->setToolTip(QLatin1String(Lampen.Hinweis));
+    }
 }
 
 void TMainForm::ErzeugeGeldPanel()
 {
     QWidget* P = GroupBox1;
-    const QSize Schein(80, 130);
-    Button_50_Euro = NeuesBild(P, "Button_50_Euro", {{6, 16}, Schein}, Gestreckt);
-    Button_20_Euro = NeuesBild(P, "Button_20_Euro", {{94, 16}, Schein}, Gestreckt);
-    Button_10_Euro = NeuesBild(P, "Button_10_Euro", {{181, 16}, Schein}, Gestreckt);
-    Button_5_Euro = NeuesBild(P, "Button_5_Euro", {{268, 16}, Schein}, Gestreckt);
-    const unsigned Muenze = Durchsichtig | EigeneGroesse;
-    Button_2_Euro = NeuesBild(P, "Button_2_Euro", {8, 170, 75, 75}, Muenze);
-    Button_1_Euro = NeuesBild(P, "Button_1_Euro", {85, 172, 70, 70}, Muenze);
-    Button_50_Cent = NeuesBild(P, "Button_50_Cent", {157, 172, 70, 70}, Muenze);
-    Button_20_Cent = NeuesBild(P, "Button_20_Cent", {229, 176, 64, 64}, Muenze);
-    Button_10_Cent = NeuesBild(P, "Button_10_Cent", {294, 180, 62, 62}, Muenze);
-    for (TBild* Geld :
-         {Button_50_Euro, Button_20_Euro, Button_10_Euro, Button_5_Euro, Button_2_Euro,
-          Button_1_Euro, Button_50_Cent, Button_20_Cent, Button_10_Cent})
-        Geld->setCursor(Qt::PointingHandCursor);
+    for (std::size_t I = 0; I < std::size(GeldPlaetze); ++I) {
+        const TGeldPlatz& Platz = GeldPlaetze[I];
+        this->*Platz.Bild =
+            NeuesBild(P, Geld::GeldBilder()[I].Steuerelement, Platz.Platz, Platz.Art);
+        (this->*Platz.Bild)->setCursor(Qt::PointingHandCursor);
+    }
     NichtBedienbarImage =
         NeuesBild(P, "NichtBedienbarImage", {-16, -37, 369, 294}, Gestreckt | Durchsichtig);
 
@@ -514,15 +535,8 @@ void TMainForm::VerbindeHandler()
     connect(StartBtnGruen, &QPushButton::clicked, this, &TMainForm::StartBtnGruenClick);
     connect(StopBtnGruen, &QPushButton::clicked, this, &TMainForm::StopBtnGruenClick);
 
-    connect(Button_50_Euro, &TBild::Click, this, &TMainForm::Button_50_EuroClick);
-    connect(Button_20_Euro, &TBild::Click, this, &TMainForm::Button_20_EuroClick);
-    connect(Button_10_Euro, &TBild::Click, this, &TMainForm::Button_10_EuroClick);
-    connect(Button_5_Euro, &TBild::Click, this, &TMainForm::Button_5_EuroClick);
-    connect(Button_2_Euro, &TBild::Click, this, &TMainForm::Button_2_EuroClick);
-    connect(Button_1_Euro, &TBild::Click, this, &TMainForm::Button_1_EuroClick);
-    connect(Button_50_Cent, &TBild::Click, this, &TMainForm::Button_50_CentClick);
-    connect(Button_20_Cent, &TBild::Click, this, &TMainForm::Button_20_CentClick);
-    connect(Button_10_Cent, &TBild::Click, this, &TMainForm::Button_10_CentClick);
+    for (const TGeldPlatz& Platz : GeldPlaetze)
+        connect(this->*Platz.Bild, &TBild::Click, this, Platz.Klick);
 
     connect(KommentarHoeren, &QCheckBox::toggled, this, &TMainForm::KommentarHoerenClick);
     connect(LogDateiSpeichern, &QCheckBox::toggled, this, &TMainForm::LogDateiSpeichernClick);
