@@ -34,8 +34,10 @@ mkdir -m 700 "$Arbeit/laufzeit"
 mkdir -p "$Arbeit/programm" "$Arbeit/bild" "$Bilder"
 rm -f "$Bilder"/*.png
 # A folder of its own, which the machine writes its settings and its log into; started as the
-# package's command is, through a link named vorlix.
-cp "$Programmordner"/{Vorlix,Vorlix.ini,Vorlix-Hilfe.pdf,*.WAV} "$Arbeit/programm/"
+# package's command is, through a link named vorlix. The settings are the first ones the build
+# puts there, not those of the build folder, which a game played by hand may have changed.
+cp "$Programmordner"/{Vorlix,Vorlix-Hilfe.pdf,*.WAV} "$Arbeit/programm/"
+cmake -DZIEL="$Arbeit/programm/Vorlix.ini" -P "$(dirname "$0")/../../core/ErsteEinstellungen.cmake"
 ln -s Vorlix "$Arbeit/programm/vorlix"
 
 if [ "$Modus" = wayland ]; then
