@@ -128,25 +128,23 @@ void TestMainFormEinstellungen::geschwindigkeitAuszahlung_data()
     QTest::addColumn<QByteArray>("Ini");
     QTest::addColumn<double>("Takt");
     QTest::addColumn<int>("Geschwindigkeit");
-    QTest::newRow("fehlt") << QByteArray("[Einstellungen]\n") << 1500.0 << 0;
-    QTest::newRow("30 bei 1800 MHz")
-        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=30\n") << 1800.0 << 1;
-    QTest::newRow("30 bei 2400 MHz")
-        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=30\n") << 2400.0 << 30;
-    QTest::newRow("20 bei 1500 MHz")
-        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=20\n") << 1500.0 << 1;
-    QTest::newRow("30 bei genau 2000 MHz")
-        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=30\n") << 2000.0 << 30;
-    QTest::newRow("keine Zahl") << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=flott\n")
-                                << 1500.0 << 0;
-    QTest::newRow("1000, die laengste")
-        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=1000\n") << 2400.0 << 1000;
-    QTest::newRow("1001 gilt als fehlend")
-        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=1001\n") << 2400.0 << 0;
-    QTest::newRow("groesste Zahl gilt als fehlend")
-        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=2147483647\n") << 2400.0 << 0;
-    QTest::newRow("negativ gilt als fehlend, auch unter 2000 MHz")
-        << QByteArray("[Einstellungen]\nGeschwindigkeitAuszahlung=-1\n") << 1500.0 << 0;
+    // Wert: the stored pace, or nullptr for none.
+    const auto Zeile = [](const char* Name, const char* Wert, double Takt, int Geschwindigkeit) {
+        QByteArray Ini("[Einstellungen]\n");
+        if (Wert)
+            Ini += QByteArray("GeschwindigkeitAuszahlung=") + Wert + '\n';
+        QTest::newRow(Name) << Ini << Takt << Geschwindigkeit;
+    };
+    Zeile("fehlt", nullptr, 1500.0, 0);
+    Zeile("30 bei 1800 MHz", "30", 1800.0, 1);
+    Zeile("30 bei 2400 MHz", "30", 2400.0, 30);
+    Zeile("20 bei 1500 MHz", "20", 1500.0, 1);
+    Zeile("30 bei genau 2000 MHz", "30", 2000.0, 30);
+    Zeile("keine Zahl", "flott", 1500.0, 0);
+    Zeile("1000, die laengste", "1000", 2400.0, 1000);
+    Zeile("1001 gilt als fehlend", "1001", 2400.0, 0);
+    Zeile("groesste Zahl gilt als fehlend", "2147483647", 2400.0, 0);
+    Zeile("negativ gilt als fehlend, auch unter 2000 MHz", "-1", 1500.0, 0);
 }
 
 void TestMainFormEinstellungen::geschwindigkeitAuszahlung()
