@@ -6,7 +6,7 @@ BUILD      ?= build
 BUILD_SAN  ?= build-san
 BUILD_FUZZ ?= build-fuzz
 FUZZ_SEKUNDEN ?= 60
-FUZZ_ZIELE = fuzz_regtext fuzz_ini fuzz_bcd fuzz_auswertung
+FUZZ_ZIELE = fuzz_regtext fuzz_ini fuzz_bcd fuzz_auswertung fuzz_besuch
 JOBS      ?= $(shell nproc)
 
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libqrencode-dev \
@@ -69,9 +69,11 @@ format-check:
 # Each target runs on its seeds (tests/fuzz/korpus/<target>) and a working corpus in the build
 # folder; a finding stops the run and lies as befund-<target>-* in the build folder. An input
 # that takes longer than FUZZ_ZEITLIMIT seconds is a finding too; the registry text gets inputs
-# up to the largest file the store reads, so that a reader slower than linear shows.
+# up to the largest file the store reads, and the journal up to the largest the start reads, so
+# that a reader slower than linear shows.
 FUZZ_ZEITLIMIT ?= 5
 FUZZ_LAENGE_fuzz_regtext = -max_len=1048576
+FUZZ_LAENGE_fuzz_besuch = -max_len=16777216
 fuzz: deps
 	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DVORLIX_FUZZ=ON
@@ -79,7 +81,8 @@ fuzz: deps
 	@for ziel in $(FUZZ_ZIELE); do \
 	  echo "== $$ziel: $(FUZZ_SEKUNDEN) s"; \
 	  mkdir -p $(BUILD_FUZZ)/korpus/$$ziel; \
-	  case $$ziel in fuzz_regtext) laenge="$(FUZZ_LAENGE_fuzz_regtext)";; *) laenge="";; esac; \
+	  case $$ziel in fuzz_regtext) laenge="$(FUZZ_LAENGE_fuzz_regtext)";; \
+	    fuzz_besuch) laenge="$(FUZZ_LAENGE_fuzz_besuch)";; *) laenge="";; esac; \
 	  $(BUILD_FUZZ)/tests/fuzz/$$ziel -max_total_time=$(FUZZ_SEKUNDEN) -print_final_stats=1 \
 	    -timeout=$(FUZZ_ZEITLIMIT) $$laenge -artifact_prefix=$(BUILD_FUZZ)/befund-$$ziel- \
 	    $(BUILD_FUZZ)/korpus/$$ziel tests/fuzz/korpus/$$ziel || exit 1; \

@@ -44,8 +44,7 @@ void TMainForm::BeendeProzess()
         EntferneBesuch();
     } catch (const std::exception& Fehler) {
         // The program ends all the same; the player learns what could not be stored.
-        MessageDlgCtr(QString::fromLocal8Bit(Fehler.what()), QMessageBox::Critical, 0,
-                      QMessageBox::Ok);
+        MessageDlgCtr(Speicherfehler(Fehler), QMessageBox::Critical, 0, QMessageBox::Ok);
     }
     Umgebung.ProzessEnde();
 }

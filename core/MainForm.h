@@ -60,6 +60,8 @@ public:
     // ---- the program folder and the install location (core/Programmverzeichnis.cpp)
     void SchreibAnwendungsPfadINRegistry(const QString& Programmdatei);
     QString LiesAnwendungsPfadINRegistry();
+    // The same, a store that cannot be written reported to the player in German.
+    void MerkeAnwendungsPfad(const QString& Programmdatei);
 
     // ---- stored settings (core/Einstellungen.cpp)
     // The value of Schluessel in section "Einstellungen" of the settings file, read once into
@@ -172,6 +174,9 @@ public:
     void SchreibeKassenstand(bool MitKomma = false);
     // The same, a failure reported to the player; false then, and the caller goes on.
     bool SichereKassenstand(bool MitKomma = false);
+    // A failure of a store in German for the player: for the settings store the file, its folder
+    // and the reason.
+    static QString Speicherfehler(const std::exception& Fehler);
     // Empties the cash box down to 100 Euro when it holds 10000,00 to 10999,99.
     void PruefeObAutomatenkasseGeleertWerdenMuss();
 
@@ -479,9 +484,16 @@ private:
     void MeldeBeschaedigtenKassenstand();
     // money/Besuch.cpp
     Besuchsjournal::TBesuch AktuellerBesuch() const;
-    // Reads the journal at start-up: a closed visit is finished, an open one waits for the first
-    // paint; a damaged journal is reported.
+    // Reads the journal at start-up, unless the machine plays without it: a closed visit is
+    // finished, an open one is taken over and waits for the first paint; one older than "KA",
+    // damaged or not to be taken over is never restored, and the player hears why.
     void LadeBesuch();
+    void LadeGueltigenBesuch(const Besuchsjournal::TBesuch& Besuch);
+    // The journal rewritten under a new generation before anything of it is used, so that no
+    // later start can restore it a second time; false when it cannot be written.
+    bool UebernimmBesuch(Besuchsjournal::TBesuch Besuch);
+    void VerwirfVeraltetenBesuch();
+    bool JournalAus() const { return !OhneJournal.isEmpty(); }
     void VollendeBesuch(const Besuchsjournal::TBesuch& Besuch);
     // At the first paint: the open visit's money, log and name; its game that was cut short is
     // invalid. Then, after the start-up: the player hears what was restored, and the games go on.
@@ -513,6 +525,9 @@ private:
     QString BesuchsMeldung;                               // what was restored or finished
     bool BesuchsfehlerGemeldet = false;
     bool BesuchGehtWeiter = false; // a restored visit waits for its next game
+    // The count of the last write of the journal; "KA-Generation" gets it with "KA".
+    qint64 Generation = 0;
+    QString OhneJournal; // why this run keeps no journal; empty while it keeps one
     // The installed folder whose sounds and help serve a machine that works from the player's
     // own folder; empty when the machine works from its own folder.
     QString Installordner;

@@ -1,23 +1,87 @@
 #include "core/Programmstart.h"
 
 #include "core/MainForm.h"
+#include "support/AtomareDatei.h"
+#include "support/Besuchsjournal.h"
 #include "support/Registrierung.h"
 #include "ui/ScalierungsEinstell.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
+#include <cerrno>
+#include <csignal>
 
 namespace Programmstart {
 
+namespace {
+
+enum class TSperrStand
+{
+    Gehalten,
+    Besetzt,   // another machine holds it
+    Unmoeglich // the lock file cannot be made
+};
+
+// A lock left by a machine that was killed, which a folder that cannot be written keeps.
+bool VonToterMaschine(const QLockFile& Datei)
+{
+    qint64 Prozess = 0;
+    return Datei.getLockInfo(&Prozess, nullptr, nullptr) && Prozess > 0 &&
+           ::kill(pid_t(Prozess), 0) != 0 && errno == ESRCH;
+}
+
+TSperrStand Sperre(QLockFile& Datei, const QString& Pfad, QString& Grund)
+{
+    QDir().mkpath(QFileInfo(Pfad).absolutePath());
+    // A lock is stale only when its process is gone, however long a machine has been running.
+    Datei.setStaleLockTime(0);
+    if (const int Nummer = Registrierung::Naht(Registrierung::TDateischritt::Sperren, Pfad)) {
+        Grund = Registrierung::Fehlertext(Registrierung::AusErrno(Nummer));
+        return TSperrStand::Unmoeglich;
+    }
+    if (Datei.tryLock(0))
+        return TSperrStand::Gehalten;
+    if (Datei.error() == QLockFile::LockFailedError && !VonToterMaschine(Datei))
+        return TSperrStand::Besetzt;
+    Grund = Registrierung::Fehlertext(Datei.error() == QLockFile::PermissionError
+                                          ? Registrierung::FehlerZugriff
+                                          : Registrierung::FehlerSchreiben);
+    return TSperrStand::Unmoeglich;
+}
+
+QString OhneSperre(const QString& Grund)
+{
+    QString Text = QStringLiteral("Vorlix kann die Sperre „%1“ im Ordner „%2“ nicht anlegen: %3. "
+                                  "Ohne sie könnte eine zweite Vorlix-Maschine denselben Besuch "
+                                  "fortsetzen; dieser Besuch wird deshalb nicht aufgezeichnet. "
+                                  "Stürzt Vorlix ab, sind Guthaben und Sonderspiele verloren.")
+                       .arg(QFileInfo(Besuchsjournal::Sperrpfad()).fileName(),
+                            Besuchsjournal::Ordner(), Grund);
+    if (QFileInfo::exists(Besuchsjournal::Pfad()))
+        Text += QStringLiteral("\nDie Aufzeichnung eines unterbrochenen Besuchs dort bleibt "
+                               "unberührt; sie gilt nicht mehr, sobald sich die Automatenkasse "
+                               "ändert.");
+    return Text;
+}
+
+} // namespace
+
 int Lauf(TMainFormUmgebung Umgebung, const std::function<void(TMainForm&)>& Vorbereiten)
 {
-    const QString Ordner = Registrierung::TRegistrierungsDatei::Ordner();
-    QDir().mkpath(Ordner);
-    QLockFile Sperre(Ordner + QStringLiteral("/Vorlix.lock"));
-    // A lock is stale only when its process is gone, however long a machine has been running.
-    Sperre.setStaleLockTime(0);
-    if (!Sperre.tryLock(0) && Sperre.error() == QLockFile::LockFailedError) {
+    // The lock lives beside the journal it guards. Where it cannot be made, the lock of the
+    // settings folder still keeps a second machine from the cash box.
+    QLockFile Journalsperre(Besuchsjournal::Sperrpfad());
+    QLockFile Kassensperre(Registrierung::TRegistrierungsDatei::Ordner() +
+                           QStringLiteral("/Vorlix.lock"));
+    QString Grund, Ersatzgrund;
+    TSperrStand Stand = Sperre(Journalsperre, Besuchsjournal::Sperrpfad(), Grund);
+    if (Stand == TSperrStand::Unmoeglich) {
+        Umgebung.OhneJournal = OhneSperre(Grund);
+        Stand = Sperre(Kassensperre, Kassensperre.fileName(), Ersatzgrund);
+    }
+    if (Stand == TSperrStand::Besetzt) {
         const auto Meldungen = Umgebung.Meldungen ? std::move(Umgebung.Meldungen)
                                                   : std::make_unique<TDialogMeldungen>();
         Meldungen->Zeige(nullptr, QMessageBox::Information,
@@ -27,11 +91,10 @@ int Lauf(TMainFormUmgebung Umgebung, const std::function<void(TMainForm&)>& Vorb
                          QMessageBox::Ok);
         return 0;
     }
-    // A lock that cannot be made at all (a folder without write permission) does not keep the
-    // player from the machine; its stores report what they cannot write.
-    // The end leaves no loop it runs from, so the lock goes first.
-    Umgebung.ProzessEnde = [&Sperre, Ende = std::move(Umgebung.ProzessEnde)] {
-        Sperre.unlock();
+    // The end leaves no loop it runs from, so the locks go first.
+    Umgebung.ProzessEnde = [&Journalsperre, &Kassensperre, Ende = std::move(Umgebung.ProzessEnde)] {
+        Journalsperre.unlock();
+        Kassensperre.unlock();
         if (Ende)
             Ende();
         else

@@ -49,10 +49,23 @@ void TMainForm::BestimmeProgrammVerzeichnis()
         return;
     const QString Programmdatei = FindeProgrammdatei(ProgrammVerzeichnis);
     if (!Programmdatei.isEmpty()) {
-        SchreibAnwendungsPfadINRegistry(Programmdatei);
+        MerkeAnwendungsPfad(Programmdatei);
     } else {
         ProgrammVerzeichnis = LiesAnwendungsPfadINRegistry();
         IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");
+    }
+}
+
+// The machine plays all the same; only a start from another folder will not find this one.
+void TMainForm::MerkeAnwendungsPfad(const QString& Programmdatei)
+{
+    try {
+        SchreibAnwendungsPfadINRegistry(Programmdatei);
+    } catch (const EDateiGesperrt&) {
+        throw;
+    } catch (const EStRegIniError& Fehler) {
+        Umgebung.DefekterSpeicher(QStringLiteral("Vorlix kann sich seinen Ordner nicht merken. %1")
+                                      .arg(Speicherfehler(Fehler)));
     }
 }
 

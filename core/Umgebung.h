@@ -30,4 +30,7 @@ struct TMainFormUmgebung
     std::function<void()> ProzessEnde;
     // The folder of the program file; empty: the folder of the running executable.
     QString Programmordner;
+    // Why the machine may not keep the journal of the visit (a German text the start tells the
+    // player): no lock keeps a second machine from it. Empty: the journal is kept.
+    QString OhneJournal;
 };

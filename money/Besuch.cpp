@@ -49,13 +49,16 @@ TBesuch TMainForm::AktuellerBesuch() const
 
 void TMainForm::SichereBesuch()
 {
-    if (BesuchGeschlossen)
+    if (BesuchGeschlossen || JournalAus())
         return;
-    const QByteArray Text = Besuchsjournal::AlsText(AktuellerBesuch());
-    if (Text == LetzterBesuch)
+    Besuchsjournal::TBesuch Besuch = AktuellerBesuch();
+    const QByteArray Stand = Besuchsjournal::AlsText(Besuch);
+    if (Stand == LetzterBesuch)
         return;
-    if (Besuchsjournal::Schreibe(Text) == Registrierung::ErfolgOk) {
-        LetzterBesuch = Text;
+    // Counted also when the write fails: "KA" stored after it is then newer than the journal.
+    Besuch.Generation = ++Generation;
+    if (Besuchsjournal::Schreibe(Besuchsjournal::AlsText(Besuch)) == Registrierung::ErfolgOk) {
+        LetzterBesuch = Stand;
         return;
     }
     if (BesuchsfehlerGemeldet)
@@ -83,24 +86,82 @@ void TMainForm::BucheSonderspiele(const TBcdWert& Anzahl)
 
 void TMainForm::LadeBesuch()
 {
+    OhneJournal = Umgebung.OhneJournal;
+    if (JournalAus()) {
+        Umgebung.DefekterSpeicher(OhneJournal);
+        return;
+    }
+    // Held by this machine alone, the folder of the logs has no writer but this one.
+    Registrierung::EntferneVerwaisteTempdateienMitEndung(Auswertungsordner(),
+                                                         QStringLiteral(".txt"));
     const Besuchsjournal::TGelesen Gelesen = Besuchsjournal::Lies();
     if (Gelesen.Fund == Besuchsjournal::TFund::Beschaedigt)
         Umgebung.DefekterSpeicher(Gelesen.Meldung);
     if (Gelesen.Fund != Besuchsjournal::TFund::Besuch)
         return;
-    // The journal is written before "KA", so its cash box is the newer one.
-    Automatenkasse = Gelesen.Besuch.Kasse;
-    KassenstandText = Text(Automatenkasse);
-    if (Gelesen.Besuch.Abgeschlossen) {
-        VollendeBesuch(Gelesen.Besuch);
+    if (Gelesen.Besuch.Generation < Generation) {
+        VerwirfVeraltetenBesuch();
         return;
     }
     try {
-        SchreibeKassenstand();
+        LadeGueltigenBesuch(Gelesen.Besuch);
     } catch (const std::exception& Fehler) {
-        Umgebung.DefekterSpeicher(QString::fromLocal8Bit(Fehler.what()));
+        Umgebung.DefekterSpeicher(Speicherfehler(Fehler));
     }
-    OffenerBesuch = Gelesen.Besuch;
+}
+
+void TMainForm::LadeGueltigenBesuch(const TBesuch& Besuch)
+{
+    Generation = Besuch.Generation;
+    if (Besuch.Abgeschlossen) {
+        // At least as new as "KA": its cash box is the one to store.
+        Automatenkasse = Besuch.Kasse;
+        KassenstandText = Text(Automatenkasse);
+        VollendeBesuch(Besuch);
+        return;
+    }
+    if (!UebernimmBesuch(Besuch))
+        return;
+    Automatenkasse = Besuch.Kasse;
+    KassenstandText = Text(Automatenkasse);
+    OffenerBesuch = Besuch;
+    SchreibeKassenstand();
+}
+
+bool TMainForm::UebernimmBesuch(TBesuch Besuch)
+{
+    Besuch.Generation = ++Generation;
+    const long Fehler = Besuchsjournal::Schreibe(Besuchsjournal::AlsText(Besuch));
+    if (Fehler == Registrierung::ErfolgOk)
+        return true;
+    // Restored now, it would come back at every start.
+    OhneJournal =
+        QStringLiteral(
+            "Vorlix wurde während eines Besuchs unterbrochen, aber seine Aufzeichnung in „%1“ kann "
+            "nicht geändert werden: %2. Der Besuch wird deshalb nicht fortgesetzt, denn er käme "
+            "bei "
+            "jedem Start wieder. Vorlix beginnt einen neuen Besuch, ohne ihn aufzuzeichnen; der "
+            "unterbrochene geht weiter, sobald die Aufzeichnung wieder geändert werden kann und "
+            "bis dahin kein Geld eingezahlt wurde.")
+            .arg(Besuchsjournal::Pfad(), Registrierung::Fehlertext(Fehler));
+    Umgebung.DefekterSpeicher(OhneJournal);
+    return false;
+}
+
+// "KA" was stored after the journal's last write: the journal's writes had begun to fail, or a
+// machine without it changed the cash box. Its money is older than the cash box.
+void TMainForm::VerwirfVeraltetenBesuch()
+{
+    QString Meldung =
+        QStringLiteral(
+            "Vorlix wurde während eines Besuchs unterbrochen, dessen Aufzeichnung in „%1“ älter "
+            "ist "
+            "als der gespeicherte Kassenstand. Sie wird deshalb nicht wiederhergestellt; Guthaben "
+            "und Sonderspiele dieses Besuchs sind verloren.")
+            .arg(Besuchsjournal::Pfad());
+    if (!Besuchsjournal::Entferne())
+        Meldung += QStringLiteral(" Die Aufzeichnung konnte nicht entfernt werden.");
+    Umgebung.DefekterSpeicher(Meldung);
 }
 
 // The visit had ended, and the program was cut short while it stored the end.
@@ -109,6 +170,7 @@ void TMainForm::VollendeBesuch(const TBesuch& Besuch)
     QString Meldung = QStringLiteral(
         "Vorlix wurde am Ende des letzten Besuchs unterbrochen. Der Besuch ist jetzt "
         "abgeschlossen");
+    bool Gesichert = true;
     if (Besuch.AuswertungSpeichern) {
         const Auswertung::TSpeicherErgebnis Ergebnis =
             Auswertung::SpeichereAuswertung(Besuch.Zeilen, Auswertungsordner(), Besuch.SpielerName,
@@ -118,16 +180,15 @@ void TMainForm::VollendeBesuch(const TBesuch& Besuch)
                 ? QStringLiteral("; seine Auswertung ist gespeichert in:\n%1").arg(Ergebnis.Pfad)
                 : QStringLiteral(", aber seine Auswertung konnte nicht gespeichert werden:\n%1\n%2")
                       .arg(Ergebnis.Pfad, Ergebnis.Fehler);
+        Gesichert = Ergebnis.Gespeichert;
     } else {
         Meldung += u'.';
     }
     BesuchsMeldung = Meldung;
-    try {
-        SchreibeKassenstand();
+    SchreibeKassenstand();
+    // The journal holds the only copy of a log that could not be saved.
+    if (Gesichert)
         EntferneBesuch();
-    } catch (const std::exception& Fehler) {
-        Umgebung.DefekterSpeicher(QString::fromLocal8Bit(Fehler.what()));
-    }
 }
 
 void TMainForm::StelleBesuchWiederHer()
@@ -188,12 +249,17 @@ void TMainForm::SchliesseBesuch(const QStringList& Zeilen)
     Besuch.Abgeschlossen = true;
     Besuch.DatumText = DatumText;
     Besuch.UhrzeitText = UhrzeitText;
-    Besuchsjournal::Schreibe(Besuchsjournal::AlsText(Besuch));
     BesuchGeschlossen = true;
+    if (JournalAus())
+        return;
+    Besuch.Generation = ++Generation;
+    Besuchsjournal::Schreibe(Besuchsjournal::AlsText(Besuch));
 }
 
 void TMainForm::EntferneBesuch()
 {
+    if (JournalAus())
+        return;
     Besuchsjournal::Entferne();
     LetzterBesuch.clear();
 }

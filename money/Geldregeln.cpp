@@ -1,5 +1,7 @@
 #include "money/Geldregeln.h"
 
+#include <algorithm>
+
 namespace Geld {
 
 namespace {
@@ -83,13 +85,18 @@ const TAuszahlPosten* AuszahlPostenFuer(QStringView Name)
 QStringList AuszahlListe(const QString& AuszahlungText)
 {
     QStringList Liste;
-    if (AuszahlungText.startsWith(u'-'))
-        return Liste;
     const qsizetype Komma = AuszahlungText.indexOf(u',');
-    const int Euro = AuszahlungText.left(Komma).toInt();
-    const int Cent = Komma < 0 ? 0 : AuszahlungText.mid(Komma + 1, 2).toInt();
-    // The notes and the Euro coins are whole Euros, so what they leave is the cents.
-    int Rest = Euro * 100 + Cent;
+    const QString Euro = Komma < 0 ? AuszahlungText : AuszahlungText.left(Komma);
+    // Digits only, and few enough that the sum in Cent fits: a sign or anything else is no
+    // amount to pay out.
+    const bool Ziffern = !Euro.isEmpty() && Euro.size() <= 16 &&
+                         std::all_of(Euro.begin(), Euro.end(), [](QChar Z) { return Z.isDigit(); });
+    if (!Ziffern)
+        return Liste;
+    const qint64 Cent = Komma < 0 ? 0 : AuszahlungText.mid(Komma + 1, 2).toLongLong();
+    qint64 Rest = Euro.toLongLong() * 100 + Cent;
+    if (Rest / InCent("50") > MaxAuszahlStuecke)
+        return Liste;
     for (const TAuszahlPosten& Posten : AuszahlPosten()) {
         const int Wert = InCent(Posten.Betrag);
         for (; Rest >= Wert; Rest -= Wert)

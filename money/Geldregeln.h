@@ -57,8 +57,15 @@ const TAuszahlPosten* AuszahlPostenFuer(QStringView Name);
 
 // The payout of AuszahlungText ("E,CC", two places) as item names, largest first: the whole
 // Euros in notes and 2 and 1 Euro coins, then the cents in 50, 20 and 10 Cent coins. Cents
-// that are no multiple of 10 are not paid out in coins.
+// that are no multiple of 10 are not paid out in coins. Empty for a negative amount, for
+// anything but digits before the comma, and for a payout of more than MaxAuszahlStuecke
+// 50 Euro notes, which no count-out can show: the books pay it all the same.
+inline constexpr qint64 MaxAuszahlStuecke = 100000;
 QStringList AuszahlListe(const QString& AuszahlungText);
+
+// Special games a visit can hold: every game wins at most 20 and a game takes seconds, so a
+// day of luck stays far below.
+inline constexpr int MaxSonderspiele = 1000000;
 
 // The whole-Euro part of the credit, as the limit test sees it.
 int GeldSpeicherEuro(const TBcdWert& Guthaben);

@@ -8,6 +8,8 @@
 #include "support/STRegIni.h"
 #include "ui/Bedienelemente.h"
 
+#include <QFileInfo>
+
 namespace {
 
 QString Text(const TBcdWert& Wert)
@@ -30,8 +32,9 @@ std::unique_ptr<TStRegIni> TMainForm::Benutzerspeicher(const QString& Schluessel
 
 void TMainForm::LadeKassenstand()
 {
-    const QString Gelesen =
-        Benutzerspeicher(KassenSchluessel)->ReadString(QStringLiteral("KA"), QString());
+    const auto Speicher = Benutzerspeicher(KassenSchluessel);
+    Generation = Speicher->ReadString(QStringLiteral("KA-Generation"), QString()).toLongLong();
+    const QString Gelesen = Speicher->ReadString(QStringLiteral("KA"), QString());
     const QString Text = Einstellungswerte::KassenstandAusSpeicher(Gelesen);
     if (const auto Kasse = Geld::KassenstandAusText(Text)) {
         Automatenkasse = *Kasse;
@@ -63,10 +66,15 @@ void TMainForm::MeldeBeschaedigtenKassenstand()
 void TMainForm::SchreibeKassenstand(bool MitKomma)
 {
     const QString Kassenstand = Text(Automatenkasse);
+    // Without a journal, a cash box changed since the start is newer than any journal left on
+    // the disk; one that is not changed leaves a journal there as valid as it was.
+    if (JournalAus() && Kassenstand != KassenstandText)
+        ++Generation;
     Benutzerspeicher(KassenSchluessel)
-        ->WriteString(QStringLiteral("KA"),
-                      MitKomma ? Kassenstand
-                               : Einstellungswerte::KassenstandFuerSpeicher(Kassenstand));
+        ->WriteStrings(
+            {{QStringLiteral("KA"),
+              MitKomma ? Kassenstand : Einstellungswerte::KassenstandFuerSpeicher(Kassenstand)},
+             {QStringLiteral("KA-Generation"), QString::number(Generation)}});
 }
 
 bool TMainForm::SichereKassenstand(bool MitKomma)
@@ -76,10 +84,21 @@ bool TMainForm::SichereKassenstand(bool MitKomma)
         return true;
     } catch (const std::exception& Fehler) {
         MessageDlgCtr(QStringLiteral("Der Kassenstand konnte nicht gespeichert werden:\n%1")
-                          .arg(QString::fromLocal8Bit(Fehler.what())),
+                          .arg(Speicherfehler(Fehler)),
                       QMessageBox::Critical, 0, QMessageBox::Ok);
         return false;
     }
+}
+
+QString TMainForm::Speicherfehler(const std::exception& Fehler)
+{
+    const auto* Store = dynamic_cast<const EStRegIniError*>(&Fehler);
+    if (!Store || Store->Ergebnis() == 0)
+        return QString::fromLocal8Bit(Fehler.what());
+    const QFileInfo Datei(
+        Registrierung::TRegistrierungsDatei(QStringLiteral("HKEY_CURRENT_USER")).Pfad());
+    return QStringLiteral("Die Datei „%1“ im Ordner „%2“ kann nicht geschrieben werden: %3.")
+        .arg(Datei.fileName(), Datei.absolutePath(), Registrierung::Fehlertext(Store->Ergebnis()));
 }
 
 void TMainForm::PruefeObAutomatenkasseGeleertWerdenMuss()

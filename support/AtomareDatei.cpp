@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -20,6 +21,49 @@ namespace {
 
 constexpr char TempEndung[] = ".tmp-";
 static_assert(sizeof(TempEndung) - 1 + 8 == TempEndungMaxBytes, "a suffix and 8 hex digits");
+
+TFehlernaht& Fehlernaht()
+{
+    static TFehlernaht Gesetzt;
+    return Gesetzt;
+}
+
+// Removes the files of Ordner whose names pass Gehoert.
+void EntferneAusOrdner(QDir Ordner, const std::function<bool(const QString&)>& Gehoert)
+{
+    const QStringList Namen = Ordner.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& Name : Namen)
+        if (Gehoert(Name))
+            Ordner.remove(Name);
+}
+
+} // namespace
+
+void SetzeFehlernaht(TFehlernaht Naht)
+{
+    Fehlernaht() = std::move(Naht);
+}
+
+int Naht(TDateischritt Schritt, const QString& Pfad)
+{
+    return Fehlernaht() ? Fehlernaht()(Schritt, Pfad) : 0;
+}
+
+QString Fehlertext(long Fehler)
+{
+    switch (Fehler) {
+    case ErfolgOk:
+        return {};
+    case FehlerZugriff:
+        return QStringLiteral("Zugriff verweigert");
+    case FehlerPfadNichtGefunden:
+        return QStringLiteral("Ordner nicht gefunden");
+    case FehlerPlatteVoll:
+        return QStringLiteral("Kein Platz mehr auf dem Datenträger");
+    default:
+        return QStringLiteral("Die Datei konnte nicht geschrieben werden");
+    }
+}
 
 long AusErrno(int Nummer)
 {
@@ -38,6 +82,8 @@ long AusErrno(int Nummer)
         return FehlerSchreiben;
     }
 }
+
+namespace {
 
 bool SchreibeAlles(int Deskriptor, const QByteArray& Inhalt)
 {
@@ -65,9 +111,8 @@ void SynchronisiereOrdner(const QString& Pfad)
     }
 }
 
-// The file a chain of symbolic links at Pfad leads to; Pfad itself when it is no link. A link
-// into nowhere gives the place it names, so that writing creates the file there.
-QByteArray Linkziel(QByteArray Pfad)
+// A link into nowhere gives the place it names, so that writing creates the file there.
+QByteArray LinkzielRoh(QByteArray Pfad)
 {
     for (int Glied = 0; Glied < 40; ++Glied) {
         char Ziel[PATH_MAX];
@@ -98,11 +143,18 @@ int WarteAufSperre(int Deskriptor, const QElapsedTimer& Uhr, int Frist)
 
 } // namespace
 
+QString Linkziel(const QString& Pfad)
+{
+    return QFile::decodeName(LinkzielRoh(QFile::encodeName(Pfad)));
+}
+
 // ---- atomic replacement and the lock ----
 
 long SchreibeDateiAtomar(const QString& Pfad, const QByteArray& Inhalt, unsigned ModusNeueDatei)
 {
-    const QByteArray Ziel = Linkziel(QFile::encodeName(Pfad));
+    const QByteArray Ziel = LinkzielRoh(QFile::encodeName(Pfad));
+    if (const int Nummer = Naht(TDateischritt::Schreiben, QFile::decodeName(Ziel)))
+        return AusErrno(Nummer);
     struct stat Alt = {};
     const bool AltVorhanden = ::stat(Ziel.constData(), &Alt) == 0;
     const mode_t Modus = AltVorhanden ? (Alt.st_mode & 07777) : mode_t(ModusNeueDatei);
@@ -137,13 +189,19 @@ long SchreibeDateiAtomar(const QString& Pfad, const QByteArray& Inhalt, unsigned
 
 void EntferneVerwaisteTempdateien(const QString& Pfad)
 {
-    const QFileInfo Ziel(QFile::decodeName(Linkziel(QFile::encodeName(Pfad))));
+    const QFileInfo Ziel(Linkziel(Pfad));
     const QString Anfang = Ziel.fileName() + QLatin1String(TempEndung);
-    QDir Ordner = Ziel.absoluteDir();
-    const QStringList Namen = Ordner.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& Name : Namen)
-        if (Name.startsWith(Anfang))
-            Ordner.remove(Name);
+    EntferneAusOrdner(Ziel.absoluteDir(),
+                      [&](const QString& Name) { return Name.startsWith(Anfang); });
+}
+
+void EntferneVerwaisteTempdateienMitEndung(const QString& Ordner, const QString& Endung)
+{
+    const QRegularExpression Muster(QRegularExpression::anchoredPattern(
+        QStringLiteral(".+") + QRegularExpression::escape(Endung + QLatin1String(TempEndung)) +
+        QStringLiteral("[0-9a-f]{1,8}")));
+    EntferneAusOrdner(QDir(Ordner),
+                      [&](const QString& Name) { return Muster.match(Name).hasMatch(); });
 }
 
 TDateiSperre::TDateiSperre(const QString& Pfad, int Frist)
@@ -153,9 +211,11 @@ TDateiSperre::TDateiSperre(const QString& Pfad, int Frist)
     Uhr.start();
     const int Wartezeit = Zeitraffer::Dauer(Frist);
     for (;;) {
-        Deskriptor = ::open(Sperrdatei.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        const int Verweigert = Naht(TDateischritt::Sperren, QFile::decodeName(Sperrdatei));
+        Deskriptor =
+            Verweigert ? -1 : ::open(Sperrdatei.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         if (Deskriptor < 0) {
-            Fehler = AusErrno(errno);
+            Fehler = AusErrno(Verweigert ? Verweigert : errno);
             return;
         }
         if (const int Nummer = WarteAufSperre(Deskriptor, Uhr, Wartezeit)) {

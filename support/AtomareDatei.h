@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 // Writing a file so that a crash leaves the old or the new contents and nothing in between, and
 // the lock under which programs change a shared file. The registry store, the ini file and the
@@ -24,6 +25,27 @@ constexpr long FehlerPfadname = 161;
 // name must leave room for them within the file system's limit of 255 bytes.
 constexpr int TempEndungMaxBytes = 13;
 
+// The steps of the file layer that a full disk, a read-only folder or a lost permission can fail.
+enum class TDateischritt
+{
+    Schreiben, // a file replaced through SchreibeDateiAtomar
+    Entfernen, // a store removed at the end of its life
+    Sperren    // a lock file made
+};
+// Tests fail a chosen step as the system would: the seam hears every step with its path and
+// returns the errno to fail it with, 0 to let it run. The program never sets one.
+using TFehlernaht = std::function<int(TDateischritt Schritt, const QString& Pfad)>;
+void SetzeFehlernaht(TFehlernaht Naht);
+// The errno the seam gives the step; 0 without a seam.
+int Naht(TDateischritt Schritt, const QString& Pfad);
+
+// The German reason for a result of this layer ("Zugriff verweigert", ...); empty for ErfolgOk.
+QString Fehlertext(long Fehler);
+long AusErrno(int Nummer);
+
+// The file a chain of symbolic links at Pfad leads to; Pfad itself when it is no link.
+QString Linkziel(const QString& Pfad);
+
 // Replaces the file at Pfad by Inhalt: a temporary file in the same folder, written, flushed to
 // the disk and renamed over the old one. An existing file keeps its permissions; a new one gets
 // ModusNeueDatei (minus the umask). A symbolic link at Pfad stays: the file it leads to is
@@ -36,6 +58,9 @@ long SchreibeDateiAtomar(const QString& Pfad, const QByteArray& Inhalt,
 // when they were killed before their rename. Only for a caller that holds the TDateiSperre of
 // Pfad: no other writer can be between creating and renaming its temporary file then.
 void EntferneVerwaisteTempdateien(const QString& Pfad);
+// The same for every file in Ordner whose name ends in Endung (".txt"): for files whose names
+// change from run to run, such as the logs.
+void EntferneVerwaisteTempdateienMitEndung(const QString& Ordner, const QString& Endung);
 
 // How long a TDateiSperre waits for another holder, in milliseconds of the time-lapse factor.
 constexpr int SperrfristMs = 5000;

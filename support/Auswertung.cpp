@@ -108,27 +108,6 @@ bool IstErsatzpaar(const QString& Text, qsizetype Stelle)
            Text.at(Stelle + 1).isLowSurrogate();
 }
 
-void KuerzeUmEinZeichen(QString& Text)
-{
-    Text.chop(Text.size() >= 2 && IstErsatzpaar(Text, Text.size() - 2) ? 2 : 1);
-}
-
-QString Schreibfehlertext(long Fehler)
-{
-    switch (Fehler) {
-    case Registrierung::ErfolgOk:
-        return {};
-    case Registrierung::FehlerZugriff:
-        return QStringLiteral("Zugriff verweigert");
-    case Registrierung::FehlerPfadNichtGefunden:
-        return QStringLiteral("Ordner nicht gefunden");
-    case Registrierung::FehlerPlatteVoll:
-        return QStringLiteral("Kein Platz mehr auf dem Datenträger");
-    default:
-        return QStringLiteral("Die Datei konnte nicht geschrieben werden");
-    }
-}
-
 } // namespace
 
 QString NameFuerAuswertung(const QString& FeldText)
@@ -273,13 +252,20 @@ QString SchliesseAuswertung(QStringList& Zeilen, TAbschlussArt Art, const QStrin
 QString LogDateiName(const QString& SpielerName, const QString& DatumText,
                      const QString& UhrzeitText)
 {
-    QString NamensTeil = FuerDateiNamen(SpielerName.trimmed());
+    const QString NamensTeil = FuerDateiNamen(SpielerName.trimmed());
     const QString Rest =
         FuerDateiNamen(u' ' + DatumText + u' ' + UhrzeitText) + QStringLiteral(".txt");
-    while (!NamensTeil.isEmpty() && (NamensTeil + Rest).toUtf8().size() > DateiNameMaxBytes) {
-        KuerzeUmEinZeichen(NamensTeil);
+    // Whole characters of the name, as many as fit with the rest; each is measured once.
+    qsizetype Bytes = Rest.toUtf8().size();
+    qsizetype Ende = 0;
+    while (Ende < NamensTeil.size()) {
+        const qsizetype Laenge = IstErsatzpaar(NamensTeil, Ende) ? 2 : 1;
+        Bytes += NamensTeil.mid(Ende, Laenge).toUtf8().size();
+        if (Bytes > DateiNameMaxBytes)
+            break;
+        Ende += Laenge;
     }
-    return NamensTeil + Rest;
+    return NamensTeil.left(Ende) + Rest;
 }
 
 QByteArray LogDateiInhalt(const QStringList& Zeilen)
@@ -300,7 +286,7 @@ TSpeicherErgebnis SpeichereAuswertung(const QStringList& Zeilen, const QString& 
         QDir(Ordner).absoluteFilePath(LogDateiName(SpielerName, DatumText, UhrzeitText));
     const long Fehler = Registrierung::SchreibeDateiAtomar(Ergebnis.Pfad, LogDateiInhalt(Zeilen));
     Ergebnis.Gespeichert = Fehler == Registrierung::ErfolgOk;
-    Ergebnis.Fehler = Schreibfehlertext(Fehler);
+    Ergebnis.Fehler = Registrierung::Fehlertext(Fehler);
     return Ergebnis;
 }
 

@@ -1,6 +1,8 @@
 #include "support/Besuchsjournal.h"
 
+#include "money/Geldregeln.h"
 #include "support/AtomareDatei.h"
+#include "support/Auswertung.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,36 +31,116 @@ QString Text(const TBcdWert& Wert)
     return QString::fromStdString(BcdToFixed(Wert, 0, 2));
 }
 
-std::optional<TBcdWert> Betrag(const QJsonValue& Wert)
+// The members of the outer object as written, equal keys counted apiece: the parser keeps only
+// the last of them. Text is valid JSON.
+qsizetype Mitglieder(const QByteArray& Text)
 {
-    if (!Wert.isString())
-        return std::nullopt;
-    try {
-        return BcdFromText(Wert.toString().toStdString());
-    } catch (const EStBCDError&) {
-        return std::nullopt;
+    qsizetype Anzahl = 0;
+    int Tiefe = 0;
+    bool ImText = false;
+    for (qsizetype I = 0; I < Text.size(); ++I) {
+        const char Z = Text[I];
+        if (ImText) {
+            if (Z == '\\')
+                ++I;
+            else if (Z == '"')
+                ImText = false;
+        } else if (Z == '"') {
+            ImText = true;
+        } else if (Z == '{' || Z == '[') {
+            ++Tiefe;
+        } else if (Z == '}' || Z == ']') {
+            --Tiefe;
+        } else if (Z == ':' && Tiefe == 1) {
+            ++Anzahl;
+        }
     }
+    return Anzahl;
 }
 
-std::optional<QStringList> Zeilen(const QJsonValue& Wert)
+bool OhneZeilenumbruch(const QString& Text)
 {
-    if (!Wert.isArray())
-        return std::nullopt;
-    QStringList Liste;
-    for (const QJsonValue& Zeile : Wert.toArray()) {
-        if (!Zeile.isString())
-            return std::nullopt;
-        Liste << Zeile.toString();
-    }
-    return Liste;
+    return !Text.contains(u'\n') && !Text.contains(u'\r');
 }
+
+// Takes the values of the journal's object one key at a time; the first value that this program
+// could not have written makes the whole journal unreadable.
+class TLeser
+{
+public:
+    explicit TLeser(QJsonObject Objekt) : O(std::move(Objekt)) {}
+    bool Gelesen() const { return Ok; }
+
+    TBcdWert Betrag(const char* Name, bool DarfNegativSein = false)
+    {
+        const QString Wert = O.value(QLatin1String(Name)).toString();
+        const auto Zahl = Geld::KassenstandAusText(Wert);
+        Pruefe(Zahl && Text(*Zahl) == Wert && (DarfNegativSein || !Wert.startsWith(u'-')));
+        return Zahl.value_or(TBcdWert{});
+    }
+    TBcdWert Sonderspiele(const char* Name)
+    {
+        const TBcdWert Anzahl = Betrag(Name);
+        const QString Wert = Text(Anzahl);
+        Pruefe(Wert.endsWith(QLatin1String(",00")) &&
+               Wert.chopped(3).toLongLong() <= Geld::MaxSonderspiele);
+        return Anzahl;
+    }
+    bool Wahrheit(const char* Name)
+    {
+        const QJsonValue Wert = O.value(QLatin1String(Name));
+        Pruefe(Wert.isBool());
+        return Wert.toBool();
+    }
+    QString Wort(const char* Name, qsizetype MaxLaenge = -1)
+    {
+        const QJsonValue Wert = O.value(QLatin1String(Name));
+        const QString Inhalt = Wert.toString();
+        Pruefe(Wert.isString() && OhneZeilenumbruch(Inhalt) &&
+               (MaxLaenge < 0 || Inhalt.size() <= MaxLaenge));
+        return Inhalt;
+    }
+    QString Muster(const char* Name, const QRegularExpression& Form)
+    {
+        const QString Inhalt = Wort(Name);
+        Pruefe(Inhalt.isEmpty() || Form.match(Inhalt).hasMatch());
+        return Inhalt;
+    }
+    QStringList Zeilen(const char* Name)
+    {
+        const QJsonValue Wert = O.value(QLatin1String(Name));
+        Pruefe(Wert.isArray());
+        QStringList Liste;
+        for (const QJsonValue& Zeile : Wert.toArray()) {
+            Pruefe(Zeile.isString() && OhneZeilenumbruch(Zeile.toString()));
+            Liste << Zeile.toString();
+        }
+        return Liste;
+    }
+    // Missing in the journal of an older program: 0.
+    qint64 Zaehler(const char* Name)
+    {
+        const QJsonValue Wert = O.value(QLatin1String(Name));
+        if (Wert.isUndefined())
+            return 0;
+        Pruefe(Wert.isDouble() && Wert.toInteger(-1) >= 0 &&
+               double(Wert.toInteger()) == Wert.toDouble());
+        return Wert.toInteger();
+    }
+
+private:
+    void Pruefe(bool Bedingung) { Ok = Ok && Bedingung; }
+    QJsonObject O;
+    bool Ok = true;
+};
 
 // Only a regular file is read, without waiting on a pipe or a device.
 std::optional<QByteArray> LiesRegulaereDatei(const QString& Pfad, bool& Vorhanden)
 {
     const int Deskriptor =
         ::open(QFile::encodeName(Pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    Vorhanden = Deskriptor >= 0 || errno != ENOENT;
+    // A state folder that is a file holds no journal either.
+    Vorhanden = Deskriptor >= 0 || (errno != ENOENT && errno != ENOTDIR);
     if (Deskriptor < 0)
         return std::nullopt;
     struct stat Daten = {};
@@ -99,10 +182,16 @@ QString Pfad()
     return Ordner() + QStringLiteral("/Besuch.json");
 }
 
+QString Sperrpfad()
+{
+    return Ordner() + QStringLiteral("/Vorlix.lock");
+}
+
 QByteArray AlsText(const TBesuch& Besuch)
 {
     QJsonObject Objekt;
     Objekt.insert(Kennung, Fassung);
+    Objekt.insert(QStringLiteral("Generation"), Besuch.Generation);
     Objekt.insert(QStringLiteral("Guthaben"), Text(Besuch.Guthaben));
     Objekt.insert(QStringLiteral("Sonderspiele"), Text(Besuch.SonderSpiele));
     Objekt.insert(QStringLiteral("Kasse"), Text(Besuch.Kasse));
@@ -120,30 +209,39 @@ std::optional<TBesuch> AusText(const QByteArray& Text)
 {
     QJsonParseError Fehler;
     const QJsonDocument Dokument = QJsonDocument::fromJson(Text, &Fehler);
-    if (Fehler.error != QJsonParseError::NoError || !Dokument.isObject())
+    if (Fehler.error != QJsonParseError::NoError || !Dokument.isObject() ||
+        Mitglieder(Text) != Dokument.object().size() ||
+        Dokument.object().value(Kennung) != QJsonValue(Fassung))
         return std::nullopt;
-    const QJsonObject O = Dokument.object();
-    const auto Guthaben = Betrag(O.value(QStringLiteral("Guthaben")));
-    const auto SonderSpiele = Betrag(O.value(QStringLiteral("Sonderspiele")));
-    const auto Kasse = Betrag(O.value(QStringLiteral("Kasse")));
-    const auto Log = Zeilen(O.value(QStringLiteral("Zeilen")));
-    const auto Wahr = [&O](const char* Name) { return O.value(QLatin1String(Name)).isBool(); };
-    const auto Wort = [&O](const char* Name) { return O.value(QLatin1String(Name)).isString(); };
-    if (O.value(Kennung).toInt() != Fassung || !Guthaben || !SonderSpiele || !Kasse || !Log ||
-        !Wahr("SpielOffen") || !Wahr("Abgeschlossen") || !Wahr("Speichern") || !Wort("Spieler") ||
-        !Wort("Datum") || !Wort("Uhrzeit"))
-        return std::nullopt;
+    static const QRegularExpression Datum(QStringLiteral("^[0-9]{2}\\.[0-9]{2}\\.[0-9]{4}$"));
+    static const QRegularExpression Uhrzeit(QStringLiteral("^[0-9]{2}:[0-9]{2}:[0-9]{2}$"));
+    TLeser L(Dokument.object());
     TBesuch Besuch;
-    Besuch.Guthaben = *Guthaben;
-    Besuch.SonderSpiele = *SonderSpiele;
-    Besuch.Kasse = *Kasse;
-    Besuch.SpielOffen = O.value(QStringLiteral("SpielOffen")).toBool();
-    Besuch.SpielerName = O.value(QStringLiteral("Spieler")).toString();
-    Besuch.Zeilen = *Log;
-    Besuch.Abgeschlossen = O.value(QStringLiteral("Abgeschlossen")).toBool();
-    Besuch.AuswertungSpeichern = O.value(QStringLiteral("Speichern")).toBool();
-    Besuch.DatumText = O.value(QStringLiteral("Datum")).toString();
-    Besuch.UhrzeitText = O.value(QStringLiteral("Uhrzeit")).toString();
+    Besuch.Generation = L.Zaehler("Generation");
+    Besuch.Guthaben = L.Betrag("Guthaben");
+    Besuch.SonderSpiele = L.Sonderspiele("Sonderspiele");
+    Besuch.Kasse = L.Betrag("Kasse", true);
+    Besuch.SpielOffen = L.Wahrheit("SpielOffen");
+    Besuch.SpielerName = L.Wort("Spieler", MaxNamenslaenge);
+    Besuch.Zeilen = L.Zeilen("Zeilen");
+    Besuch.Abgeschlossen = L.Wahrheit("Abgeschlossen");
+    Besuch.AuswertungSpeichern = L.Wahrheit("Speichern");
+    Besuch.DatumText = L.Muster("Datum", Datum);
+    Besuch.UhrzeitText = L.Muster("Uhrzeit", Uhrzeit);
+    if (!L.Gelesen())
+        return std::nullopt;
+    // The payout of what was read, and the sums of the log it closes, must stay sums of the
+    // money type.
+    try {
+        const Geld::TAuszahlung Auszahlung =
+            Geld::BerechneAuszahlung(Besuch.Guthaben, Besuch.SonderSpiele, Besuch.Kasse);
+        QStringList Probe = Besuch.Zeilen;
+        Auswertung::HaengeEreignisAn(
+            Probe, Auswertung::AuszahlungsZeile({}, {}, {}, Auszahlung.AuszahlungText));
+        Auswertung::SchliesseAuswertung(Probe, Auswertung::TAbschlussArt::Auszahlung, {}, {}, {});
+    } catch (const EStBCDError&) {
+        return std::nullopt;
+    }
     return Besuch;
 }
 
@@ -189,10 +287,23 @@ TGelesen Lies()
     return Ergebnis;
 }
 
+namespace {
+
+bool Weg(const QString& Datei)
+{
+    return QFile::remove(Datei) || (!QFileInfo::exists(Datei) && !QFileInfo(Datei).isSymLink());
+}
+
+} // namespace
+
 bool Entferne()
 {
     Registrierung::EntferneVerwaisteTempdateien(Pfad());
-    return QFile::remove(Pfad()) || !QFileInfo::exists(Pfad());
+    if (Registrierung::Naht(Registrierung::TDateischritt::Entfernen, Pfad()))
+        return false;
+    // Written through a link, the journal lives where the link leads.
+    const QString Ziel = Registrierung::Linkziel(Pfad());
+    return (Ziel == Pfad() || Weg(Ziel)) && Weg(Pfad());
 }
 
 } // namespace Besuchsjournal

@@ -14,6 +14,10 @@ namespace Besuchsjournal {
 
 struct TBesuch
 {
+    // Counts every write of the journal, and "KA-Generation" beside "KA" the count when the cash
+    // box was stored: a journal of a lower count is older than "KA" and must not turn it back.
+    // 0 in a journal of an older program.
+    qint64 Generation = 0;
     TBcdWert Guthaben{};
     TBcdWert SonderSpiele{};
     TBcdWert Kasse{};        // the cash box as the visit left it, newer than the stored "KA"
@@ -30,10 +34,18 @@ struct TBesuch
 
 // ${XDG_STATE_HOME:-~/.local/state}/Vorlix, where state that must outlive a crash belongs.
 QString Ordner();
-QString Pfad(); // the journal in Ordner()
+QString Pfad();      // the journal in Ordner()
+QString Sperrpfad(); // the lock of the one machine that may keep the journal, in Ordner()
+
+// The longest name the settings file hands the log: the ini keeps 254 characters of a value.
+inline constexpr qsizetype MaxNamenslaenge = 254;
 
 QByteArray AlsText(const TBesuch& Besuch);
-// nullopt for anything but a whole journal of this program.
+// nullopt for anything but a whole journal that this program could have written: one value per
+// key; amounts with two places within the 16 integer digits of the cash box, none negative but
+// the cash box, whose payout can still be computed; whole special games up to
+// Geld::MaxSonderspiele; a name of at most MaxNamenslaenge characters; no line break in a name or
+// a log line; date and time as the log writes them, or empty.
 std::optional<TBesuch> AusText(const QByteArray& Text);
 
 // Replaces the journal atomically by the text of AlsText; ErfolgOk or the reason of the failure
@@ -56,7 +68,8 @@ struct TGelesen
 // new name and reported, and never stops the machine.
 TGelesen Lies();
 
-// Removes the journal and what its writer left beside it; true when none is left.
+// Removes the journal and what its writer left beside it, the file a link leads to as well; true
+// when none is left.
 bool Entferne();
 
 } // namespace Besuchsjournal

@@ -170,12 +170,20 @@ long TRegistrierungsDatei::ErzeugeSchluessel(const QString& Schluessel)
 
 long TRegistrierungsDatei::SchreibeWert(const QString& Schluessel, const TRegWert& Wert)
 {
+    return SchreibeWerte(Schluessel, {Wert});
+}
+
+long TRegistrierungsDatei::SchreibeWerte(const QString& Schluessel, const QList<TRegWert>& Werte)
+{
     const auto Namen = ZerlegePfad(Schluessel);
     if (!Namen)
         return FehlerPfadname;
     return Aendere([&](TRegSchluessel& Wurzel) {
         bool Neu = false;
-        return Wurzel.Erzeuge(*Namen, Neu).SetzeWert(Wert) || Neu;
+        TRegSchluessel& Ziel = Wurzel.Erzeuge(*Namen, Neu);
+        for (const TRegWert& Wert : Werte)
+            Neu = Ziel.SetzeWert(Wert) || Neu;
+        return Neu;
     });
 }
 

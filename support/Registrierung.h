@@ -36,6 +36,8 @@ public:
     // Both create every missing key of the path and return ErfolgOk or the reason of the failure.
     long ErzeugeSchluessel(const QString& Schluessel);
     long SchreibeWert(const QString& Schluessel, const TRegWert& Wert);
+    // Several values of one key in one replacement of the file: all of them or none.
+    long SchreibeWerte(const QString& Schluessel, const QList<TRegWert>& Werte);
 
 private:
     TRegSchluessel LadeZumLesen() const;

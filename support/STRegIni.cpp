@@ -22,7 +22,8 @@ const QString Platzhalter = QStringLiteral("$ABC123098FED");
 {
     if (Ergebnis == FehlerGesperrt)
         throw EDateiGesperrt(TRegistrierungsDatei(Wurzel).Pfad());
-    throw EStRegIniError(Code, std::string(Meldung) + "\nError Code: " + std::to_string(Ergebnis));
+    throw EStRegIniError(Code, std::string(Meldung) + "\nError Code: " + std::to_string(Ergebnis),
+                         Ergebnis);
 }
 
 QString WurzelZumNamen(const QString& Name)
@@ -118,7 +119,7 @@ void TStRegIni::WriteString(const QString& ValueName, const QString& Value)
 {
     QMutexLocker Halter(&Sperre);
     if (!DateiModus) {
-        SchreibInRegistry(ValueName, Value);
+        SchreibInRegistry({{ValueName, Value}});
         return;
     }
     if (ValueName.isEmpty())
@@ -136,14 +137,27 @@ QString TStRegIni::LiesAusRegistry(const QString& ValueName, const QString& Defa
     return AlsText(Wert, Default);
 }
 
-void TStRegIni::SchreibInRegistry(const QString& ValueName, const QString& Value)
+void TStRegIni::WriteStrings(const QList<std::pair<QString, QString>>& Values)
+{
+    QMutexLocker Halter(&Sperre);
+    if (!DateiModus) {
+        SchreibInRegistry(Values);
+        return;
+    }
+    for (const auto& [Name, Wert] : Values)
+        WriteString(Name, Wert);
+}
+
+void TStRegIni::SchreibInRegistry(const QList<std::pair<QString, QString>>& Values)
 {
     TRegistrierungsDatei Datei(Wurzel, Melder);
     const long Erzeugt = Datei.ErzeugeSchluessel(AktuellerSchluessel);
     if (Erzeugt != ErfolgOk)
         WirfMitCode(RegIniErzeugen, "Failed to create key", Erzeugt, Wurzel);
-    const long Geschrieben =
-        Datei.SchreibeWert(AktuellerSchluessel, TRegWert::Text(ValueName, BisZurNull(Value)));
+    QList<TRegWert> Werte;
+    for (const auto& [Name, Wert] : Values)
+        Werte << TRegWert::Text(Name, BisZurNull(Wert));
+    const long Geschrieben = Datei.SchreibeWerte(AktuellerSchluessel, Werte);
     if (Geschrieben != ErfolgOk)
         WirfMitCode(RegIniSchreibenRegistry, "Failed to write value to Registry", Geschrieben,
                     Wurzel);

@@ -3,13 +3,23 @@
 #include "support/Registrierung.h"
 #include "support/StException.h"
 
+#include <QList>
 #include <QRecursiveMutex>
 #include <QString>
+#include <utility>
 
 class EStRegIniError : public EStException
 {
 public:
     using EStException::EStException;
+    EStRegIniError(int Code, std::string Message, long Ergebnis)
+        : EStException(Code, std::move(Message)), FErgebnis(Ergebnis)
+    {}
+    // The store's result behind the message (Registrierung::FehlerZugriff, ...); 0 when none.
+    long Ergebnis() const noexcept { return FErgebnis; }
+
+private:
+    long FErgebnis = 0;
 };
 
 // The store's file stayed locked by another program past the time limit; the message (German, for
@@ -65,10 +75,12 @@ public:
     // EStRegIniError when the value cannot be stored, EDateiGesperrt when another program keeps
     // the store locked.
     void WriteString(const QString& ValueName, const QString& Value);
+    // Several text values in one change: registry mode stores them all or none.
+    void WriteStrings(const QList<std::pair<QString, QString>>& Values);
 
 private:
     QString LiesAusRegistry(const QString& ValueName, const QString& Default);
-    void SchreibInRegistry(const QString& ValueName, const QString& Value);
+    void SchreibInRegistry(const QList<std::pair<QString, QString>>& Values);
 
     bool DateiModus;
     QString Wurzel; // "HKEY_CURRENT_USER", ...

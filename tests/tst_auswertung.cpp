@@ -487,6 +487,9 @@ void TestAuswertung::ueberlangerNameWirdFuerDenDateinamenGekuerzt_data()
         << QString(218, u'a') << QString(218, u'a') + " 07_12_2026 14_03_05.txt";
     QTest::newRow("300 Zeichen") << QString(300, u'a')
                                  << QString(218, u'a') + " 07_12_2026 14_03_05.txt";
+    // Shortened a character at a time, this name took minutes.
+    QTest::newRow("ein Megabyte") << QString(1 << 20, u'a')
+                                  << QString(218, u'a') + " 07_12_2026 14_03_05.txt";
     QTest::newRow("Umlaute zaehlen doppelt")
         << QString(200, QChar(0x00FC)) << QString(109, QChar(0x00FC)) + " 07_12_2026 14_03_05.txt";
     QString Gesichter;

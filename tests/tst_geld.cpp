@@ -68,6 +68,13 @@ void TestGeld::auszahlungFaelltGroessteZuerst_data()
     QTest::newRow("0,10") << "0,1"
                           << "0"
                           << "0,10" << QStringList{"10CentMuenze"};
+    // The count-out has its limit at 100000 notes; the books pay more all the same.
+    QTest::newRow("100000 Scheine") << "5000000"
+                                    << "0"
+                                    << "5000000,00" << QStringList(100000, "50EuroSchein");
+    QTest::newRow("ueber dem int-Bereich in Cent") << "21474836,48"
+                                                   << "0"
+                                                   << "21474836,48" << QStringList{};
 }
 
 void TestGeld::auszahlungFaelltGroessteZuerst()

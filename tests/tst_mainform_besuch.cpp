@@ -7,7 +7,13 @@
 #include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 
+#include "core/Programmstart.h"
+#include "support/AtomareDatei.h"
+
 #include <QCheckBox>
+#include <QDirIterator>
+#include <QLockFile>
+#include <QTimer>
 #include <sys/stat.h>
 
 using namespace Testhilfe;
@@ -48,6 +54,38 @@ QStringList Zustandsdateien()
         .entryList(QDir::Files | QDir::System | QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
+// The stores of the folders as a kill would leave them; the lock goes with its process.
+using TAbbild = QMap<QString, QByteArray>;
+TAbbild Abbild(const QStringList& Ordner)
+{
+    TAbbild Dateien;
+    for (const QString& Wurzel : Ordner)
+        for (QDirIterator I(Wurzel, QDir::Files, QDirIterator::Subdirectories); I.hasNext();)
+            if (const QString Pfad = I.next(); !Pfad.endsWith(".lock"))
+                Dateien[Pfad] = LiesDatei(Pfad, {});
+    return Dateien;
+}
+void StelleHer(const QStringList& Ordner, const TAbbild& Dateien)
+{
+    for (const QString& Pfad : Abbild(Ordner).keys())
+        QFile::remove(Pfad);
+    for (auto I = Dateien.begin(); I != Dateien.end(); ++I)
+        SchreibeDatei(I.key(), I.value());
+}
+
+// A step of the file layer fails while Schritt and Pfad match; the guard lifts it.
+struct TStoerung
+{
+    TStoerung(QList<Registrierung::TDateischritt> Schritte, QString Endung, int Nummer)
+    {
+        Registrierung::SetzeFehlernaht(
+            [=](Registrierung::TDateischritt Schritt, const QString& Pfad) {
+                return Schritte.contains(Schritt) && Pfad.endsWith(Endung) ? Nummer : 0;
+            });
+    }
+    ~TStoerung() { Registrierung::SetzeFehlernaht({}); }
+};
+
 } // namespace
 
 class TestMainFormBesuch : public TZeitrafferTest
@@ -61,6 +99,11 @@ private slots:
     void abgeschlossenesEndeWirdVollendet();
     void beschaedigtesJournalWirdBeiseitegelegt_data();
     void beschaedigtesJournalWirdBeiseitegelegt();
+    void gestoerterBesuchZahltNieDoppelt_data();
+    void gestoerterBesuchZahltNieDoppelt();
+    void journalHinterVerweisGehtGanz();
+    void verwaisteLogTempdateienVerschwinden();
+    void unbeschreibbareEinstellungenHaltenDenStartNichtAuf();
 };
 
 void TestMainFormBesuch::journalLebtBisZumEndeDesBesuchs_data()
@@ -163,6 +206,19 @@ void TestMainFormBesuch::beschaedigtesJournalWirdBeiseitegelegt_data()
     QTest::newRow("andere Fassung")
         << QByteArray(Echt).replace("\"Vorlix-Besuch\": 1", "\"Vorlix-Besuch\": 2");
     QTest::newRow("FIFO") << QByteArray("FIFO");
+    const auto Wert = [&Echt](const QByteArray& Alt, const QByteArray& Neu) {
+        return QByteArray(Echt).replace(Alt, Neu);
+    };
+    QTest::newRow("Guthaben negativ") << Wert("\"3,40\"", "\"-50,00\"");
+    QTest::newRow("Guthaben 1E30") << Wert("\"3,40\"", "\"1E30\"");
+    QTest::newRow("Guthaben doppelt")
+        << Wert("\"Guthaben\": \"3,40\",", "\"Guthaben\": \"3,40\", \"Guthaben\": \"500,00\",");
+    QTest::newRow("Milliarde Sonderspiele") << Wert("\"2,00\"", "\"1000000000,00\"");
+    QTest::newRow("Kasse 20 Stellen") << Wert("\"105,00\"", "\"12345678901234567890,00\"");
+    QTest::newRow("Kasse drei Nachkommastellen") << Wert("\"105,00\"", "\"100,005\"");
+    QTest::newRow("Name 255 Zeichen") << Wert("\"Anna\\t\"", '"' + QByteArray(255, 'a') + '"');
+    QTest::newRow("Datum zu lang")
+        << Wert("\"Datum\": \"\"", "\"Datum\": \"07.12.2026" + QByteArray(300, '9') + '"');
 }
 
 void TestMainFormBesuch::beschaedigtesJournalWirdBeiseitegelegt()
@@ -187,6 +243,130 @@ void TestMainFormBesuch::beschaedigtesJournalWirdBeiseitegelegt()
     QVERIFY(Welt.Meldungen[0].Text.contains(Daneben[0]));
     if (inhalt != "FIFO")
         QCOMPARE(LiesDatei(Besuchsjournal::Ordner() + '/' + Daneben[0]), inhalt);
+}
+
+// What goes wrong before the kill: "Journal voll" fails the journal's writes from the 2 Euro on,
+// "Journal nicht entfernbar" its writes and its removal at the starts after the kill, "keine
+// Sperre" the lock at those starts, "Sperre besetzt" finds it held by another machine. Each
+// start pays out at once; the last one finds the disk well again.
+void TestMainFormBesuch::gestoerterBesuchZahltNieDoppelt_data()
+{
+    QTest::addColumn<QString>("stoerung");
+    QTest::addColumn<QStringList>("auszahlungen");
+    QTest::addColumn<QString>("kasse");
+    QTest::newRow("Journal voll, dann KA")
+        << "Journal voll" << QStringList{"0,00", "0,00"} << "102,20";
+    QTest::newRow("Journal nicht entfernbar")
+        << "Journal nicht entfernbar" << QStringList{"0,00", "0,00", "2,20"} << "100,00";
+    QTest::newRow("keine Sperre") << "keine Sperre" << QStringList{"0,00", "2,20"} << "100,00";
+    QTest::newRow("Sperre besetzt")
+        << "Sperre besetzt" << QStringList{"besetzt", "2,20"} << "100,00";
+}
+
+void TestMainFormBesuch::gestoerterBesuchZahltNieDoppelt()
+{
+    QFETCH(QString, stoerung);
+    QFETCH(QStringList, auszahlungen);
+    QFETCH(QString, kasse);
+    using enum Registrierung::TDateischritt;
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    SchreibeRegistry(TMainForm::KassenSchluessel, "KA", "100,00");
+    const QStringList Ordner = {Welt.Konfigurationsordner(), Welt.Zustandsordner()};
+    TAbbild BeimAbbruch;
+    QStringList Ausgezahlt;
+    const auto Lauf = [&](const std::function<void(TMainForm&)>& Spiel) {
+        TMainFormUmgebung Umgebung = Welt.Fensterumgebung();
+        Umgebung.Programmordner = Welt.Pfad();
+        Umgebung.ProzessEnde = [] { QCoreApplication::exit(0); };
+        const qsizetype Vorher = Welt.Meldungen.size();
+        Programmstart::Lauf(std::move(Umgebung), [&](TMainForm& F) {
+            QObject::connect(&F, &TMainForm::StartAbgeschlossen, &F,
+                             [&] { QTimer::singleShot(0, &F, [&] { Spiel(F); }); });
+        });
+        if (Welt.Meldungen.size() > Vorher && Welt.Meldungen.back().Text.contains("läuft bereits"))
+            Ausgezahlt << "besetzt";
+    };
+    Lauf([&](TMainForm& F) {
+        F.AutoStartCheckBox->setChecked(false);
+        QTest::mouseClick(F.Button_20_Cent, Qt::LeftButton);
+        {
+            const TStoerung Voll({Schreiben}, stoerung == "Journal voll" ? "Besuch.json" : "-",
+                                 ENOSPC);
+            QTest::mouseClick(F.Button_2_Euro, Qt::LeftButton);
+        }
+        BeimAbbruch = Abbild(Ordner);
+        QCoreApplication::exit(0);
+    });
+    StelleHer(Ordner, BeimAbbruch);
+    for (qsizetype Start = 0; Start < auszahlungen.size(); ++Start) {
+        const bool Gestoert = Start + 1 < auszahlungen.size();
+        std::optional<TStoerung> Stoerung;
+        std::optional<QLockFile> Andere;
+        if (Gestoert && stoerung == "Journal nicht entfernbar")
+            Stoerung.emplace(QList{Schreiben, Entfernen}, "Besuch.json", EROFS);
+        if (Gestoert && stoerung == "keine Sperre")
+            Stoerung.emplace(QList{Sperren}, "Vorlix.lock", EACCES);
+        if (Gestoert && stoerung == "Sperre besetzt")
+            QVERIFY(Andere.emplace(Besuchsjournal::Sperrpfad()).tryLock(0));
+        const QByteArray Journal = LiesDatei(Besuchsjournal::Pfad(), "<fehlt>");
+        Lauf([&](TMainForm& F) {
+            F.GibMirMeinGeldBtnClick();
+            Ausgezahlt << F.AuszahlungText;
+        });
+        if (Gestoert)
+            QCOMPARE(LiesDatei(Besuchsjournal::Pfad(), "<fehlt>"), Journal);
+    }
+    QCOMPARE(Ausgezahlt, auszahlungen);
+    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), kasse);
+    QCOMPARE(Zustandsdateien(), QStringList());
+}
+
+void TestMainFormBesuch::journalHinterVerweisGehtGanz()
+{
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    QVERIFY(QDir().mkpath(Besuchsjournal::Ordner()));
+    const QString Ziel = Welt.Pfad() + "anderswo.json";
+    QVERIFY(QFile::link(Ziel, Besuchsjournal::Pfad()));
+    auto Fenster = Welt.NeuesFenster();
+    QVERIFY(Starte(*Fenster));
+    Fenster->AutoStartCheckBox->setChecked(false);
+    QTest::mouseClick(Fenster->Button_1_Euro, Qt::LeftButton);
+    QVERIFY(QFileInfo(Ziel).size() > 0);
+    QTest::keyClick(Fenster.get(), Qt::Key_Escape);
+    QCOMPARE(Welt.Prozessenden, 1);
+    QVERIFY(!QFileInfo::exists(Ziel));
+    QCOMPARE(Zustandsdateien(), QStringList());
+}
+
+void TestMainFormBesuch::verwaisteLogTempdateienVerschwinden()
+{
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    SchreibeDatei(Welt.Pfad() + "Anna 07_12_2026 14_03_05.txt.tmp-a92a9e68", "halb");
+    SchreibeDatei(Welt.Pfad() + "Notiz.txt.tmp-mein", "fremd");
+    auto Fenster = Welt.NeuesFenster();
+    QVERIFY(Starte(*Fenster));
+    QCOMPARE(QDir(Welt.Pfad()).entryList({"*.tmp-*"}), QStringList{"Notiz.txt.tmp-mein"});
+}
+
+// A config folder that refuses every write: the start goes on and says, in German, which file in
+// which folder it cannot write.
+void TestMainFormBesuch::unbeschreibbareEinstellungenHaltenDenStartNichtAuf()
+{
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    const TStoerung Gesperrt({Registrierung::TDateischritt::Sperren}, ".reg.lock", EACCES);
+    auto Fenster = Welt.NeuesFenster();
+    QVERIFY(Starte(*Fenster));
+    QCOMPARE(Welt.Meldungen.size(), 1);
+    QCOMPARE(Welt.Meldungen[0].Text,
+             "Vorlix kann sich seinen Ordner nicht merken. Die Datei „HKEY_CURRENT_USER.reg“ im "
+             "Ordner „" +
+                 Welt.Konfigurationsordner() +
+                 "/Vorlix“ kann nicht geschrieben werden: "
+                 "Zugriff verweigert.");
 }
 
 VORLIX_TEST_MAIN(TestMainFormBesuch)

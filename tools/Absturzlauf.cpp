@@ -70,12 +70,17 @@ void Melde(const QString& Zeile)
     std::fflush(stdout);
 }
 
+// Set once the machine told the player that its journal cannot be written.
+bool JournalGestoert = false;
+
 class TAusgabeMeldungen : public IMeldungen
 {
 public:
     QMessageBox::StandardButton Zeige(QWidget*, QMessageBox::Icon, const QString& Text,
                                       QMessageBox::StandardButtons) override
     {
+        JournalGestoert =
+            JournalGestoert || Text.startsWith(QLatin1String("Der Besuch kann nicht"));
         Melde(QStringLiteral("meldung ") + QString(Text).replace(u'\n', u' '));
         return QMessageBox::Ok;
     }
@@ -179,7 +184,8 @@ private:
     // Whenever the machine can have handled an event, its journal holds what the player has.
     void PruefeJournal()
     {
-        if (Fenster.BesuchGeschlossen || Fenster.AuszahlungLaeuft || Fenster.ErsteDarstellung)
+        if (Fenster.BesuchGeschlossen || Fenster.AuszahlungLaeuft || Fenster.ErsteDarstellung ||
+            JournalGestoert)
             return;
         const QStringList Log = Fenster.LogZeilen();
         const QString Stand = Text(Fenster.SpielGeldSpeicher) + u'|' + Text(Fenster.SonderSpiele) +
@@ -301,7 +307,7 @@ qint64 Spanne(const QString& Abschnitt)
 
 // Kills the visit at a random moment after its target phase began; the phase last reported.
 QString SpieleBisZumAbbruch(TKind& Kind, const QString& Ziel, QRandomGenerator& Zufall,
-                            bool& Getoetet)
+                            bool& Getoetet, const std::function<void(const QString&)>& BeiAbschnitt)
 {
     // Every game spins three discs; the other phases come once a game or once a visit.
     const int Ueberspringen = Ziel == QLatin1String("Drehung") ? int(Zufall.bounded(3)) : 0;
@@ -320,6 +326,7 @@ QString SpieleBisZumAbbruch(TKind& Kind, const QString& Ziel, QRandomGenerator& 
             if (!Kind.Zeilen[I].startsWith(QLatin1String("abschnitt ")))
                 continue;
             Zuletzt = Kind.Zeilen[I].mid(10);
+            BeiAbschnitt(Zuletzt);
             if (Zuletzt == Ziel && Abbruch < 0 && Treffer++ >= Ueberspringen)
                 Abbruch = Uhr.elapsed() + Verzoegerung;
         }
@@ -336,12 +343,68 @@ QString SpieleBisZumAbbruch(TKind& Kind, const QString& Ziel, QRandomGenerator& 
     return Zuletzt;
 }
 
-TBcdWert Kassenstand()
+QString Kassenwert(const QString& Name, const QString& Vorgabe)
 {
     TStRegIni Speicher(QStringLiteral("C_USERS"), false);
     Speicher.SetSubKey(TMainForm::KassenSchluessel);
-    const QString Text = Speicher.ReadString(QStringLiteral("KA"), QStringLiteral("0"));
-    return BcdFromText(QString(Text).replace(u' ', u',').toStdString());
+    return Speicher.ReadString(Name, Vorgabe);
+}
+
+TBcdWert Kassenstand()
+{
+    return BcdFromText(Kassenwert("KA", "0").replace(u' ', u',').toStdString());
+}
+
+// ---- the ground under the state folder ----
+
+bool Befehl(const QStringList& Argumente)
+{
+    return QProcess::execute(QStringLiteral("mount"), Argumente) == 0;
+}
+
+// A small file system of its own over the state folder, for the whole run.
+bool RichteBodenEin(TBoden Boden)
+{
+    if (Boden == TBoden::Frei)
+        return true;
+    QDir().mkpath(Besuchsjournal::Ordner());
+    return Befehl({"-t", "tmpfs", "-o", "size=64k", "tmpfs", Besuchsjournal::Ordner()});
+}
+
+void RaeumeBodenAb(TBoden Boden)
+{
+    if (Boden != TBoden::Frei)
+        QProcess::execute(QStringLiteral("umount"), {Besuchsjournal::Ordner()});
+}
+
+QString Fuellerpfad()
+{
+    return Besuchsjournal::Ordner() + QStringLiteral("/Fueller");
+}
+
+// Fills the state folder to its last byte, or makes it read-only through a second mount over it;
+// the machine keeps the files it has open.
+void Belaste(TBoden Boden)
+{
+    if (Boden == TBoden::Voll) {
+        QFile Fueller(Fuellerpfad());
+        if (Fueller.open(QIODevice::WriteOnly)) {
+            const QByteArray Block(512, 'x');
+            while (Fueller.write(Block) == Block.size() && Fueller.flush()) {
+            }
+        }
+    } else if (Boden == TBoden::Schreibgeschuetzt) {
+        Befehl({"--bind", Besuchsjournal::Ordner(), Besuchsjournal::Ordner()});
+        Befehl({"-o", "remount,bind,ro", Besuchsjournal::Ordner()});
+    }
+}
+
+void Entlaste(TBoden Boden)
+{
+    if (Boden == TBoden::Voll)
+        QFile::remove(Fuellerpfad());
+    else if (Boden == TBoden::Schreibgeschuetzt)
+        QProcess::execute(QStringLiteral("umount"), {Besuchsjournal::Ordner()});
 }
 
 QStringList Logdateien()
@@ -400,8 +463,63 @@ std::optional<Besuchsjournal::TBesuch> JournalNachDemAbbruch(bool& Unlesbar)
     return Besuch;
 }
 
+struct TNeustart
+{
+    QStringList Ende;
+    QStringList Meldungen;
+};
+
+TNeustart StarteNeu(const QString& Programm, int Nummer)
+{
+    TKind Weiter;
+    Starte(Weiter, Programm, "weiter", Nummer);
+    if (!Weiter.Prozess.waitForFinished(60000))
+        Weiter.Prozess.kill();
+    Weiter.Prozess.waitForFinished();
+    Weiter.Lies();
+    return {Weiter.Mit(QStringLiteral("ende ")), Weiter.Mit(QStringLiteral("meldung "))};
+}
+
+// One message that begins with Anfang, or none when Anfang is empty.
+bool MeldungStimmt(const QStringList& Meldungen, const QString& Anfang)
+{
+    return Anfang.isEmpty() ? Meldungen.isEmpty()
+                            : Meldungen.size() == 1 && Meldungen[0].startsWith(Anfang);
+}
+
+QStringList InCent(const QStringList& Betraege)
+{
+    QStringList Allgemein;
+    for (const QString& Betrag : Betraege)
+        Allgemein << QString::fromStdString(BcdToGeneral(BcdFromText(Betrag.toStdString())));
+    return Allgemein;
+}
+
+TBcdWert Summe(const QStringList& Betraege)
+{
+    TBcdWert Ergebnis = BcdFromText("0");
+    for (const QString& Betrag : Betraege)
+        Ergebnis = BcdPlus(Ergebnis, BcdFromText(Betrag.toStdString()));
+    return Ergebnis;
+}
+
+// Without its journal a killed visit leaves no log: the cash box holds the deposits that were
+// booked (the last one may have been cut) less the payouts booked (the killed visit's own, when
+// its log was saved, may have been cut before "KA").
+QStringList MoeglicheKassen(const QStringList& Eingeworfen, const QStringList& Zeilen,
+                            const QStringList& ZeilenDerNeustarts)
+{
+    QStringList Moeglich;
+    for (const TBcdWert& Ein :
+         {Summe(Eingeworfen), Summe(Eingeworfen.mid(0, Eingeworfen.size() - 1))})
+        for (const TBcdWert& Aus : {Auswertung::Auszahlungssumme(Zeilen),
+                                    Auswertung::Auszahlungssumme(ZeilenDerNeustarts)})
+            Moeglich << Text(BcdMinus(Ein, Aus));
+    return Moeglich;
+}
+
 void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgebnis& Ergebnis,
-           const std::function<void(const QString&)>& Bericht)
+           const std::function<void(const QString&)>& Bericht, TBoden Boden)
 {
     const QString Ziel = Ziele[Nummer % Ziele.size()];
     const TBcdWert KasseVorher = Kassenstand();
@@ -411,7 +529,14 @@ void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgeb
     TKind Besuch;
     Starte(Besuch, Programm, "besuch", Nummer);
     bool Getoetet = false;
-    const QString Abschnitt = SpieleBisZumAbbruch(Besuch, Ziel, Zufall, Getoetet);
+    bool Belastet = false;
+    const QString Abschnitt =
+        SpieleBisZumAbbruch(Besuch, Ziel, Zufall, Getoetet, [&](const QString& Jetzt) {
+            if (Boden != TBoden::Frei && !Belastet && Jetzt == QLatin1String("Warten")) {
+                Belaste(Boden);
+                Belastet = true;
+            }
+        });
     if (Getoetet) {
         ++Ergebnis.Abbrueche;
         ++Ergebnis.AbbruecheJeAbschnitt[Abschnitt];
@@ -426,20 +551,30 @@ void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgeb
     const auto Journal = JournalNachDemAbbruch(Unlesbar);
     if (Unlesbar)
         Fehler << QStringLiteral("das Journal ist nach dem Abbruch unlesbar");
+    const bool Veraltet =
+        Journal && Journal->Generation < Kassenwert("KA-Generation", "0").toLongLong();
 
-    TKind Weiter;
-    Starte(Weiter, Programm, "weiter", Nummer);
-    if (!Weiter.Prozess.waitForFinished(60000))
-        Weiter.Prozess.kill();
-    Weiter.Prozess.waitForFinished();
-    Weiter.Lies();
-    const QStringList Ende = Weiter.Mit(QStringLiteral("ende "));
-    const QStringList Meldungen = Weiter.Mit(QStringLiteral("meldung "));
+    QStringList Logs = Logdateien();
+    if (Belastet && Boden == TBoden::Schreibgeschuetzt) {
+        // Still read-only: the machine plays without its journal and leaves it as it is.
+        const TNeustart Gesperrt = StarteNeu(Programm, Nummer);
+        if (Gesperrt.Ende != QStringList{QStringLiteral("0,00")} ||
+            !MeldungStimmt(Gesperrt.Meldungen, QStringLiteral("Vorlix kann die Sperre")))
+            Fehler << QStringLiteral("schreibgeschützt: Auszahlung %1, Meldungen %2")
+                          .arg(Gesperrt.Ende.join(u','), Gesperrt.Meldungen.join(u'/'));
+    }
+    if (Belastet)
+        Entlaste(Boden);
+    const TNeustart Weiter = StarteNeu(Programm, Nummer);
 
-    // The payout of the next start: what the machine held when it died.
+    // The payout of the next start: what the machine held when it died, unless "KA" is newer.
     QString Erwartet = QStringLiteral("0,00");
     QString Meldung;
-    if (Journal && !Journal->Abgeschlossen) {
+    if (Journal && Veraltet) {
+        Meldung = QStringLiteral("Vorlix wurde während eines Besuchs unterbrochen, dessen "
+                                 "Aufzeichnung");
+        ++Ergebnis.Verworfen;
+    } else if (Journal && !Journal->Abgeschlossen) {
         Erwartet =
             Text(BcdPlus(Journal->Guthaben, BcdTimes(Journal->SonderSpiele, BcdFromText("0,2"))));
         Meldung = QStringLiteral("Vorlix wurde während eines Besuchs unterbrochen.");
@@ -448,43 +583,53 @@ void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgeb
         Meldung = QStringLiteral("Vorlix wurde am Ende des letzten Besuchs unterbrochen.");
         ++Ergebnis.Vollendet;
     }
-    if (Ende != QStringList{Erwartet})
-        Fehler << QStringLiteral("Auszahlung %1 statt %2").arg(Ende.join(u','), Erwartet);
-    const bool MeldungStimmt = Meldung.isEmpty()
-                                   ? Meldungen.isEmpty()
-                                   : Meldungen.size() == 1 && Meldungen[0].startsWith(Meldung);
-    if (!MeldungStimmt)
-        Fehler << QStringLiteral("Meldungen: ") + Meldungen.join(QStringLiteral(" / "));
+    if (Weiter.Ende != QStringList{Erwartet})
+        Fehler << QStringLiteral("Auszahlung %1 statt %2").arg(Weiter.Ende.join(u','), Erwartet);
+    if (!MeldungStimmt(Weiter.Meldungen, Meldung))
+        Fehler << QStringLiteral("Meldungen: ") + Weiter.Meldungen.join(QStringLiteral(" / "));
 
     // Every deposit once, and the cash box moved by exactly the deposits less the payouts.
     QStringList NeueLogs = Logdateien();
     for (const QString& Alt : LogsVorher)
         NeueLogs.removeAll(Alt);
+    QStringList LogsDerNeustarts = NeueLogs;
+    for (const QString& Alt : Logs)
+        LogsDerNeustarts.removeAll(Alt);
     const QStringList Zeilen = Logzeilen(NeueLogs);
-    QStringList Eingeworfen;
-    for (const QString& Betrag : Besuch.Mit(QStringLiteral("einzahlung ")))
-        Eingeworfen << QString::fromStdString(BcdToGeneral(BcdFromText(Betrag.toStdString())));
+    const QStringList Eingeworfen = Besuch.Mit(QStringLiteral("einzahlung "));
     const QStringList Geloggt = Einzahlungen(Zeilen);
-    if (Geloggt != Eingeworfen && Geloggt != Eingeworfen.mid(0, Eingeworfen.size() - 1))
-        Fehler << QStringLiteral("Einzahlungen im Log %1, eingeworfen %2")
-                      .arg(Geloggt.join(u','), Eingeworfen.join(u','));
-    const TBcdWert Soll =
-        BcdMinus(Auswertung::Einzahlungssumme(Zeilen), Auswertung::Auszahlungssumme(Zeilen));
     const TBcdWert Ist = BcdMinus(Kassenstand(), KasseVorher);
-    if (Text(Ist) != Text(Soll))
-        Fehler << QStringLiteral("Kasse %1 statt %2").arg(Text(Ist), Text(Soll));
+    if (Belastet) {
+        const QStringList Moeglich =
+            MoeglicheKassen(Eingeworfen, Zeilen, Logzeilen(LogsDerNeustarts));
+        if (!Moeglich.contains(Text(Ist)))
+            Fehler << QStringLiteral("Kasse %1, gebucht sein kann nur %2")
+                          .arg(Text(Ist), Moeglich.join(u'/'));
+    } else {
+        const QStringList Allgemein = InCent(Eingeworfen);
+        if (Geloggt != Allgemein && Geloggt != Allgemein.mid(0, Allgemein.size() - 1))
+            Fehler << QStringLiteral("Einzahlungen im Log %1, eingeworfen %2")
+                          .arg(Geloggt.join(u','), Allgemein.join(u','));
+        const TBcdWert Soll =
+            BcdMinus(Auswertung::Einzahlungssumme(Zeilen), Auswertung::Auszahlungssumme(Zeilen));
+        if (Text(Ist) != Text(Soll))
+            Fehler << QStringLiteral("Kasse %1 statt %2").arg(Text(Ist), Text(Soll));
+    }
     if (const QStringList Fremd = Uebriges(); !Fremd.isEmpty())
         Fehler << QStringLiteral("übrig: ") + Fremd.join(u' ');
 
     ++Ergebnis.Runden;
     ++Ergebnis.Pruefungen;
+    Ergebnis.Belastet += Belastet ? 1 : 0;
     for (const QString& Einzeln : Fehler)
         Ergebnis.Fehler << QStringLiteral("Runde %1: %2").arg(Nummer).arg(Einzeln);
-    Bericht(QStringLiteral("Runde %1: Ziel %2, %3 in %4, eingezahlt %5, ausgezahlt %6, Kasse %7%8")
-                .arg(Nummer)
-                .arg(Ziel, Getoetet ? QStringLiteral("getötet") : QStringLiteral("sauber beendet"),
-                     Abschnitt, Geloggt.join(u'+'), Erwartet, Text(Ist),
-                     Fehler.isEmpty() ? QString() : QStringLiteral(" FEHLER")));
+    Bericht(
+        QStringLiteral("Runde %1: Ziel %2, %3 in %4%5, eingezahlt %6, ausgezahlt %7, Kasse %8%9")
+            .arg(Nummer)
+            .arg(Ziel, Getoetet ? QStringLiteral("getötet") : QStringLiteral("sauber beendet"),
+                 Abschnitt, Belastet ? QStringLiteral(" (belastet)") : QString(),
+                 Eingeworfen.join(u'+'), Erwartet, Text(Ist),
+                 Fehler.isEmpty() ? QString() : QStringLiteral(" FEHLER")));
 }
 
 } // namespace
@@ -500,13 +645,19 @@ std::optional<int> SpieleRolle(int argc, char* argv[])
 }
 
 TErgebnis Laufe(const QString& Programm, int Abbrueche,
-                const std::function<void(const QString&)>& Bericht)
+                const std::function<void(const QString&)>& Bericht, TBoden Boden)
 {
     TErgebnis Ergebnis;
+    if (!RichteBodenEin(Boden)) {
+        Ergebnis.Fehler << QStringLiteral("Das Dateisystem für den Zustandsordner lässt sich "
+                                          "nicht einhängen.");
+        return Ergebnis;
+    }
     QRandomGenerator Zufall(20261207u);
     // A round whose visit ended before its kill counts no kill; a few such are normal.
     for (int Nummer = 0; Ergebnis.Abbrueche < Abbrueche && Nummer < 3 * Abbrueche; ++Nummer)
-        Runde(Programm, Nummer, Zufall, Ergebnis, Bericht);
+        Runde(Programm, Nummer, Zufall, Ergebnis, Bericht, Boden);
+    RaeumeBodenAb(Boden);
     return Ergebnis;
 }
 

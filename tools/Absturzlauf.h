@@ -28,14 +28,29 @@ struct TErgebnis
     int SauberBeendet = 0;                       // visits that ended before their kill
     int Wiederhergestellt = 0;                   // restarts that went on with an open visit
     int Vollendet = 0;                           // restarts that finished a closed one
-    int Pruefungen = 0;                          // book checks made
-    QStringList Fehler;                          // every failed check, with its round
+    int Verworfen = 0;                           // restarts that found a journal older than "KA"
+    int Belastet = 0;   // rounds whose state folder was filled or made read-only before the kill
+    int Pruefungen = 0; // book checks made
+    QStringList Fehler; // every failed check, with its round
+};
+
+// The ground the journal stands on while the visit plays.
+enum class TBoden
+{
+    Frei,
+    // The state folder is a small file system of its own, filled up once the first deposit is
+    // booked and emptied again before the next start.
+    Voll,
+    // The state folder turns read-only once the first deposit is booked; the next start finds
+    // it so, the one after that writable again.
+    Schreibgeschuetzt
 };
 
 // Plays rounds in the current config, state and working folders (the working folder holds the
 // program file and its ini) until Abbrueche processes were killed; Programm is an executable that
-// plays the roles. Bericht hears one line per round.
+// plays the roles. Bericht hears one line per round. Voll and Schreibgeschuetzt mount file
+// systems over the state folder and need the rights to; without them every round fails.
 TErgebnis Laufe(const QString& Programm, int Abbrueche,
-                const std::function<void(const QString&)>& Bericht);
+                const std::function<void(const QString&)>& Bericht, TBoden Boden = TBoden::Frei);
 
 } // namespace Absturzlauf
