@@ -135,15 +135,13 @@ bool TMainForm::UebernimmBesuch(TBesuch Besuch)
     if (Fehler == Registrierung::ErfolgOk)
         return true;
     // Restored now, it would come back at every start.
-    OhneJournal =
-        QStringLiteral(
-            "Vorlix wurde während eines Besuchs unterbrochen, aber seine Aufzeichnung in „%1“ kann "
-            "nicht geändert werden: %2. Der Besuch wird deshalb nicht fortgesetzt, denn er käme "
-            "bei "
-            "jedem Start wieder. Vorlix beginnt einen neuen Besuch, ohne ihn aufzuzeichnen; der "
-            "unterbrochene geht weiter, sobald die Aufzeichnung wieder geändert werden kann und "
-            "bis dahin kein Geld eingezahlt wurde.")
-            .arg(Besuchsjournal::Pfad(), Registrierung::Fehlertext(Fehler));
+    const QString Grund = QStringLiteral(
+        "Vorlix wurde während eines Besuchs unterbrochen, aber seine Aufzeichnung in „%1“ "
+        "kann nicht geändert werden: %2. Der Besuch wird deshalb nicht fortgesetzt, denn er "
+        "käme bei jedem Start wieder. Vorlix beginnt einen neuen Besuch, ohne ihn "
+        "aufzuzeichnen; der unterbrochene geht weiter, sobald die Aufzeichnung wieder "
+        "geändert werden kann und bis dahin kein Geld eingezahlt wurde.");
+    OhneJournal = Grund.arg(Besuchsjournal::Pfad(), Registrierung::Fehlertext(Fehler));
     Umgebung.DefekterSpeicher(OhneJournal);
     return false;
 }
@@ -155,9 +153,8 @@ void TMainForm::VerwirfVeraltetenBesuch()
     QString Meldung =
         QStringLiteral(
             "Vorlix wurde während eines Besuchs unterbrochen, dessen Aufzeichnung in „%1“ älter "
-            "ist "
-            "als der gespeicherte Kassenstand. Sie wird deshalb nicht wiederhergestellt; Guthaben "
-            "und Sonderspiele dieses Besuchs sind verloren.")
+            "ist als der gespeicherte Kassenstand. Sie wird deshalb nicht wiederhergestellt; "
+            "Guthaben und Sonderspiele dieses Besuchs sind verloren.")
             .arg(Besuchsjournal::Pfad());
     if (!Besuchsjournal::Entferne())
         Meldung += QStringLiteral(" Die Aufzeichnung konnte nicht entfernt werden.");
