@@ -130,10 +130,12 @@ void TMainForm::LadeGueltigenBesuch(const TBesuch& Besuch)
 
 bool TMainForm::UebernimmBesuch(TBesuch Besuch)
 {
-    Besuch.Generation = ++Generation;
+    Besuch.Generation = Generation + 1;
     const long Fehler = Besuchsjournal::Schreibe(Besuchsjournal::AlsText(Besuch));
-    if (Fehler == Registrierung::ErfolgOk)
+    if (Fehler == Registrierung::ErfolgOk) {
+        Generation = Besuch.Generation;
         return true;
+    }
     // Restored now, it would come back at every start.
     const QString Grund = QStringLiteral(
         "Vorlix wurde während eines Besuchs unterbrochen, aber seine Aufzeichnung in „%1“ "
