@@ -305,9 +305,10 @@ qint64 Spanne(const QString& Abschnitt)
     return 40;
 }
 
-// Kills the visit at a random moment after its target phase began; the phase last reported.
+// Kills the visit at a random moment after its target phase began, counting only the phases
+// that BeiAbschnitt lets count; the phase last reported.
 QString SpieleBisZumAbbruch(TKind& Kind, const QString& Ziel, QRandomGenerator& Zufall,
-                            bool& Getoetet, const std::function<void(const QString&)>& BeiAbschnitt)
+                            bool& Getoetet, const std::function<bool(const QString&)>& BeiAbschnitt)
 {
     // Every game spins three discs; the other phases come once a game or once a visit.
     const int Ueberspringen = Ziel == QLatin1String("Drehung") ? int(Zufall.bounded(3)) : 0;
@@ -326,8 +327,8 @@ QString SpieleBisZumAbbruch(TKind& Kind, const QString& Ziel, QRandomGenerator& 
             if (!Kind.Zeilen[I].startsWith(QLatin1String("abschnitt ")))
                 continue;
             Zuletzt = Kind.Zeilen[I].mid(10);
-            BeiAbschnitt(Zuletzt);
-            if (Zuletzt == Ziel && Abbruch < 0 && Treffer++ >= Ueberspringen)
+            if (BeiAbschnitt(Zuletzt) && Zuletzt == Ziel && Abbruch < 0 &&
+                Treffer++ >= Ueberspringen)
                 Abbruch = Uhr.elapsed() + Verzoegerung;
         }
         if (Abbruch >= 0 && Uhr.elapsed() >= Abbruch) {
@@ -532,10 +533,15 @@ void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgeb
     bool Belastet = false;
     const QString Abschnitt =
         SpieleBisZumAbbruch(Besuch, Ziel, Zufall, Getoetet, [&](const QString& Jetzt) {
-            if (Boden != TBoden::Frei && !Belastet && Jetzt == QLatin1String("Warten")) {
+            // The kill falls only once the ground has given way.
+            if (Boden == TBoden::Frei)
+                return true;
+            if (!Belastet && Jetzt == QLatin1String("Warten")) {
                 Belaste(Boden);
                 Belastet = true;
+                return false;
             }
+            return Belastet;
         });
     if (Getoetet) {
         ++Ergebnis.Abbrueche;
