@@ -72,9 +72,9 @@ void TestGeld::auszahlungFaelltGroessteZuerst_data()
     QTest::newRow("100000 Scheine") << "5000000"
                                     << "0"
                                     << "5000000,00" << QStringList(100000, "50EuroSchein");
-    QTest::newRow("ueber dem int-Bereich in Cent") << "21474836,48"
+    QTest::newRow("ueber dem int-Bereich in Cent") << "42949673,50"
                                                    << "0"
-                                                   << "21474836,48" << QStringList{};
+                                                   << "42949673,50" << QStringList{};
 }
 
 void TestGeld::auszahlungFaelltGroessteZuerst()
