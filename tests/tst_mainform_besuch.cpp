@@ -101,8 +101,7 @@ private slots:
     void beschaedigtesJournalWirdBeiseitegelegt();
     void gestoerterBesuchZahltNieDoppelt_data();
     void gestoerterBesuchZahltNieDoppelt();
-    void journalHinterVerweisGehtGanz();
-    void verwaisteLogTempdateienVerschwinden();
+    void nichtsBleibtLiegen();
     void unbeschreibbareEinstellungenHaltenDenStartNichtAuf();
 };
 
@@ -323,10 +322,13 @@ void TestMainFormBesuch::gestoerterBesuchZahltNieDoppelt()
     QCOMPARE(Zustandsdateien(), QStringList());
 }
 
-void TestMainFormBesuch::journalHinterVerweisGehtGanz()
+// The half-written log of a killed payout, and the file a link of the journal leads to.
+void TestMainFormBesuch::nichtsBleibtLiegen()
 {
     TUmgebung Welt;
     Welt.LegeProgrammAn();
+    SchreibeDatei(Welt.Pfad() + "Anna 07_12_2026 14_03_05.txt.tmp-a92a9e68", "halb");
+    SchreibeDatei(Welt.Pfad() + "Notiz.txt.tmp-mein", "fremd");
     QVERIFY(QDir().mkpath(Besuchsjournal::Ordner()));
     const QString Ziel = Welt.Pfad() + "anderswo.json";
     QVERIFY(QFile::link(Ziel, Besuchsjournal::Pfad()));
@@ -339,16 +341,6 @@ void TestMainFormBesuch::journalHinterVerweisGehtGanz()
     QCOMPARE(Welt.Prozessenden, 1);
     QVERIFY(!QFileInfo::exists(Ziel));
     QCOMPARE(Zustandsdateien(), QStringList());
-}
-
-void TestMainFormBesuch::verwaisteLogTempdateienVerschwinden()
-{
-    TUmgebung Welt;
-    Welt.LegeProgrammAn();
-    SchreibeDatei(Welt.Pfad() + "Anna 07_12_2026 14_03_05.txt.tmp-a92a9e68", "halb");
-    SchreibeDatei(Welt.Pfad() + "Notiz.txt.tmp-mein", "fremd");
-    auto Fenster = Welt.NeuesFenster();
-    QVERIFY(Starte(*Fenster));
     QCOMPARE(QDir(Welt.Pfad()).entryList({"*.tmp-*"}), QStringList{"Notiz.txt.tmp-mein"});
 }
 
