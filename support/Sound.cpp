@@ -78,11 +78,18 @@ void TSoundSpieler::SpieleSound(const QString& Name)
         throw ESoundFehler("no audio output device");
     }
     Ausgabe->Spiele(Pfad);
+    if (Beobachter)
+        Beobachter(Pfad);
 }
 
 void TSoundSpieler::SetzeErsatzordner(const QString& Ordner)
 {
     Ersatzordner = Ordner;
+}
+
+void TSoundSpieler::SetzeBeobachter(std::function<void(const QString&)> Beim)
+{
+    Beobachter = std::move(Beim);
 }
 
 void TSoundSpieler::SpieleSoundWennEin(bool KommentarHoeren, const QString& Name)

@@ -78,9 +78,13 @@ public:
     // The folder searched when the current directory lacks a sound; empty: none.
     void SetzeErsatzordner(const QString& Ordner);
 
+    // Beim is told the path of every sound the output has started.
+    void SetzeBeobachter(std::function<void(const QString& Pfad)> Beim);
+
     static constexpr int PaarAbstandMs = 1000;
 
 private:
     std::unique_ptr<TSoundAusgabe> Ausgabe;
     QString Ersatzordner;
+    std::function<void(const QString&)> Beobachter;
 };
