@@ -3,13 +3,11 @@
 #include "support/StException.h"
 
 #include <QHash>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
 
-class QAudioDevice;
-class QSoundEffect;
+struct Mix_Chunk;
 
 // The audio device is missing or refused to open or play a sound.
 class ESoundFehler : public EStException
@@ -25,40 +23,48 @@ class TSoundAusgabe
 {
 public:
     virtual ~TSoundAusgabe() = default;
-    virtual bool GeraetVorhanden() const = 0;
+    // Opens the device when it is not open yet; false when there is none.
+    virtual bool GeraetVorhanden() = 0;
     // Starts the file and returns at once; a sound still playing is cut off.
     // Throws ESoundFehler when no device is there, the device fails or the file cannot be played.
     virtual void Spiele(const QString& Pfad) = 0;
+    // Returns once no sound plays any more, after HoechstensMs at the latest.
+    virtual void Ausklingen(int HoechstensMs) { (void)HoechstensMs; }
 };
 
-// The audio device of the system. Every sound gets a QSoundEffect of its own, made when it
-// starts: an effect that is started again reopens its audio stream asking for the buffer the
-// stream got the time before, the sound server grants a little less each time, and after a few
-// quick repeats the stream never fills and stays silent. A new sound cuts the one still playing.
-// Each file is decoded once: an effect per file that is never played keeps it loaded, and the
-// playing effects share its samples.
-class TEffektSoundAusgabe : public TSoundAusgabe
+// The audio device of the system through SDL_mixer. The sounds are mixed in SDL's own audio
+// thread: a sound started while the window thread is busy (the falling money, a nested pause,
+// painting) still plays whole, which an output fed from the window thread's timers did not.
+// Each file is decoded once, into the device's format. One mixing channel, so a new sound cuts
+// the one still playing. The device is opened at the first sound, and again at the next sound
+// after it was lost (the sound server ended, the card was pulled).
+class TMixerSoundAusgabe : public TSoundAusgabe
 {
 public:
-    TEffektSoundAusgabe();
-    ~TEffektSoundAusgabe() override;
+    TMixerSoundAusgabe() = default;
+    ~TMixerSoundAusgabe() override;
+    TMixerSoundAusgabe(const TMixerSoundAusgabe&) = delete;
+    TMixerSoundAusgabe& operator=(const TMixerSoundAusgabe&) = delete;
 
-    bool GeraetVorhanden() const override;
+    bool GeraetVorhanden() override;
     void Spiele(const QString& Pfad) override;
+    void Ausklingen(int HoechstensMs) override;
 
 private:
-    const QSoundEffect& Geladen(const QString& Pfad, const QAudioDevice& Geraet);
+    bool GeraetLaeuft() const;
+    void Schliesse();
+    Mix_Chunk* Geladen(const QString& Pfad);
 
-    std::unique_ptr<QObject> Besitzer; // of every effect
-    QHash<QString, QSoundEffect*> Vorrat;
-    QPointer<QSoundEffect> Laufend;
+    bool Offen = false;
+    unsigned Geraet = 0; // SDL's number of the open device
+    QHash<QString, Mix_Chunk*> Vorrat;
 };
 
 // The machine's comments: short WAV files from the current directory (or an installed folder).
 class TSoundSpieler
 {
 public:
-    TSoundSpieler(); // plays through TEffektSoundAusgabe
+    TSoundSpieler(); // plays through TMixerSoundAusgabe
     explicit TSoundSpieler(std::unique_ptr<TSoundAusgabe> Ausgabe);
     ~TSoundSpieler();
 
@@ -74,6 +80,9 @@ public:
     // when sounds are off. When the first sound throws, the second is not played.
     void SpieleSoundPaar(bool KommentarHoeren, const QString& Erster, const QString& Zweiter,
                          const std::function<void(int)>& Pause);
+
+    // Waits for the end of a sound still playing, HoechstensMs at most.
+    void LassAusklingen(int HoechstensMs);
 
     // The folder searched when the current directory lacks a sound; empty: none.
     void SetzeErsatzordner(const QString& Ordner);

@@ -26,7 +26,7 @@ QHash<QString, TKlangmuster> LiesMaschinenklaenge(const QString& Ordner);
 
 // A sound server that only this process uses: private runtime folder and socket, no default
 // configuration, a null sink as its only device. Starte() points this process at it (the
-// variable PULSE_SERVER), so it must run before the first use of Qt Multimedia.
+// variable PULSE_SERVER), so it must run before the audio output is first used.
 class TTonstudio
 {
 public:
