@@ -30,29 +30,6 @@ private:
     bool Geraet;
 };
 
-// Sets a variable of the process for its lifetime.
-class TUmgebungsvariable
-{
-public:
-    TUmgebungsvariable(const char* Name, const QByteArray& Wert)
-        : Name(Name), Vorher(qgetenv(Name)), WarGesetzt(qEnvironmentVariableIsSet(Name))
-    {
-        qputenv(Name, Wert);
-    }
-    ~TUmgebungsvariable()
-    {
-        if (WarGesetzt)
-            qputenv(Name, Vorher);
-        else
-            qunsetenv(Name);
-    }
-
-private:
-    const char* Name;
-    QByteArray Vorher;
-    bool WarGesetzt;
-};
-
 void LegeAn(const QString& Pfad)
 {
     QFile Datei(Pfad);
@@ -223,19 +200,16 @@ void TestSound::ohneGeraetBrichtDasPaarNachDemErstenAb()
 }
 
 // No device: the sound server the audio library is sent to is not there, and it may try no
-// other driver.
+// other driver. The variables are the library's, for this test's process only.
 void TestSound::echteAusgabeOhneGeraetWirftFehler()
 {
-    const TUmgebungsvariable Treiber("SDL_AUDIODRIVER", "pulseaudio");
-    const TUmgebungsvariable Server("PULSE_SERVER",
-                                    QFile::encodeName("unix:" + Ordner->path() + "/kein-server"));
+    qputenv("SDL_AUDIODRIVER", "pulseaudio");
+    qputenv("PULSE_SERVER", QFile::encodeName("unix:" + Ordner->path() + "/kein-server"));
     TMixerSoundAusgabe Ausgabe;
     QVERIFY(!Ausgabe.GeraetVorhanden());
     QVERIFY_THROWS_EXCEPTION(ESoundFehler, Ausgabe.Spiele(Ordner->path() + "/Muenze.WAV"));
-
-    TSoundSpieler Spieler;
     try {
-        Spieler.SpieleSound("/Muenze.WAV");
+        TSoundSpieler().SpieleSound("/Muenze.WAV");
         QFAIL("no error without an audio device");
     } catch (const ESoundFehler& Fehler) {
         QCOMPARE(Fehler.Code(), ESoundFehler::CodeSoundFehler);
