@@ -9,7 +9,7 @@ FUZZ_SEKUNDEN ?= 60
 FUZZ_ZIELE = fuzz_regtext fuzz_ini fuzz_bcd fuzz_auswertung
 JOBS      ?= $(shell nproc)
 
-PACKAGES = cmake g++ make pkg-config qt6-base-dev libsdl2-mixer-dev libgl-dev libqrencode-dev \
+PACKAGES = cmake g++ make pkg-config qt6-base-dev libcanberra-dev libcanberra-pulse libgl-dev libqrencode-dev \
            fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 \
            dpkg-dev file desktop-file-utils appstream clang clang-format poppler-utils \
            weston qt6-wayland xvfb x11-utils openbox

@@ -4,113 +4,108 @@
 #include "support/Zeitraffer.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include <canberra.h>
 
 namespace {
 
-constexpr int Kanal = 0; // the only one: a new sound takes it from the old
-constexpr int Stereo = 2;
-// Frames per mixing round, 46 ms: room for the audio thread to wait for its turn on a busy
-// machine, and still short enough for a coin to sound as its picture lands.
-constexpr int MischRunde = 2048;
-constexpr SDL_AudioDeviceID HoechsteGeraeteNummer = 64;
+constexpr uint32_t KlangNummer = 1; // every sound: playing one cancels the one before
 
-// SDL_mixer does not tell which device it opened; it is the one open device of the process.
-SDL_AudioDeviceID OffenesGeraet()
+// A context that lost its sound server answers every request with one of these.
+bool VerbindungVerloren(int Ergebnis)
 {
-    for (SDL_AudioDeviceID Nummer = 1; Nummer <= HoechsteGeraeteNummer; ++Nummer)
-        if (SDL_GetAudioDeviceStatus(Nummer) != SDL_AUDIO_STOPPED)
-            return Nummer;
-    return 0;
+    return Ergebnis == CA_ERROR_STATE || Ergebnis == CA_ERROR_DISCONNECTED;
 }
 
 } // namespace
 
-TMixerSoundAusgabe::~TMixerSoundAusgabe()
+void TKlangspeicherAusgabe::TKontextFreigabe::operator()(ca_context* Kontext) const
 {
-    Schliesse();
+    ca_context_destroy(Kontext);
 }
 
-bool TMixerSoundAusgabe::GeraetVorhanden()
+TKlangspeicherAusgabe::TKlangspeicherAusgabe() = default;
+
+TKlangspeicherAusgabe::~TKlangspeicherAusgabe() = default;
+
+bool TKlangspeicherAusgabe::GeraetVorhanden()
 {
-    if (Offen && GeraetLaeuft())
+    if (Kontext)
         return true;
-    Schliesse();
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Vorlix");
-    // SDL picks its driver when the audio part starts: PulseAudio, else plain ALSA. Starting it
-    // anew at each try finds a sound server that came up after a failed try.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    ca_context* Neu = nullptr;
+    if (ca_context_create(&Neu) != CA_SUCCESS)
         return false;
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, Stereo, MischRunde) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    std::unique_ptr<ca_context, TKontextFreigabe> Offen(Neu);
+    ca_context_change_props(Neu, CA_PROP_APPLICATION_NAME, "Vorlix", nullptr);
+    if (ca_context_open(Neu) != CA_SUCCESS)
         return false;
-    }
-    Mix_AllocateChannels(1);
-    Geraet = OffenesGeraet();
-    Offen = true;
+    Kontext = std::move(Offen);
+    Namen.clear();
     return true;
 }
 
-// A device that was lost stops; SDL_mixer itself would go on mixing into nothing.
-bool TMixerSoundAusgabe::GeraetLaeuft() const
-{
-    return Geraet == 0 || SDL_GetAudioDeviceStatus(Geraet) != SDL_AUDIO_STOPPED;
-}
-
-void TMixerSoundAusgabe::Schliesse()
-{
-    if (!Offen)
-        return;
-    Mix_HaltChannel(-1);
-    for (Mix_Chunk* Klang : std::as_const(Vorrat))
-        Mix_FreeChunk(Klang);
-    Vorrat.clear();
-    Mix_CloseAudio(); // plays out what the device still holds
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    Offen = false;
-    Geraet = 0;
-}
-
-void TMixerSoundAusgabe::Spiele(const QString& Pfad)
+void TKlangspeicherAusgabe::Spiele(const QString& Pfad)
 {
     if (!GeraetVorhanden())
         throw ESoundFehler("no audio output device");
-    Mix_Chunk* Klang = Geladen(Pfad);
-    if (!Klang)
+    int Ergebnis = SpieleAusDemSpeicher(Pfad);
+    if (VerbindungVerloren(Ergebnis)) {
+        Kontext.reset();
+        if (!GeraetVorhanden())
+            throw ESoundFehler("the audio output device is gone");
+        Ergebnis = SpieleAusDemSpeicher(Pfad);
+    }
+    if (Ergebnis != CA_SUCCESS)
         throw ESoundFehler("cannot play " + QDir::toNativeSeparators(Pfad).toStdString() + ": " +
-                           Mix_GetError());
-    if (Mix_PlayChannel(Kanal, Klang, 0) < 0)
-        throw ESoundFehler(std::string("cannot play: ") + Mix_GetError());
+                           ca_strerror(Ergebnis));
 }
 
-// A file that cannot be decoded is tried again at its next play, and reported each time.
-Mix_Chunk* TMixerSoundAusgabe::Geladen(const QString& Pfad)
+// The sample is named after the file and its last change, so a file replaced meanwhile is not
+// played from an old copy that a server kept. A file that cannot be cached is played all the
+// same, streamed, and the error of that play counts.
+int TKlangspeicherAusgabe::SpieleAusDemSpeicher(const QString& Pfad)
 {
-    if (Mix_Chunk* Klang = Vorrat.value(Pfad))
-        return Klang;
-    Mix_Chunk* Klang = Mix_LoadWAV(QFile::encodeName(Pfad).constData());
-    if (Klang)
-        Vorrat.insert(Pfad, Klang);
-    return Klang;
+    const QByteArray Datei = QFile::encodeName(Pfad);
+    QByteArray& Name = Namen[Pfad];
+    if (Name.isEmpty()) {
+        const QFileInfo Info(Pfad);
+        const QByteArray Stand = Datei + '\n' +
+                                 QByteArray::number(Info.lastModified().toMSecsSinceEpoch()) +
+                                 '\n' + QByteArray::number(Info.size());
+        // The server takes plain names only.
+        Name =
+            "vorlix-" + QCryptographicHash::hash(Stand, QCryptographicHash::Sha1).toHex().left(20);
+        const int Ergebnis = ca_context_cache(Kontext.get(), CA_PROP_EVENT_ID, Name.constData(),
+                                              CA_PROP_MEDIA_FILENAME, Datei.constData(),
+                                              CA_PROP_CANBERRA_CACHE_CONTROL, "volatile", nullptr);
+        if (VerbindungVerloren(Ergebnis))
+            return Ergebnis;
+    }
+    ca_context_cancel(Kontext.get(), KlangNummer);
+    // The role of a game's sounds, not of the desktop's event sounds, whose volume a player may
+    // have turned down.
+    return ca_context_play(Kontext.get(), KlangNummer, CA_PROP_EVENT_ID, Name.constData(),
+                           CA_PROP_MEDIA_FILENAME, Datei.constData(), CA_PROP_MEDIA_ROLE, "game",
+                           CA_PROP_CANBERRA_CACHE_CONTROL, "volatile", nullptr);
 }
 
-void TMixerSoundAusgabe::Ausklingen(int HoechstensMs)
+void TKlangspeicherAusgabe::Ausklingen(int HoechstensMs)
 {
-    if (!Offen)
+    if (!Kontext)
         return;
     const QDeadlineTimer Frist(HoechstensMs);
-    while (Mix_Playing(Kanal) && !Frist.hasExpired())
+    int Spielt = 0;
+    while (ca_context_playing(Kontext.get(), KlangNummer, &Spielt) == CA_SUCCESS && Spielt &&
+           !Frist.hasExpired())
         Zeitraffer::Schlafe(5);
-    Schliesse();
 }
 
-TSoundSpieler::TSoundSpieler() : TSoundSpieler(std::make_unique<TMixerSoundAusgabe>()) {}
+TSoundSpieler::TSoundSpieler() : TSoundSpieler(std::make_unique<TKlangspeicherAusgabe>()) {}
 
 TSoundSpieler::TSoundSpieler(std::unique_ptr<TSoundAusgabe> Ausgabe) : Ausgabe(std::move(Ausgabe))
 {}

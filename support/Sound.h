@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-struct Mix_Chunk;
+struct ca_context;
 
 // The audio device is missing or refused to open or play a sound.
 class ESoundFehler : public EStException
@@ -32,39 +32,39 @@ public:
     virtual void Ausklingen(int HoechstensMs) { (void)HoechstensMs; }
 };
 
-// The audio device of the system through SDL_mixer. The sounds are mixed in SDL's own audio
-// thread: a sound started while the window thread is busy (the falling money, a nested pause,
-// painting) still plays whole, which an output fed from the window thread's timers did not.
-// Each file is decoded once, into the device's format. One mixing channel, so a new sound cuts
-// the one still playing. The device is opened at the first sound, and again at the next sound
-// after it was lost (the sound server ended, the card was pulled).
-class TMixerSoundAusgabe : public TSoundAusgabe
+// The audio device of the system through libcanberra. Each file is put once into the sample
+// cache of the sound server, which then plays it from its own memory: nothing has to be fed
+// while it sounds, so neither a busy window thread (the falling money, a nested pause, painting)
+// nor a sound server that waits for its turn on a busy machine can starve it. Without a
+// PulseAudio server the sounds go to ALSA directly. One sound at a time: a new one cuts the one
+// still playing. A context whose server went away is given up, and a new one is opened at the
+// next sound.
+class TKlangspeicherAusgabe : public TSoundAusgabe
 {
 public:
-    TMixerSoundAusgabe() = default;
-    ~TMixerSoundAusgabe() override;
-    TMixerSoundAusgabe(const TMixerSoundAusgabe&) = delete;
-    TMixerSoundAusgabe& operator=(const TMixerSoundAusgabe&) = delete;
+    TKlangspeicherAusgabe();
+    ~TKlangspeicherAusgabe() override;
 
     bool GeraetVorhanden() override;
     void Spiele(const QString& Pfad) override;
     void Ausklingen(int HoechstensMs) override;
 
 private:
-    bool GeraetLaeuft() const;
-    void Schliesse();
-    Mix_Chunk* Geladen(const QString& Pfad);
+    int SpieleAusDemSpeicher(const QString& Pfad);
 
-    bool Offen = false;
-    unsigned Geraet = 0; // SDL's number of the open device
-    QHash<QString, Mix_Chunk*> Vorrat;
+    struct TKontextFreigabe
+    {
+        void operator()(ca_context* Kontext) const;
+    };
+    std::unique_ptr<ca_context, TKontextFreigabe> Kontext;
+    QHash<QString, QByteArray> Namen; // the sample's name in the server's cache, by file
 };
 
 // The machine's comments: short WAV files from the current directory (or an installed folder).
 class TSoundSpieler
 {
 public:
-    TSoundSpieler(); // plays through TMixerSoundAusgabe
+    TSoundSpieler(); // plays through TKlangspeicherAusgabe
     explicit TSoundSpieler(std::unique_ptr<TSoundAusgabe> Ausgabe);
     ~TSoundSpieler();
 

@@ -203,9 +203,9 @@ void TestSound::ohneGeraetBrichtDasPaarNachDemErstenAb()
 // other driver. The variables are the library's, for this test's process only.
 void TestSound::echteAusgabeOhneGeraetWirftFehler()
 {
-    qputenv("SDL_AUDIODRIVER", "pulseaudio");
+    qputenv("CANBERRA_DRIVER", "pulse");
     qputenv("PULSE_SERVER", QFile::encodeName("unix:" + Ordner->path() + "/kein-server"));
-    TMixerSoundAusgabe Ausgabe;
+    TKlangspeicherAusgabe Ausgabe;
     QVERIFY(!Ausgabe.GeraetVorhanden());
     QVERIFY_THROWS_EXCEPTION(ESoundFehler, Ausgabe.Spiele(Ordner->path() + "/Muenze.WAV"));
     try {
