@@ -9,10 +9,10 @@ FUZZ_SEKUNDEN ?= 60
 FUZZ_ZIELE = fuzz_regtext fuzz_ini fuzz_bcd fuzz_auswertung fuzz_besuch
 JOBS      ?= $(shell nproc)
 
-PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev libqrencode-dev \
-           gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 \
+PACKAGES = cmake g++ make pkg-config qt6-base-dev libcanberra-dev libcanberra-pulse libgl-dev libqrencode-dev \
+           fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 \
            dpkg-dev file desktop-file-utils appstream clang clang-format poppler-utils \
-           weston qt6-wayland xvfb x11-utils
+           weston qt6-wayland xvfb x11-utils openbox
 # The listening test: a sound server of its own and its recorder.
 PACKAGES += pulseaudio pulseaudio-utils
 

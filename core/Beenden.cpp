@@ -4,6 +4,7 @@
 #include "core/MainForm.h"
 
 #include "support/Auswertung.h"
+#include "support/Zeitraffer.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -11,6 +12,10 @@
 #include <QSlider>
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+constexpr int AusklingenMs = 1000; // the longest the end waits for a sound still playing
+}
 
 void TMainForm::Beenden()
 {
@@ -46,6 +51,8 @@ void TMainForm::BeendeProzess()
         // The program ends all the same; the player learns what could not be stored.
         MessageDlgCtr(Speicherfehler(Fehler), QMessageBox::Critical, 0, QMessageBox::Ok);
     }
+    // The last coin of a payout, or a sound cut short by Esc, is heard to its end.
+    Tonspieler->LassAusklingen(Zeitraffer::Dauer(AusklingenMs));
     Umgebung.ProzessEnde();
 }
 

@@ -354,6 +354,8 @@ signals:
     void StartAbgeschlossen();
     // The window has been drawn for the first time.
     void ErstmalsGezeichnet();
+    // The audio output has started the sound file Datei ("Muenze.WAV").
+    void KlangGestartet(const QString& Datei);
 
 public slots:
     // ---- settings written by the controls (core/Einstellungen.cpp)

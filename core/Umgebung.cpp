@@ -22,6 +22,8 @@ void TMainForm::ErgaenzeUmgebung()
     Tonspieler = Umgebung.Tonausgabe
                      ? std::make_unique<TSoundSpieler>(std::move(Umgebung.Tonausgabe))
                      : std::make_unique<TSoundSpieler>();
+    Tonspieler->SetzeBeobachter(
+        [this](const QString& Pfad) { emit KlangGestartet(QFileInfo(Pfad).fileName()); });
     if (!Umgebung.Uhr)
         Umgebung.Uhr = [] { return QDateTime::currentDateTime(); };
     if (!Umgebung.Zufall)

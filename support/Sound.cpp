@@ -1,65 +1,111 @@
 #include "support/Sound.h"
 
 #include "support/Arbeitsordner.h"
+#include "support/Zeitraffer.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <canberra.h>
 
-TEffektSoundAusgabe::TEffektSoundAusgabe() : Besitzer(std::make_unique<QObject>()) {}
+namespace {
 
-TEffektSoundAusgabe::~TEffektSoundAusgabe() = default;
+constexpr uint32_t KlangNummer = 1; // every sound: playing one cancels the one before
 
-bool TEffektSoundAusgabe::GeraetVorhanden() const
+// A context that lost its sound server answers every request with one of these.
+bool VerbindungVerloren(int Ergebnis)
 {
-    return !QMediaDevices::defaultAudioOutput().isNull();
+    return Ergebnis == CA_ERROR_STATE || Ergebnis == CA_ERROR_DISCONNECTED;
 }
 
-void TEffektSoundAusgabe::Spiele(const QString& Pfad)
+} // namespace
+
+void TKlangspeicherAusgabe::TKontextFreigabe::operator()(ca_context* Kontext) const
 {
-    const QAudioDevice Geraet = QMediaDevices::defaultAudioOutput();
-    if (Geraet.isNull()) {
+    ca_context_destroy(Kontext);
+}
+
+TKlangspeicherAusgabe::TKlangspeicherAusgabe() = default;
+
+TKlangspeicherAusgabe::~TKlangspeicherAusgabe() = default;
+
+bool TKlangspeicherAusgabe::GeraetVorhanden()
+{
+    if (Kontext)
+        return true;
+    ca_context* Neu = nullptr;
+    if (ca_context_create(&Neu) != CA_SUCCESS)
+        return false;
+    std::unique_ptr<ca_context, TKontextFreigabe> Offen(Neu);
+    ca_context_change_props(Neu, CA_PROP_APPLICATION_NAME, "Vorlix", nullptr);
+    if (ca_context_open(Neu) != CA_SUCCESS)
+        return false;
+    Kontext = std::move(Offen);
+    Namen.clear();
+    return true;
+}
+
+void TKlangspeicherAusgabe::Spiele(const QString& Pfad)
+{
+    if (!GeraetVorhanden())
         throw ESoundFehler("no audio output device");
+    int Ergebnis = SpieleAusDemSpeicher(Pfad);
+    if (VerbindungVerloren(Ergebnis)) {
+        Kontext.reset();
+        if (!GeraetVorhanden())
+            throw ESoundFehler("the audio output device is gone");
+        Ergebnis = SpieleAusDemSpeicher(Pfad);
     }
-    // A file that could not be decoded is reported from its next play on.
-    if (Geladen(Pfad, Geraet).status() == QSoundEffect::Error) {
-        throw ESoundFehler("cannot play " + QDir::toNativeSeparators(Pfad).toStdString());
-    }
-    if (Laufend) {
-        Laufend->stop();
-    }
-    auto* Effekt = new QSoundEffect(Geraet, Besitzer.get());
-    // Gone once it has sounded, or once its file turned out undecodable.
-    QObject::connect(Effekt, &QSoundEffect::playingChanged, Effekt, [Effekt] {
-        if (!Effekt->isPlaying())
-            Effekt->deleteLater();
-    });
-    QObject::connect(Effekt, &QSoundEffect::statusChanged, Effekt, [Effekt] {
-        if (Effekt->status() == QSoundEffect::Error)
-            Effekt->deleteLater();
-    });
-    Effekt->setSource(QUrl::fromLocalFile(Pfad));
-    Effekt->play();
-    Laufend = Effekt;
+    if (Ergebnis != CA_SUCCESS)
+        throw ESoundFehler("cannot play " + QDir::toNativeSeparators(Pfad).toStdString() + ": " +
+                           ca_strerror(Ergebnis));
 }
 
-// The first request of a file starts its decoding in the background; a sound started meanwhile
-// begins as soon as the samples are there.
-const QSoundEffect& TEffektSoundAusgabe::Geladen(const QString& Pfad, const QAudioDevice& Geraet)
+// The sample is named after the file and its last change, so a file replaced meanwhile is not
+// played from an old copy that a server kept. A file that cannot be cached is played all the
+// same, streamed, and the error of that play counts.
+int TKlangspeicherAusgabe::SpieleAusDemSpeicher(const QString& Pfad)
 {
-    QSoundEffect*& Effekt = Vorrat[Pfad];
-    if (!Effekt) {
-        Effekt = new QSoundEffect(Geraet, Besitzer.get());
-        Effekt->setSource(QUrl::fromLocalFile(Pfad));
+    const QByteArray Datei = QFile::encodeName(Pfad);
+    QByteArray& Name = Namen[Pfad];
+    if (Name.isEmpty()) {
+        const QFileInfo Info(Pfad);
+        const QByteArray Stand = Datei + '\n' +
+                                 QByteArray::number(Info.lastModified().toMSecsSinceEpoch()) +
+                                 '\n' + QByteArray::number(Info.size());
+        // The server takes plain names only.
+        Name =
+            "vorlix-" + QCryptographicHash::hash(Stand, QCryptographicHash::Sha1).toHex().left(20);
+        const int Ergebnis = ca_context_cache(Kontext.get(), CA_PROP_EVENT_ID, Name.constData(),
+                                              CA_PROP_MEDIA_FILENAME, Datei.constData(),
+                                              CA_PROP_CANBERRA_CACHE_CONTROL, "volatile", nullptr);
+        if (VerbindungVerloren(Ergebnis))
+            return Ergebnis;
     }
-    return *Effekt;
+    ca_context_cancel(Kontext.get(), KlangNummer);
+    // The role of a game's sounds, not of the desktop's event sounds, whose volume a player may
+    // have turned down.
+    return ca_context_play(Kontext.get(), KlangNummer, CA_PROP_EVENT_ID, Name.constData(),
+                           CA_PROP_MEDIA_FILENAME, Datei.constData(), CA_PROP_MEDIA_ROLE, "game",
+                           CA_PROP_CANBERRA_CACHE_CONTROL, "volatile", nullptr);
 }
 
-TSoundSpieler::TSoundSpieler() : TSoundSpieler(std::make_unique<TEffektSoundAusgabe>()) {}
+void TKlangspeicherAusgabe::Ausklingen(int HoechstensMs)
+{
+    if (!Kontext)
+        return;
+    const QDeadlineTimer Frist(HoechstensMs);
+    int Spielt = 0;
+    while (ca_context_playing(Kontext.get(), KlangNummer, &Spielt) == CA_SUCCESS && Spielt &&
+           !Frist.hasExpired())
+        Zeitraffer::Schlafe(5);
+}
+
+TSoundSpieler::TSoundSpieler() : TSoundSpieler(std::make_unique<TKlangspeicherAusgabe>()) {}
 
 TSoundSpieler::TSoundSpieler(std::unique_ptr<TSoundAusgabe> Ausgabe) : Ausgabe(std::move(Ausgabe))
 {}
@@ -78,11 +124,23 @@ void TSoundSpieler::SpieleSound(const QString& Name)
         throw ESoundFehler("no audio output device");
     }
     Ausgabe->Spiele(Pfad);
+    if (Beobachter)
+        Beobachter(Pfad);
+}
+
+void TSoundSpieler::LassAusklingen(int HoechstensMs)
+{
+    Ausgabe->Ausklingen(HoechstensMs);
 }
 
 void TSoundSpieler::SetzeErsatzordner(const QString& Ordner)
 {
     Ersatzordner = Ordner;
+}
+
+void TSoundSpieler::SetzeBeobachter(std::function<void(const QString&)> Beim)
+{
+    Beobachter = std::move(Beim);
 }
 
 void TSoundSpieler::SpieleSoundWennEin(bool KommentarHoeren, const QString& Name)

@@ -3,13 +3,11 @@
 #include "support/StException.h"
 
 #include <QHash>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
 
-class QAudioDevice;
-class QSoundEffect;
+struct ca_context;
 
 // The audio device is missing or refused to open or play a sound.
 class ESoundFehler : public EStException
@@ -25,40 +23,48 @@ class TSoundAusgabe
 {
 public:
     virtual ~TSoundAusgabe() = default;
-    virtual bool GeraetVorhanden() const = 0;
+    // Opens the device when it is not open yet; false when there is none.
+    virtual bool GeraetVorhanden() = 0;
     // Starts the file and returns at once; a sound still playing is cut off.
     // Throws ESoundFehler when no device is there, the device fails or the file cannot be played.
     virtual void Spiele(const QString& Pfad) = 0;
+    // Returns once no sound plays any more, after HoechstensMs at the latest.
+    virtual void Ausklingen(int HoechstensMs) { (void)HoechstensMs; }
 };
 
-// The audio device of the system. Every sound gets a QSoundEffect of its own, made when it
-// starts: an effect that is started again reopens its audio stream asking for the buffer the
-// stream got the time before, the sound server grants a little less each time, and after a few
-// quick repeats the stream never fills and stays silent. A new sound cuts the one still playing.
-// Each file is decoded once: an effect per file that is never played keeps it loaded, and the
-// playing effects share its samples.
-class TEffektSoundAusgabe : public TSoundAusgabe
+// The audio device of the system through libcanberra. Each file is put once into the sample
+// cache of the sound server, which then plays it from its own memory: nothing has to be fed
+// while it sounds, so neither a busy window thread (the falling money, a nested pause, painting)
+// nor a sound server that waits for its turn on a busy machine can starve it. Without a
+// PulseAudio server the sounds go to ALSA directly. One sound at a time: a new one cuts the one
+// still playing. A context whose server went away is given up, and a new one is opened at the
+// next sound.
+class TKlangspeicherAusgabe : public TSoundAusgabe
 {
 public:
-    TEffektSoundAusgabe();
-    ~TEffektSoundAusgabe() override;
+    TKlangspeicherAusgabe();
+    ~TKlangspeicherAusgabe() override;
 
-    bool GeraetVorhanden() const override;
+    bool GeraetVorhanden() override;
     void Spiele(const QString& Pfad) override;
+    void Ausklingen(int HoechstensMs) override;
 
 private:
-    const QSoundEffect& Geladen(const QString& Pfad, const QAudioDevice& Geraet);
+    int SpieleAusDemSpeicher(const QString& Pfad);
 
-    std::unique_ptr<QObject> Besitzer; // of every effect
-    QHash<QString, QSoundEffect*> Vorrat;
-    QPointer<QSoundEffect> Laufend;
+    struct TKontextFreigabe
+    {
+        void operator()(ca_context* Kontext) const;
+    };
+    std::unique_ptr<ca_context, TKontextFreigabe> Kontext;
+    QHash<QString, QByteArray> Namen; // the sample's name in the server's cache, by file
 };
 
 // The machine's comments: short WAV files from the current directory (or an installed folder).
 class TSoundSpieler
 {
 public:
-    TSoundSpieler(); // plays through TEffektSoundAusgabe
+    TSoundSpieler(); // plays through TKlangspeicherAusgabe
     explicit TSoundSpieler(std::unique_ptr<TSoundAusgabe> Ausgabe);
     ~TSoundSpieler();
 
@@ -75,12 +81,19 @@ public:
     void SpieleSoundPaar(bool KommentarHoeren, const QString& Erster, const QString& Zweiter,
                          const std::function<void(int)>& Pause);
 
+    // Waits for the end of a sound still playing, HoechstensMs at most.
+    void LassAusklingen(int HoechstensMs);
+
     // The folder searched when the current directory lacks a sound; empty: none.
     void SetzeErsatzordner(const QString& Ordner);
+
+    // Beim is told the path of every sound the output has started.
+    void SetzeBeobachter(std::function<void(const QString& Pfad)> Beim);
 
     static constexpr int PaarAbstandMs = 1000;
 
 private:
     std::unique_ptr<TSoundAusgabe> Ausgabe;
     QString Ersatzordner;
+    std::function<void(const QString&)> Beobachter;
 };

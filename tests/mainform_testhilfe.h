@@ -48,18 +48,27 @@ private:
 class TAufzeichnendeTonausgabe : public TSoundAusgabe
 {
 public:
-    TAufzeichnendeTonausgabe(QStringList& Ziel, bool Geraet) : Ziel(Ziel), Geraet(Geraet) {}
-    bool GeraetVorhanden() const override { return Geraet; }
+    // Ausklingen, when given, collects the longest waits for a sound's end it is asked for.
+    TAufzeichnendeTonausgabe(QStringList& Ziel, bool Geraet, QList<int>* Ausklingen = nullptr)
+        : Ziel(Ziel), Geraet(Geraet), Wartezeiten(Ausklingen)
+    {}
+    bool GeraetVorhanden() override { return Geraet; }
     void Spiele(const QString& Pfad) override
     {
         if (!Geraet)
             throw ESoundFehler("no audio output device");
         Ziel.append(Pfad);
     }
+    void Ausklingen(int HoechstensMs) override
+    {
+        if (Wartezeiten)
+            Wartezeiten->append(HoechstensMs);
+    }
 
 private:
     QStringList& Ziel;
     bool Geraet;
+    QList<int>* Wartezeiten;
 };
 
 // One test case's world: a fresh folder as the working directory, an empty registry in a config
@@ -100,6 +109,7 @@ public:
 
     QList<TMeldung> Meldungen;
     QStringList Gespielt;
+    QList<int> Ausklingen; // each wait for the end of a sound, in milliseconds at most
     int Prozessenden = 0;
     QSize Bildschirm{1600, 900};
     bool Audiogeraet = true;
@@ -121,7 +131,8 @@ public:
         TMainFormUmgebung Welt;
         if (!EchteMeldungen)
             Welt.Meldungen = std::make_unique<TAufzeichnendeMeldungen>(Meldungen);
-        Welt.Tonausgabe = std::make_unique<TAufzeichnendeTonausgabe>(Gespielt, Audiogeraet);
+        Welt.Tonausgabe =
+            std::make_unique<TAufzeichnendeTonausgabe>(Gespielt, Audiogeraet, &Ausklingen);
         Welt.Uhr = [this] { return Uhrzeit; };
         Welt.Bildschirm = [this] { return Bildschirm; };
         Welt.Oeffner = [this](const QUrl& Adresse) {

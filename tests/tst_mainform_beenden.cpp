@@ -1,5 +1,6 @@
 #include "mainform_testhilfe.h"
 #include "support/Machpaus.h"
+#include "support/Zeitraffer.h"
 #include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 
@@ -102,7 +103,9 @@ void TestMainFormBeenden::beendenSchliesstSpeichertUndEndet()
     bool MeldungOffen = false;
     bool DateiSchonDa = false;
     bool InPause = false;
+    QList<int> AusklingenVorDemEnde;
     Welt.BeimProzessende = [&] {
+        AusklingenVorDemEnde = Welt.Ausklingen;
         PauseLief = InPause;
         MeldungOffen = QApplication::activeModalWidget() != nullptr;
         DateiSchonDa = QFile::exists(Welt.Pfad() + Dateiname);
@@ -145,6 +148,8 @@ void TestMainFormBeenden::beendenSchliesstSpeichertUndEndet()
     }
 
     QCOMPARE(Welt.Prozessenden, 1);
+    // A sound still playing may sound a second at most before the process ends.
+    QCOMPARE(AusklingenVorDemEnde, QList<int>{Zeitraffer::Dauer(1000)});
     QVERIFY(DateiSchonDa);
     QCOMPARE(LiesDatei(Welt.Pfad() + Dateiname), DateiNachEinzahlungen);
     QCOMPARE(IniWert(Welt, "Spieldauer"), QString("6"));
@@ -309,8 +314,11 @@ void TestMainFormBeenden::auszahlknopfBeendetVorerstWieEsc()
     QVERIFY(StarteMitUhr(*Fenster));
     // Enter right after the start presses the focused payout button.
     QCOMPARE(Fenster->focusWidget(), Fenster->GibMirMeinGeldBtn);
+    QList<int> AusklingenVorDemEnde;
+    Welt.BeimProzessende = [&] { AusklingenVorDemEnde = Welt.Ausklingen; };
     QTest::keyClick(Fenster->GibMirMeinGeldBtn, Qt::Key_Return);
     QTRY_COMPARE(Welt.Prozessenden, 1);
+    QCOMPARE(AusklingenVorDemEnde, QList<int>{Zeitraffer::Dauer(1000)});
     QVERIFY(QFile::exists(Welt.Pfad() + Dateiname));
 }
 

@@ -277,8 +277,9 @@ QList<TBefund> Hoere(const std::vector<float>& Aufnahme, int Rate,
             Befunde.append({Klang});
         return Befunde;
     }
-    qsizetype Bezug = ErsterLauter - Aufnahme.begin();
+    const qsizetype Bezug = ErsterLauter - Aufnahme.begin();
     const double BezugSekunde = Erwartet.front().Sekunde;
+    qsizetype Versatz = 0; // how much later than its time the last heard sound began
     const qsizetype Fenster = qRound64(Spielraum * Rate);
     QList<qsizetype> Vergeben;
     for (const TErwartung& Klang : Erwartet) {
@@ -290,18 +291,20 @@ QList<TBefund> Hoere(const std::vector<float>& Aufnahme, int Rate,
                 Proben.begin(),
                 Proben.begin() +
                     std::min<qsizetype>(qRound64(MusterSekunden * Rate), qsizetype(Proben.size())));
-            const qsizetype Soll = Bezug + qRound64((Klang.Sekunde - BezugSekunde) * Rate);
+            const qsizetype Zeitpunkt = Bezug + qRound64((Klang.Sekunde - BezugSekunde) * Rate);
+            const qsizetype Soll = Zeitpunkt + Versatz;
             const TTreffer Treffer = BesterTreffer(Aufnahme, Muster, Soll - Fenster, Soll + Fenster,
                                                    Vergeben, qsizetype(Muster.size()));
             Befund.Aehnlichkeit = Treffer.Aehnlichkeit;
             Befund.Abweichung = double(Treffer.Stelle - Soll) / Rate;
             Befund.Gehoert = Treffer.Aehnlichkeit >= MindestAehnlichkeit &&
                              Treffer.Pegel >= MindestPegel && Treffer.Pegel <= HoechstPegel;
-            // Later sounds count from where the first one really begins.
-            if (Befunde.isEmpty() && Befund.Gehoert)
-                Bezug = Treffer.Stelle;
-            if (Befund.Gehoert)
+            // The next sound is looked for as late as this one came: a delay of the output
+            // (the device opened at the first sound, a busy sound server) moves all that follow.
+            if (Befund.Gehoert) {
                 Vergeben.append(Treffer.Stelle);
+                Versatz = Treffer.Stelle - Zeitpunkt;
+            }
         }
         Befunde.append(Befund);
     }

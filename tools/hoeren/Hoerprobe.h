@@ -26,7 +26,7 @@ QHash<QString, TKlangmuster> LiesMaschinenklaenge(const QString& Ordner);
 
 // A sound server that only this process uses: private runtime folder and socket, no default
 // configuration, a null sink as its only device. Starte() points this process at it (the
-// variable PULSE_SERVER), so it must run before the first use of Qt Multimedia.
+// variable PULSE_SERVER), so it must run before the audio output is first used.
 class TTonstudio
 {
 public:
@@ -65,12 +65,13 @@ struct TBefund
 {
     TErwartung Erwartet;
     bool Gehoert = false;
-    double Abweichung = 0;    // seconds the sound came later (+) or earlier (-) than expected
+    double Abweichung = 0;    // seconds it came later (+) or earlier (-) than the last one's delay
     double Aehnlichkeit = -1; // best normalised correlation with the file's beginning; -1: silence
 };
 
 // Looks for each expected sound near its time. The times count from the first expected sound,
-// which is placed at the first loud sample of the recording (the recording is silent before).
+// which is placed at the first loud sample of the recording (the recording is silent before),
+// and each sound is looked for as much later than its time as the last heard one came.
 // A sound is heard when its file's beginning is found within Spielraum seconds, in shape and
 // at about its level, and not where another expected sound was heard already: sounds started a
 // few milliseconds apart leave one sound in the recording, and count once.

@@ -1,232 +1,302 @@
-// A visit as a player makes it, heard at the sound server: the machine starts on a display, takes
-// a 1 Euro coin, plays one game and pays out, while the only device of a sound server of the
-// tool's own is recorded. Prints the sounds the visit calls for, the sounds the machine started,
-// whether the recording holds each at its time, and the three counts; exits with 1 when a sound
-// is missing. Argument: the payout's pause per step in milliseconds (the setting
-// "GeschwindigkeitAuszahlung"; without it the shipped settings hold, one step per screen frame).
-// Without DISPLAY it starts Xvfb itself. It runs in a folder and a configuration of its
-// own and touches none of the player's settings.
+// A visit as a player makes it on a busy desktop, heard at the sound server. The real program runs
+// as its own process on a desktop of its own (Xvfb with openbox, or weston's headless backend),
+// while one busy loop per processor core keeps the machine loaded for the whole visit. The remote
+// control plugin plays it (a refused start, coins and a note in, at least three stopped games, a
+// payout of at least four coins) and names every sound the program starts; the only device of a
+// sound server of the tool's own is recorded, and every sound started must be in the recording.
+// The payout's coin sounds are checked against the payout in the saved log.
+//
+// hoerbesuch x11|wayland <program folder> <plugin folder> <first settings>
+// Exit code 0: every sound heard; 1: a sound missing or the visit incomplete; 77: a tool is
+// missing (with CI=true that is a failure, 1).
 
-#include "core/MainForm.h"
-#include "tools/Messumgebung.h"
+#include "money/Geldregeln.h"
+#include "support/Auswertung.h"
+#include "support/Windows1252.h"
 #include "tools/hoeren/Hoerprobe.h"
-#include "ui/Bedienelemente.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
-#include <QTest>
-#include <QTimer>
+#include <QTemporaryDir>
+#include <QThread>
 #include <cstdio>
-#include <functional>
-#include <utility>
+#include <memory>
+#include <vector>
 
 namespace {
 
-// Xvfb on the first free display, found by the server itself.
-class TVirtuellerBildschirm
+constexpr int FristMs = 600000; // the visit with a sanitized build on a crowded machine
+constexpr int MindestKlaenge = 12;
+constexpr int MindestMuenzenDerAuszahlung = 4;
+
+void Melde(const QString& Text)
+{
+    std::printf("%s\n", qPrintable(Text));
+    std::fflush(stdout);
+}
+
+// Processes started for the visit, ended with it.
+class THelfer
 {
 public:
-    ~TVirtuellerBildschirm()
+    ~THelfer()
     {
-        Xvfb.terminate();
-        Xvfb.waitForFinished(3000);
+        for (auto& Prozess : Prozesse) {
+            Prozess->kill();
+            Prozess->waitForFinished(3000);
+        }
+    }
+    QProcess& Starte(const QString& Programm, const QStringList& Argumente,
+                     const QProcessEnvironment& Umgebung = QProcessEnvironment::systemEnvironment())
+    {
+        auto& Prozess = *Prozesse.emplace_back(std::make_unique<QProcess>());
+        Prozess.setProcessEnvironment(Umgebung);
+        Prozess.start(Programm, Argumente);
+        Prozess.waitForStarted(10000);
+        return Prozess;
     }
 
-    bool Starte()
-    {
-        Xvfb.start(QStringLiteral("Xvfb"),
-                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1920x1080x24"),
-                    QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        QByteArray Nummer;
-        while (!Nummer.contains('\n') && Xvfb.waitForReadyRead(10000))
-            Nummer += Xvfb.readAllStandardOutput();
-        if (Nummer.trimmed().isEmpty())
+private:
+    std::vector<std::unique_ptr<QProcess>> Prozesse;
+};
+
+bool WarteAufDatei(const QString& Pfad)
+{
+    QDeadlineTimer Frist(20000);
+    while (!QFile::exists(Pfad) && !Frist.hasExpired())
+        QThread::msleep(50);
+    return QFile::exists(Pfad);
+}
+
+// The desktop: its variables for the program, or an empty environment when it did not start.
+QProcessEnvironment StarteDesktop(bool Wayland, const QString& Laufzeit, THelfer& Helfer)
+{
+    QProcessEnvironment Desktop;
+    QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
+    Umgebung.insert(QStringLiteral("XDG_RUNTIME_DIR"), Laufzeit);
+    if (Wayland) {
+        Helfer.Starte(QStringLiteral("weston"),
+                      {QStringLiteral("--backend=headless-backend.so"),
+                       QStringLiteral("--use-pixman"), QStringLiteral("--width=1600"),
+                       QStringLiteral("--height=900"), QStringLiteral("--socket=hoerbesuch"),
+                       QStringLiteral("--idle-time=0"), QStringLiteral("--no-config")},
+                      Umgebung);
+        if (!WarteAufDatei(Laufzeit + QStringLiteral("/hoerbesuch")))
+            return Desktop;
+        Desktop.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        Desktop.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("hoerbesuch"));
+        return Desktop;
+    }
+    QProcess& Xvfb =
+        Helfer.Starte(QStringLiteral("Xvfb"),
+                      {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1600x900x24"),
+                       QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QByteArray Nummer;
+    while (!Nummer.contains('\n') && Xvfb.waitForReadyRead(20000))
+        Nummer += Xvfb.readAllStandardOutput();
+    if (Nummer.trimmed().isEmpty())
+        return Desktop;
+    Umgebung.insert(QStringLiteral("DISPLAY"),
+                    QLatin1Char(':') + QString::fromLatin1(Nummer.trimmed()));
+    Helfer.Starte(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}, Umgebung);
+    Desktop.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    Desktop.insert(QStringLiteral("DISPLAY"), Umgebung.value(QStringLiteral("DISPLAY")));
+    return Desktop;
+}
+
+bool KopiereProgramm(const QString& Von, const QString& Erste, const QString& Nach)
+{
+    const QDir Quelle(Von);
+    QStringList Dateien = Quelle.entryList({QStringLiteral("*.WAV")}, QDir::Files);
+    Dateien << QStringLiteral("Vorlix") << QStringLiteral("Vorlix-Hilfe.pdf");
+    for (const QString& Name : Dateien)
+        if (!QFile::copy(Quelle.filePath(Name), Nach + QLatin1Char('/') + Name))
             return false;
-        qputenv("DISPLAY", ':' + Nummer.trimmed());
-        return true;
-    }
-
-private:
-    QProcess Xvfb;
-};
-
-// Hands every sound on to the real output and notes which file started when.
-class TMitschrift : public TSoundAusgabe
-{
-public:
-    TMitschrift(QList<TErwartung>& Ziel, const QElapsedTimer& Uhr) : Ziel(Ziel), Uhr(Uhr) {}
-    bool GeraetVorhanden() const override { return Echt.GeraetVorhanden(); }
-    void Spiele(const QString& Pfad) override
-    {
-        Ziel.append({QFileInfo(Pfad).fileName(), Uhr.nsecsElapsed() / 1e9});
-        Echt.Spiele(Pfad);
-    }
-
-private:
-    TEffektSoundAusgabe Echt;
-    QList<TErwartung>& Ziel;
-    const QElapsedTimer& Uhr;
-};
-
-// Prints each message box and answers it with OK, so the visit never waits for a hand.
-class TMeldungenAufDerKonsole : public IMeldungen
-{
-public:
-    QMessageBox::StandardButton Zeige(QWidget*, QMessageBox::Icon, const QString& Text,
-                                      QMessageBox::StandardButtons) override
-    {
-        std::printf("Meldung: %s\n", qPrintable(Text));
-        return QMessageBox::Ok;
-    }
-};
-
-// Calls Beim once, when the payout button is enabled again: at the end of the first game.
-class TSpielende : public QObject
-{
-public:
-    TSpielende(QWidget& Knopf, std::function<void()> Beim) : Knopf(Knopf), Beim(std::move(Beim))
-    {
-        Knopf.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* Ereignis) override
-    {
-        if (Ereignis->type() == QEvent::EnabledChange && Knopf.isEnabled() && Beim)
-            std::exchange(Beim, nullptr)();
-        return false;
-    }
-
-private:
-    QWidget& Knopf;
-    std::function<void()> Beim;
-};
-
-// The coins of a payout of Betrag ("0,80"): notes of 50, 20, 10 and 5 Euro fall silently, the
-// Euros left over come as 2 and 1 Euro coins, the cents as 50, 20 and 10 Cent coins.
-int MuenzenDerAuszahlung(const QString& Betrag)
-{
-    const int Cent = qRound(QString(Betrag).replace(u',', u'.').toDouble() * 100);
-    int Euro = Cent / 100 % 5;
-    int Rest = Cent % 100;
-    int Muenzen = Euro / 2 + Euro % 2;
-    for (int Wert : {50, 20, 10}) {
-        Muenzen += Rest / Wert;
-        Rest %= Wert;
-    }
-    return Muenzen;
+    return QFile::copy(Erste, Nach + QStringLiteral("/Vorlix.ini"));
 }
 
-// What the visit calls for: the greeting, the coin taken in, the game's pair of sounds when it
-// was won (or stopped and lost), a coin sound for every coin paid out.
-QStringList VerlangteKlaenge(const TMainForm& Fenster, const QString& Ausgezahlt)
+// What the program's standard output told: the sounds started, and when the payout was asked.
+struct TMitschrift
 {
-    QStringList Klaenge = {QStringLiteral("Muenze.WAV"), QStringLiteral("Muenze.WAV")};
-    if (Fenster.Gewonnen && Fenster.SonderspieleGewonnen)
-        Klaenge << QStringLiteral("Sonderspiele1.WAV") << QStringLiteral("Sonderspiele.WAV");
-    else if (Fenster.Gewonnen)
-        Klaenge << QStringLiteral("gewonnen1.WAV") << QStringLiteral("gewonnen.WAV");
-    else if (Fenster.StopAngefordert)
-        Klaenge << QStringLiteral("stop.WAV") << QStringLiteral("ups.WAV");
-    for (int Muenze = MuenzenDerAuszahlung(Ausgezahlt); Muenze > 0; --Muenze)
-        Klaenge << QStringLiteral("Muenze.WAV");
-    return Klaenge;
+    QList<TErwartung> Gestartet;
+    double Auszahlung = -1;
+};
+
+void LiesZeilen(QProcess& Programm, TMitschrift& Mitschrift)
+{
+    while (Programm.canReadLine()) {
+        const QStringList Teile = QString::fromUtf8(Programm.readLine()).trimmed().split(u' ');
+        if (Teile.size() == 3 && Teile[0] == QLatin1String("Klang"))
+            Mitschrift.Gestartet.append({Teile[2], Teile[1].toDouble()});
+        else if (Teile.size() == 2 && Teile[0] == QLatin1String("Auszahlung"))
+            Mitschrift.Auszahlung = Teile[1].toDouble();
+    }
 }
 
-void WarteEreignisse(int Millisekunden)
+// The coins of the payout that the saved log of the visit records; -1 without one.
+int MuenzenDerGespeichertenAuszahlung(const QString& Ordner)
 {
-    QElapsedTimer Uhr;
-    Uhr.start();
-    while (!Uhr.hasExpired(Millisekunden))
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QStringList Logs = QDir(Ordner).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    if (Logs.size() != 1)
+        return -1;
+    QFile Datei(QDir(Ordner).filePath(Logs.front()));
+    if (!Datei.open(QIODevice::ReadOnly))
+        return -1;
+    const QStringList Zeilen =
+        Windows1252::Dekodiere(Datei.readAll()).split(QStringLiteral("\r\n"));
+    const Geld::TAuszahlung Auszahlung = Geld::BerechneAuszahlung(
+        Auswertung::Auszahlungssumme(Zeilen), BcdFromText("0"), BcdFromText("100000"));
+    Melde(QStringLiteral("Auszahlung laut Auswertung: %1 Euro").arg(Auszahlung.AuszahlungText));
+    return int(
+        std::count_if(Auszahlung.Liste.begin(), Auszahlung.Liste.end(), [](const QString& Name) {
+            const Geld::TAuszahlPosten* Posten = Geld::AuszahlPostenFuer(Name);
+            return Posten && Posten->Art == Geld::TGeldArt::Muenze;
+        }));
+}
+
+// What the visit lacks of what it must hold; empty when complete.
+QStringList Luecken(const TMitschrift& Mitschrift, int MuenzenLautLog)
+{
+    QStringList Namen;
+    int MuenzenNachAuszahlung = 0;
+    for (const TErwartung& Klang : Mitschrift.Gestartet) {
+        Namen << Klang.Name;
+        if (Mitschrift.Auszahlung >= 0 && Klang.Sekunde >= Mitschrift.Auszahlung &&
+            Klang.Name == QLatin1String("Muenze.WAV"))
+            ++MuenzenNachAuszahlung;
+    }
+    QStringList Fehlt;
+    if (Namen.value(0) != QLatin1String("Muenze.WAV"))
+        Fehlt << QStringLiteral("der Gruß beim Start");
+    if (!Namen.contains(QStringLiteral("einzahlen1.WAV")))
+        Fehlt << QStringLiteral("ein abgelehnter Start");
+    if (!Namen.contains(QStringLiteral("ups.WAV")) &&
+        !Namen.contains(QStringLiteral("gewonnen.WAV")) &&
+        !Namen.contains(QStringLiteral("Sonderspiele.WAV")))
+        Fehlt << QStringLiteral("ein Klangpaar");
+    if (Mitschrift.Auszahlung < 0 || MuenzenLautLog < MindestMuenzenDerAuszahlung)
+        Fehlt << QStringLiteral("eine Auszahlung mit mindestens vier Münzen");
+    else if (MuenzenNachAuszahlung != MuenzenLautLog)
+        Fehlt << QStringLiteral("%1 Münzklänge der Auszahlung statt %2")
+                     .arg(MuenzenNachAuszahlung)
+                     .arg(MuenzenLautLog);
+    if (Namen.size() < MindestKlaenge)
+        Fehlt << QStringLiteral("%1 Klänge statt mindestens %2")
+                     .arg(Namen.size())
+                     .arg(MindestKlaenge);
+    return Fehlt;
+}
+
+int Fehlend(const QString& Was)
+{
+    std::fprintf(stderr, "hoerbesuch: es fehlt %s\n", qPrintable(Was));
+    return qEnvironmentVariable("CI") == QLatin1String("true") ? 1 : 77;
+}
+
+QStringList FehlendeProgramme(bool Wayland)
+{
+    QStringList Fehlend = TTonstudio::FehlendeProgramme();
+    const QStringList Desktop =
+        Wayland ? QStringList{QStringLiteral("weston")}
+                : QStringList{QStringLiteral("Xvfb"), QStringLiteral("openbox")};
+    for (const QString& Programm : Desktop)
+        if (QStandardPaths::findExecutable(Programm).isEmpty())
+            Fehlend << Programm;
+    return Fehlend;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QStringList Fehlend = TTonstudio::FehlendeProgramme();
-    if (qEnvironmentVariableIsEmpty("DISPLAY") &&
-        QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
-        Fehlend << QStringLiteral("Xvfb");
-    if (!Fehlend.isEmpty()) {
-        std::fprintf(stderr, "hoerbesuch: es fehlt %s\n", qPrintable(Fehlend.join(u' ')));
+    QCoreApplication Anwendung(argc, argv);
+    const QStringList Argumente = Anwendung.arguments();
+    if (Argumente.size() != 5) {
+        std::fprintf(stderr, "hoerbesuch x11|wayland <Programmordner> <Pluginordner> "
+                             "<erste Einstellungen>\n");
         return 2;
     }
-    const QString Klangordner = QStringLiteral(VORLIX_KLANGORDNER);
-    const auto Klaenge = LiesMaschinenklaenge(Klangordner);
-    TVirtuellerBildschirm Bildschirm;
-    TMessumgebung Ordner;
-    if (Klaenge.isEmpty() || (qEnvironmentVariableIsEmpty("DISPLAY") && !Bildschirm.Starte()) ||
-        !Ordner.RichteEin("hoerbesuch", Klangordner)) {
-        std::fprintf(stderr, "hoerbesuch: keine Klänge in %s oder kein Bildschirm\n",
-                     qPrintable(Klangordner));
-        return 2;
+    const bool Wayland = Argumente[1] == QLatin1String("wayland");
+    if (const QStringList Fehlt = FehlendeProgramme(Wayland); !Fehlt.isEmpty())
+        return Fehlend(Fehlt.join(u' '));
+    const auto Klaenge = LiesMaschinenklaenge(Argumente[2]);
+    QTemporaryDir Arbeit;
+    const QString Programmordner = Arbeit.filePath(QStringLiteral("programm"));
+    const QString Laufzeit = Arbeit.filePath(QStringLiteral("laufzeit"));
+    if (Klaenge.isEmpty() || !QDir().mkpath(Programmordner) || !QDir().mkpath(Laufzeit) ||
+        !KopiereProgramm(Argumente[2], Argumente[4], Programmordner)) {
+        std::fprintf(stderr, "hoerbesuch: kein Programm mit Klängen in %s\n",
+                     qPrintable(Argumente[2]));
+        return 1;
     }
-    QFile Einstellungen(QStringLiteral("Vorlix.ini"));
-    const QByteArray Auszahlpause =
-        argc > 1 ? "GeschwindigkeitAuszahlung=" + QByteArray(argv[1]) + "\r\n" : QByteArray();
-    if (!Einstellungen.open(QIODevice::Append) || Einstellungen.write(Auszahlpause) < 0) {
-        std::fprintf(stderr, "hoerbesuch: Vorlix.ini nicht schreibbar\n");
-        return 2;
-    }
-    Einstellungen.close();
-    const int Rate = Klaenge.value(QStringLiteral("Muenze.WAV")).Rate;
+    QFile::setPermissions(Laufzeit, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
     TTonstudio Studio;
+    const int Rate = Klaenge.value(QStringLiteral("Muenze.WAV")).Rate;
     if (const QString Fehler = Studio.Starte(Rate); !Fehler.isEmpty()) {
         std::fprintf(stderr, "hoerbesuch: %s\n", qPrintable(Fehler));
-        return 2;
+        return 1;
     }
+    Melde(QStringLiteral("Tonserver %1").arg(qEnvironmentVariable("PULSE_SERVER")));
+    THelfer Helfer;
+    const QProcessEnvironment Desktop = StarteDesktop(Wayland, Laufzeit, Helfer);
+    if (Desktop.isEmpty()) {
+        std::fprintf(stderr, "hoerbesuch: der Desktop startet nicht\n");
+        return 1;
+    }
+    const int Kerne = QThread::idealThreadCount();
+    for (int Kern = 0; Kern < Kerne; ++Kern)
+        Helfer.Starte(QStringLiteral("sh"),
+                      {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
 
-    QApplication Anwendung(argc, argv);
-    QElapsedTimer Uhr;
-    Uhr.start();
-    QList<TErwartung> Gespielt;
-    bool Beendet = false;
-    TMainFormUmgebung Umgebung;
-    Umgebung.Tonausgabe = std::make_unique<TMitschrift>(Gespielt, Uhr);
-    Umgebung.Meldungen = std::make_unique<TMeldungenAufDerKonsole>();
-    Umgebung.ProzessEnde = [&Beendet] { Beendet = true; };
-    TMainForm Fenster(std::move(Umgebung));
-
-    // The player waits for the greeting, pays in 1 Euro, watches one game and a second later
-    // asks for the money.
-    QStringList Verlangt;
-    QObject::connect(&Fenster, &TMainForm::StartAbgeschlossen, &Fenster, [&] {
-        QTimer::singleShot(1500, &Fenster,
-                           [&] { QTest::mouseClick(Fenster.Button_1_Euro, Qt::LeftButton); });
-    });
-    TSpielende Spielende(*Fenster.GibMirMeinGeldBtn, [&] {
-        QTimer::singleShot(1000, &Fenster,
-                           [&] { QTest::mouseClick(Fenster.GibMirMeinGeldBtn, Qt::LeftButton); });
-    });
-    Fenster.show();
-    QElapsedTimer Frist;
-    Frist.start();
-    while (!Beendet && !Frist.hasExpired(180000))
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-    if (Beendet)
-        Verlangt = VerlangteKlaenge(Fenster, Fenster.AuszahlungText);
-    WarteEreignisse(2000); // the last coin sounds 0.6 s
-
-    const QList<TBefund> Befunde = Hoere(Studio.Stoppe(), Rate, Gespielt, Klaenge);
+    QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
+    for (const char* Name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        Umgebung.remove(QLatin1String(Name));
+    Umgebung.insert(Desktop);
+    Umgebung.insert(QStringLiteral("XDG_RUNTIME_DIR"), Laufzeit);
+    for (const char* Name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        Umgebung.insert(QLatin1String(Name), Arbeit.filePath(QLatin1String(Name)));
+    Umgebung.insert(QStringLiteral("QT_PLUGIN_PATH"), Argumente[3]);
+    Umgebung.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"),
+                    QStringLiteral("vorlixfernbedienung:besuch"));
+    QProcess Programm;
+    Programm.setProcessEnvironment(Umgebung);
+    Programm.setWorkingDirectory(Programmordner);
+    Programm.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    Melde(QStringLiteral("Besuch unter %1 mit %2 Lastschleifen").arg(Argumente[1]).arg(Kerne));
+    Programm.start(Programmordner + QStringLiteral("/Vorlix"), {});
+    TMitschrift Mitschrift;
+    QElapsedTimer Dauer;
+    Dauer.start();
+    while (Programm.state() != QProcess::NotRunning && !Dauer.hasExpired(FristMs)) {
+        Programm.waitForReadyRead(200);
+        LiesZeilen(Programm, Mitschrift);
+    }
+    const bool Beendet = Programm.state() == QProcess::NotRunning &&
+                         Programm.exitStatus() == QProcess::NormalExit && Programm.exitCode() == 0;
+    LiesZeilen(Programm, Mitschrift);
+    if (Programm.state() != QProcess::NotRunning) {
+        Programm.kill();
+        Programm.waitForFinished(3000);
+    }
+    QThread::msleep(1000); // what the server still holds reaches the recording
+    const QList<TBefund> Befunde = Hoere(Studio.Stoppe(), Rate, Mitschrift.Gestartet, Klaenge, 0.3);
     const auto Gehoert = std::count_if(Befunde.begin(), Befunde.end(),
                                        [](const TBefund& Befund) { return Befund.Gehoert; });
-    QStringList Gestartet;
-    for (const TErwartung& Klang : Gespielt)
-        Gestartet << Klang.Name;
-    std::printf("Besuch: Start, 1 Euro, ein Spiel (%s), Auszahlung %s%s\n",
-                Fenster.Gewonnen ? "gewonnen" : "verloren", qPrintable(Fenster.AuszahlungText),
-                Beendet ? "" : " -- das Programm endete nicht");
-    std::printf("verlangt:  %s\ngestartet: %s\n%s", qPrintable(Verlangt.join(u' ')),
-                qPrintable(Gestartet.join(u' ')), qPrintable(Bericht(Befunde)));
-    std::printf("Klänge verlangt %lld, gestartet %lld, gehört %lld\n",
-                static_cast<long long>(Verlangt.size()), static_cast<long long>(Gestartet.size()),
-                static_cast<long long>(Gehoert));
-    const bool Vollstaendig = Beendet && Verlangt == Gestartet && Gehoert == Befunde.size();
-    return Vollstaendig ? 0 : 1;
+    const QStringList Fehlt =
+        Luecken(Mitschrift, MuenzenDerGespeichertenAuszahlung(Programmordner));
+    std::printf("%s", qPrintable(Bericht(Befunde)));
+    Melde(QStringLiteral("Besuch %1 nach %2 s%3")
+              .arg(Beendet ? QStringLiteral("beendet") : QStringLiteral("NICHT regulär beendet"))
+              .arg(Dauer.elapsed() / 1000.0, 0, 'f', 1)
+              .arg(Fehlt.isEmpty()
+                       ? QString()
+                       : QStringLiteral("; es fehlt: ") + Fehlt.join(QStringLiteral(", "))));
+    Melde(QStringLiteral("Klänge verlangt %1, gehört %2").arg(Befunde.size()).arg(Gehoert));
+    return Beendet && Fehlt.isEmpty() && Gehoert == Befunde.size() ? 0 : 1;
 }
