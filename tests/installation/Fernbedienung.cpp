@@ -67,7 +67,7 @@ std::pair<int, int> GuthabenUndSonderspiele()
     const auto Zahl = [&Besuch](const char* Name) {
         return Besuch.value(QLatin1String(Name)).toString().replace(u',', u'.').toDouble();
     };
-    return {qRound(Zahl("Guthaben") * 100), qRound(Zahl("SonderSpiele"))};
+    return {qRound(Zahl("Guthaben") * 100), qRound(Zahl("Sonderspiele"))};
 }
 
 } // namespace
