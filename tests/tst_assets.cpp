@@ -139,9 +139,11 @@ void TestAssets::jedeDateiGleichtDerEingecheckten()
     } else {
         const auto [Groesster, Mittel] = Bildabstand(QImage(Neu), QImage(Alt));
         QVERIFY2(Groesster >= 0, qPrintable(datei + ": not a picture of the same size"));
-        // JPEG encoders and decoders may differ in the last bits; lossless pictures may not.
+        // JPEG encoders and decoders may differ in the last bits. The raster engine's blends
+        // round by the processor's vector unit, so a lossless picture may differ by one level in
+        // a few pixels, never more.
         const bool Jpeg = Endung == "jpg" || Endung == "jpeg";
-        QVERIFY2(Jpeg ? Groesster <= 24 && Mittel <= 1.0 : Groesster == 0,
+        QVERIFY2(Jpeg ? Groesster <= 24 && Mittel <= 1.0 : Groesster <= 1 && Mittel <= 0.02,
                  qPrintable(QStringLiteral("%1 differs from the generator's output (largest %2, "
                                            "mean %3); run the target assets")
                                 .arg(datei)
