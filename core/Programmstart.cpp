@@ -1,8 +1,8 @@
 #include "core/Programmstart.h"
 
 #include "core/MainForm.h"
-#include "support/AtomareDatei.h"
 #include "support/Besuchsjournal.h"
+#include "support/Dateien.h"
 #include "support/Registrierung.h"
 #include "ui/ScalierungsEinstell.h"
 

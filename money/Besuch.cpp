@@ -4,8 +4,8 @@
 #include "core/MainForm.h"
 
 #include "money/Geldregeln.h"
-#include "support/AtomareDatei.h"
 #include "support/Auswertung.h"
+#include "support/Dateien.h"
 #include "ui/Bedienelemente.h"
 
 #include <QCheckBox>

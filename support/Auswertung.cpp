@@ -1,6 +1,6 @@
 #include "support/Auswertung.h"
 
-#include "support/AtomareDatei.h"
+#include "support/Dateien.h"
 #include "support/Windows1252.h"
 
 #include <QDir>

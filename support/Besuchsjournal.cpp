@@ -1,8 +1,8 @@
 #include "support/Besuchsjournal.h"
 
 #include "money/Geldregeln.h"
-#include "support/AtomareDatei.h"
 #include "support/Auswertung.h"
+#include "support/Dateien.h"
 
 #include <QDateTime>
 #include <QDir>

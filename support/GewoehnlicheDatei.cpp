@@ -1,6 +1,6 @@
 #include "support/GewoehnlicheDatei.h"
 
-#include "support/AtomareDatei.h"
+#include "support/Dateien.h"
 
 #include <QFile>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "support/PrivateProfil.h"
 
-#include "support/AtomareDatei.h"
+#include "support/Dateien.h"
 #include "support/GewoehnlicheDatei.h"
 #include "support/Windows1252.h"
 

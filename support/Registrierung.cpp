@@ -1,6 +1,6 @@
 #include "support/Registrierung.h"
 
-#include "support/AtomareDatei.h"
+#include "support/Dateien.h"
 #include "support/GewoehnlicheDatei.h"
 
 #include <QDateTime>

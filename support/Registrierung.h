@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/AtomareDatei.h"
+#include "support/Dateien.h"
 #include "support/RegText.h"
 
 #include <functional>

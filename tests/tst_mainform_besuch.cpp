@@ -8,7 +8,7 @@
 #include "ui/Bedienelemente.h"
 
 #include "core/Programmstart.h"
-#include "support/AtomareDatei.h"
+#include "support/Dateien.h"
 
 #include <QCheckBox>
 #include <QDirIterator>

@@ -3,9 +3,9 @@
 // with its notes and coins, the closing of the log and the name of its file.
 
 #include "money/Geldregeln.h"
-#include "support/AtomareDatei.h"
 #include "support/Auswertung.h"
 #include "support/Besuchsjournal.h"
+#include "support/Dateien.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "support/AtomareDatei.h"
+#include "support/Dateien.h"
 
 #include "support/Zeitraffer.h"
 
