@@ -16,6 +16,9 @@
 // on empty.
 namespace Registrierung {
 
+// Far above any store this program writes; a larger file is no store of its.
+constexpr qint64 HoechstGroesse = 1024 * 1024;
+
 // Who hears of a damaged store file (a German text for the player). Without one the text goes
 // to qWarning.
 using TMelder = std::function<void(const QString&)>;

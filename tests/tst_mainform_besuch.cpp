@@ -44,8 +44,7 @@ Besuchsjournal::TBesuch AnnasBesuch()
 bool LegeJournalAn(const QByteArray& Inhalt)
 {
     return QDir().mkpath(Besuchsjournal::Ordner()) &&
-           Registrierung::SchreibeDateiAtomar(Besuchsjournal::Pfad(), Inhalt) ==
-               Registrierung::ErfolgOk;
+           Dateien::SchreibeDateiAtomar(Besuchsjournal::Pfad(), Inhalt) == Dateien::ErfolgOk;
 }
 
 QStringList Zustandsdateien()
@@ -76,14 +75,13 @@ void StelleHer(const QStringList& Ordner, const TAbbild& Dateien)
 // A step of the file layer fails while Schritt and Pfad match; the guard lifts it.
 struct TStoerung
 {
-    TStoerung(QList<Registrierung::TDateischritt> Schritte, QString Endung, int Nummer)
+    TStoerung(QList<Dateien::TDateischritt> Schritte, QString Endung, int Nummer)
     {
-        Registrierung::SetzeFehlernaht(
-            [=](Registrierung::TDateischritt Schritt, const QString& Pfad) {
-                return Schritte.contains(Schritt) && Pfad.endsWith(Endung) ? Nummer : 0;
-            });
+        Dateien::SetzeFehlernaht([=](Dateien::TDateischritt Schritt, const QString& Pfad) {
+            return Schritte.contains(Schritt) && Pfad.endsWith(Endung) ? Nummer : 0;
+        });
     }
-    ~TStoerung() { Registrierung::SetzeFehlernaht({}); }
+    ~TStoerung() { Dateien::SetzeFehlernaht({}); }
 };
 
 } // namespace
@@ -267,7 +265,7 @@ void TestMainFormBesuch::gestoerterBesuchZahltNieDoppelt()
     QFETCH(QString, stoerung);
     QFETCH(QStringList, auszahlungen);
     QFETCH(QString, kasse);
-    using enum Registrierung::TDateischritt;
+    using enum Dateien::TDateischritt;
     TUmgebung Welt;
     Welt.LegeProgrammAn();
     SchreibeRegistry(TMainForm::KassenSchluessel, "KA", "100,00");
@@ -350,7 +348,7 @@ void TestMainFormBesuch::unbeschreibbareEinstellungenHaltenDenStartNichtAuf()
 {
     TUmgebung Welt;
     Welt.LegeProgrammAn();
-    const TStoerung Gesperrt({Registrierung::TDateischritt::Sperren}, ".reg.lock", EACCES);
+    const TStoerung Gesperrt({Dateien::TDateischritt::Sperren}, ".reg.lock", EACCES);
     auto Fenster = Welt.NeuesFenster();
     QVERIFY(Starte(*Fenster));
     QCOMPARE(Welt.Meldungen.size(), 1);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <sys/stat.h>
 
+using namespace Dateien;
 using namespace Registrierung;
 using Testhilfe::LiesDatei;
 using Testhilfe::SchreibeDatei;
