@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+using namespace Dateien;
 using namespace Registrierung;
 
 namespace {
