@@ -17,6 +17,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace Dateien {
 
@@ -66,6 +67,26 @@ QString Datenordner()
 QString Programmdateiordner()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+std::optional<QString> Arbeitsordner()
+{
+    std::vector<char> Puffer(4096);
+    while (::getcwd(Puffer.data(), Puffer.size()) == nullptr) {
+        if (errno != ERANGE || Puffer.size() > (1u << 20))
+            return std::nullopt;
+        Puffer.resize(Puffer.size() * 2);
+    }
+    const QString Pfad = QFile::decodeName(Puffer.data());
+    // Some systems answer "(unreachable)/..." for a folder that is gone.
+    if (!Pfad.startsWith(u'/') || !QFileInfo(Pfad).isDir())
+        return std::nullopt;
+    return Pfad;
+}
+
+QString ArbeitsordnerOder(const QString& Ersatz)
+{
+    return Arbeitsordner().value_or(Ersatz);
 }
 
 void SetzeFehlernaht(TFehlernaht Naht)

@@ -20,6 +20,12 @@ QString Zustandsordner();
 QString Datenordner();
 // The folder of the executable, without a trailing '/'.
 QString Programmdateiordner();
+// The folder the program runs in, asked of the system each time it is needed, without a trailing
+// '/'. nullopt when that folder no longer exists (it was removed while the program ran): then it
+// has no path, and a relative name must not silently land in "/".
+std::optional<QString> Arbeitsordner();
+// The working folder, or Ersatz when it is gone.
+QString ArbeitsordnerOder(const QString& Ersatz);
 
 // Results in the numbering of the registry calls (0 = success).
 constexpr long ErfolgOk = 0;
