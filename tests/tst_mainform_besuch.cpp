@@ -95,6 +95,7 @@ private slots:
     void journalLebtBisZumEndeDesBesuchs();
     void abgebrochenerBesuchGehtWeiterUndWirdAusgezahlt();
     void abgeschlossenesEndeWirdVollendet();
+    void journalUeberEinMegabyteGehtWeiter();
     void beschaedigtesJournalWirdBeiseitegelegt_data();
     void beschaedigtesJournalWirdBeiseitegelegt();
     void gestoerterBesuchZahltNieDoppelt_data();
@@ -193,6 +194,21 @@ void TestMainFormBesuch::abgeschlossenesEndeWirdVollendet()
     QCOMPARE(Fenster->LogZeilen(), Auswertung::KopfZeilen());
 }
 
+// A long evening's journal outgrows the size of a settings file by far, and is still the visit.
+void TestMainFormBesuch::journalUeberEinMegabyteGehtWeiter()
+{
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    SchreibeRegistry(TMainForm::KassenSchluessel, "KA", "100 00");
+    QVERIFY(LegeJournalAn(Besuchsjournal::AlsText(AnnasBesuch()) + QByteArray(2 << 20, ' ')));
+    auto Fenster = Welt.NeuesFenster();
+    QVERIFY(Starte(*Fenster));
+
+    QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString("3,40"));
+    QCOMPARE(Welt.Meldungen.size(), 1);
+    QCOMPARE(Welt.Meldungen[0].Art, QMessageBox::Information);
+}
+
 void TestMainFormBesuch::beschaedigtesJournalWirdBeiseitegelegt_data()
 {
     QTest::addColumn<QByteArray>("inhalt"); // "FIFO": a named pipe in its place
@@ -203,6 +219,7 @@ void TestMainFormBesuch::beschaedigtesJournalWirdBeiseitegelegt_data()
     QTest::newRow("andere Fassung")
         << QByteArray(Echt).replace("\"Vorlix-Besuch\": 1", "\"Vorlix-Besuch\": 2");
     QTest::newRow("FIFO") << QByteArray("FIFO");
+    QTest::newRow("ueber 16 MB") << Echt + QByteArray(16 << 20, ' ');
     const auto Wert = [&Echt](const QByteArray& Alt, const QByteArray& Neu) {
         return QByteArray(Echt).replace(Alt, Neu);
     };
