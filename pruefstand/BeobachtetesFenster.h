@@ -16,25 +16,8 @@ public:
     std::function<void(int Scheibe, int Winkel)> Drehbild = [](int, int) {};
     std::function<void(const void* Stapelstelle)> Spielbeginn = [](const void*) {};
 
-    void AutoStartClick() override
-    {
-        const int Stapelstelle = 0;
-        Spielbeginn(&Stapelstelle);
-        TMainForm::AutoStartClick();
-    }
-    void RotateBitmapLinks(const QImage& Quelle, int MitteX, int MitteY, double Winkel) override
-    {
-        Drehbild(0, int(Winkel));
-        TMainForm::RotateBitmapLinks(Quelle, MitteX, MitteY, Winkel);
-    }
-    void RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, double Winkel) override
-    {
-        Drehbild(1, int(Winkel));
-        TMainForm::RotateBitmapMitte(Quelle, MitteX, MitteY, Winkel);
-    }
-    void RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY, double Winkel) override
-    {
-        Drehbild(2, int(Winkel));
-        TMainForm::RotateBitmapRechts(Quelle, MitteX, MitteY, Winkel);
-    }
+    void AutoStartClick() override;
+    void RotateBitmapLinks(const QImage& Quelle, int MitteX, int MitteY, double Winkel) override;
+    void RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, double Winkel) override;
+    void RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY, double Winkel) override;
 };

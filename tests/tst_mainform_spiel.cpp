@@ -3,7 +3,7 @@
 // and a long chain of games.
 #include "mainform_testhilfe.h"
 #include "support/Auswertung.h"
-#include "tests/beobachtetesfenster.h"
+#include "pruefstand/BeobachtetesFenster.h"
 #include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 #include "ui/ImageWindow.h"

@@ -8,7 +8,7 @@
 #include "support/Auswertung.h"
 #include "support/STRegIni.h"
 #include "support/Zeitraffer.h"
-#include "tests/beobachtetesfenster.h"
+#include "pruefstand/BeobachtetesFenster.h"
 #include "tools/Messumgebung.h"
 #include "ui/Bedienelemente.h"
 
