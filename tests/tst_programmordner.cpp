@@ -98,8 +98,6 @@ void TestProgrammordner::nurLesbarerOrdnerFuehrtInDenSpielerordner_data()
         << true << QByteArray("eigene") << QByteArray("eigene") << Installiert;
     QTest::newRow("installierte ist eine Pipe")
         << true << QByteArray() << QByteArray() << QByteArray("Pipe");
-    QTest::newRow("installierte zu gross fuer Einstellungen")
-        << true << QByteArray() << QByteArray() << QByteArray(1024 * 1024 + 1, ';');
 }
 
 void TestProgrammordner::nurLesbarerOrdnerFuehrtInDenSpielerordner()
