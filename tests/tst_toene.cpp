@@ -232,12 +232,7 @@ void TestToene::muenzeVerklingtRasch()
 
 void TestToene::generatorSchreibtDieselbenBytesWieDieBeigelegtenDateien()
 {
-#ifdef VORLIX_GENERATOR
-    const QString Generator = QStringLiteral(VORLIX_GENERATOR);
-#else
-    QSKIP("built without the picture generator");
-    const QString Generator;
-#endif
+    VORLIX_GENERATOR_ODER_SKIP(Generator);
     QTemporaryDir Ziel;
     QVERIFY(Ziel.isValid());
     QProcess Lauf;
