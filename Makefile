@@ -1,5 +1,6 @@
 # make run  : install what is missing, build, start the machine from its program folder
 # make test : install what is missing, build, run every test
+# make test GENERATOR=OFF : the same, without the picture generator (no libqrencode needed)
 # make package : install what is missing, build, make the Debian package vorlix_<version>_<arch>.deb
 # make fuzz : build the fuzz targets with clang in their own folder and run each FUZZ_SEKUNDEN
 BUILD      ?= build
@@ -15,8 +16,14 @@ PACKAGES = cmake g++ make pkg-config qt6-base-dev libcanberra-dev libcanberra-pu
            weston qt6-wayland xvfb x11-utils openbox
 # The listening test: a sound server of its own and its recorder.
 PACKAGES += pulseaudio pulseaudio-utils
+# GENERATOR=OFF builds the program and its tests without the picture generator, which alone needs
+# libqrencode, and without the generator's test, which alone needs pdftotext.
+GENERATOR ?= ON
+ifeq ($(GENERATOR),OFF)
+PACKAGES := $(filter-out libqrencode-dev poppler-utils,$(PACKAGES))
+endif
 
-CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLIX_GENERATOR=$(GENERATOR)
 ifeq ($(CI),true)
 CMAKE_FLAGS += -DVORLIX_WERROR=ON
 endif

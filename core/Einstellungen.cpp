@@ -33,7 +33,7 @@ void TMainForm::SchreibeEinstellung(const QString& Schluessel, const QString& We
         return;
     // As with the system's profile calls, a failed write passes without a word.
     const long Ergebnis = PrivateProfil::SchreibTextMitGrund(Abschnitt, Schluessel, Wert, IniDatei);
-    if (Ergebnis == Registrierung::FehlerGesperrt && !StartGelaufen)
+    if (Ergebnis == Dateien::FehlerGesperrt && !StartGelaufen)
         BeendeWegenSperre(QString::fromStdString(EDateiGesperrt(IniDatei).what()));
 }
 

@@ -3,8 +3,8 @@
 
 #include "core/MainForm.h"
 
-#include "support/Arbeitsordner.h"
 #include "support/Auswertung.h"
+#include "support/Dateien.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -42,7 +42,7 @@ void TMainForm::SpeichereAuswertungsdatei(const QStringList& Zeilen, const QStri
         MessageDlgCtr(QStringLiteral("Die Auswertung konnte nicht gespeichert werden:\n%1\n%2")
                           .arg(Ergebnis.Pfad, Ergebnis.Fehler),
                       QMessageBox::Critical, 0, QMessageBox::Ok);
-    else if (!Arbeitsordner::Aktuell())
+    else if (!Dateien::Arbeitsordner())
         MessageDlgCtr(QStringLiteral("Der Ordner, in dem Vorlix läuft, besteht nicht mehr. Die "
                                      "Auswertung wurde deshalb hier gespeichert:\n%1")
                           .arg(Ergebnis.Pfad),
@@ -51,8 +51,7 @@ void TMainForm::SpeichereAuswertungsdatei(const QStringList& Zeilen, const QStri
 
 QString TMainForm::Auswertungsordner() const
 {
-    const std::optional<QString> Arbeitsordner = Arbeitsordner::Aktuell();
-    return Arbeitsordner ? *Arbeitsordner : Programmordner();
+    return Dateien::ArbeitsordnerOder(Programmordner());
 }
 
 QString TMainForm::Programmordner() const

@@ -1,10 +1,11 @@
 #include "core/Programmordner.h"
 
+#include "support/Dateien.h"
+#include "support/PrivateProfil.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <unistd.h>
 #include <vector>
 
@@ -36,16 +37,20 @@ bool RechteErlaubenSchreiben(const QFileInfo& Ordner)
     return Ordner.permission(QFile::WriteOther);
 }
 
-// The settings the machine is installed with are the player's first settings.
+// The settings the machine is installed with are the player's first settings, when they are a
+// settings file at all.
 void UebernimmEinstellungen(const QString& Installordner, const QString& Benutzer)
 {
     const QString Ziel = Benutzer + QLatin1Char('/') + Einstellungsdatei;
-    QFile Quelle(Installordner + QLatin1Char('/') + Einstellungsdatei);
-    if (QFileInfo::exists(Ziel) || !Quelle.open(QIODevice::ReadOnly))
+    if (QFileInfo::exists(Ziel))
         return;
-    QSaveFile Kopie(Ziel);
-    if (Kopie.open(QIODevice::WriteOnly) && Kopie.write(Quelle.readAll()) >= 0)
-        Kopie.commit();
+    QByteArray Inhalt;
+    bool Vorhanden = false;
+    if (Dateien::LiesRegulaereDatei(Installordner + QLatin1Char('/') + Einstellungsdatei, Inhalt,
+                                    Vorhanden,
+                                    PrivateProfil::HoechstGroesse) == Dateien::ErfolgOk &&
+        Vorhanden)
+        Dateien::SchreibeDateiAtomar(Ziel, Inhalt);
 }
 
 } // namespace
@@ -59,17 +64,11 @@ bool IstBeschreibbar(const QString& Ordner)
            ::access(QFile::encodeName(Info.absoluteFilePath()).constData(), W_OK) == 0;
 }
 
-QString Benutzerordner()
-{
-    const QString Daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return Daten.isEmpty() ? QString() : Daten + QStringLiteral("/Vorlix");
-}
-
 TOrdner Bestimme(const QString& ProgrammdateiOrdner)
 {
     if (IstBeschreibbar(ProgrammdateiOrdner))
         return {};
-    const QString Benutzer = Benutzerordner();
+    const QString Benutzer = Dateien::Datenordner();
     if (Benutzer.isEmpty() || !QDir().mkpath(Benutzer))
         return {};
     const QString Installordner = QFileInfo(ProgrammdateiOrdner).absoluteFilePath();

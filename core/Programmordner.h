@@ -21,12 +21,10 @@ struct TOrdner
 // machine; a read-only file system counts as well.
 bool IstBeschreibbar(const QString& Ordner);
 
-// ${XDG_DATA_HOME:-~/.local/share}/Vorlix, without a trailing '/'.
-QString Benutzerordner();
-
-// Decides for the folder of the executable. When it cannot be written, the per-user folder is
-// created and receives a copy of the installed "Vorlix.ini" unless it has its own; when it cannot
-// be created, the machine stays in the working directory.
+// Decides for the folder of the executable. When it cannot be written, the per-user folder
+// (Dateien::Datenordner) is created and receives a copy of the installed "Vorlix.ini", when that
+// is a regular file of a settings file's size, unless it has its own; when the folder cannot be
+// created, the machine stays in the working directory.
 TOrdner Bestimme(const QString& ProgrammdateiOrdner);
 
 } // namespace Programmordner

@@ -1,8 +1,8 @@
 #include "core/Programmstart.h"
 
 #include "core/MainForm.h"
-#include "support/AtomareDatei.h"
 #include "support/Besuchsjournal.h"
+#include "support/Dateien.h"
 #include "support/Registrierung.h"
 #include "ui/ScalierungsEinstell.h"
 
@@ -37,17 +37,17 @@ TSperrStand Sperre(QLockFile& Datei, const QString& Pfad, QString& Grund)
     QDir().mkpath(QFileInfo(Pfad).absolutePath());
     // A lock is stale only when its process is gone, however long a machine has been running.
     Datei.setStaleLockTime(0);
-    if (const int Nummer = Registrierung::Naht(Registrierung::TDateischritt::Sperren, Pfad)) {
-        Grund = Registrierung::Fehlertext(Registrierung::AusErrno(Nummer));
+    if (const int Nummer = Dateien::Naht(Dateien::TDateischritt::Sperren, Pfad)) {
+        Grund = Dateien::Fehlertext(Dateien::AusErrno(Nummer));
         return TSperrStand::Unmoeglich;
     }
     if (Datei.tryLock(0))
         return TSperrStand::Gehalten;
     if (Datei.error() == QLockFile::LockFailedError && !VonToterMaschine(Datei))
         return TSperrStand::Besetzt;
-    Grund = Registrierung::Fehlertext(Datei.error() == QLockFile::PermissionError
-                                          ? Registrierung::FehlerZugriff
-                                          : Registrierung::FehlerSchreiben);
+    Grund =
+        Dateien::Fehlertext(Datei.error() == QLockFile::PermissionError ? Dateien::FehlerZugriff
+                                                                        : Dateien::FehlerSchreiben);
     return TSperrStand::Unmoeglich;
 }
 
@@ -73,8 +73,7 @@ int Lauf(TMainFormUmgebung Umgebung, const std::function<void(TMainForm&)>& Vorb
     // The lock lives beside the journal it guards. Where it cannot be made, the lock of the
     // settings folder still keeps a second machine from the cash box.
     QLockFile Journalsperre(Besuchsjournal::Sperrpfad());
-    QLockFile Kassensperre(Registrierung::TRegistrierungsDatei::Ordner() +
-                           QStringLiteral("/Vorlix.lock"));
+    QLockFile Kassensperre(Dateien::Konfigurationsordner() + QStringLiteral("/Vorlix.lock"));
     QString Grund, Ersatzgrund;
     TSperrStand Stand = Sperre(Journalsperre, Besuchsjournal::Sperrpfad(), Grund);
     if (Stand == TSperrStand::Unmoeglich) {

@@ -4,11 +4,10 @@
 #include "core/MainForm.h"
 
 #include "core/Programmordner.h"
-#include "support/Arbeitsordner.h"
+#include "support/Dateien.h"
 #include "support/STRegIni.h"
 #include "support/Sound.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,14 +30,14 @@ QString FindeProgrammdatei(const QString& Verzeichnis)
 void TMainForm::BestimmeProgrammVerzeichnis()
 {
     const QString Programmdateiordner = Umgebung.Programmordner.isEmpty()
-                                            ? QCoreApplication::applicationDirPath()
+                                            ? Dateien::Programmdateiordner()
                                             : Umgebung.Programmordner;
     const Programmordner::TOrdner Ordner = Programmordner::Bestimme(Programmdateiordner);
     if (!Ordner.Arbeitsordner.isEmpty() && QDir::setCurrent(Ordner.Arbeitsordner))
         Installordner = Ordner.Installordner;
     MediaPlayer1().SetzeErsatzordner(Installordner);
 
-    ProgrammVerzeichnis = Arbeitsordner::OderErsatz(Programmdateiordner);
+    ProgrammVerzeichnis = Dateien::ArbeitsordnerOder(Programmdateiordner);
     if (!ProgrammVerzeichnis.endsWith(QLatin1Char('/')))
         ProgrammVerzeichnis += QLatin1Char('/');
     IniDatei = ProgrammVerzeichnis + QStringLiteral("Vorlix.ini");

@@ -4,8 +4,8 @@
 #include "core/MainForm.h"
 
 #include "money/Geldregeln.h"
-#include "support/AtomareDatei.h"
 #include "support/Auswertung.h"
+#include "support/Dateien.h"
 #include "ui/Bedienelemente.h"
 
 #include <QCheckBox>
@@ -57,7 +57,7 @@ void TMainForm::SichereBesuch()
         return;
     // Counted also when the write fails: "KA" stored after it is then newer than the journal.
     Besuch.Generation = ++Generation;
-    if (Besuchsjournal::Schreibe(Besuchsjournal::AlsText(Besuch)) == Registrierung::ErfolgOk) {
+    if (Besuchsjournal::Schreibe(Besuchsjournal::AlsText(Besuch)) == Dateien::ErfolgOk) {
         LetzterBesuch = Stand;
         return;
     }
@@ -92,8 +92,7 @@ void TMainForm::LadeBesuch()
         return;
     }
     // Held by this machine alone, the folder of the logs has no writer but this one.
-    Registrierung::EntferneVerwaisteTempdateienMitEndung(Auswertungsordner(),
-                                                         QStringLiteral(".txt"));
+    Dateien::EntferneVerwaisteTempdateienMitEndung(Auswertungsordner(), QStringLiteral(".txt"));
     const Besuchsjournal::TGelesen Gelesen = Besuchsjournal::Lies();
     if (Gelesen.Fund == Besuchsjournal::TFund::Beschaedigt)
         Umgebung.DefekterSpeicher(Gelesen.Meldung);
@@ -132,7 +131,7 @@ bool TMainForm::UebernimmBesuch(TBesuch Besuch)
 {
     Besuch.Generation = Generation + 1;
     const long Fehler = Besuchsjournal::Schreibe(Besuchsjournal::AlsText(Besuch));
-    if (Fehler == Registrierung::ErfolgOk) {
+    if (Fehler == Dateien::ErfolgOk) {
         Generation = Besuch.Generation;
         return true;
     }
@@ -143,7 +142,7 @@ bool TMainForm::UebernimmBesuch(TBesuch Besuch)
         "käme bei jedem Start wieder. Vorlix beginnt einen neuen Besuch, ohne ihn "
         "aufzuzeichnen; der unterbrochene geht weiter, sobald die Aufzeichnung wieder "
         "geändert werden kann und bis dahin kein Geld eingezahlt wurde.");
-    OhneJournal = Grund.arg(Besuchsjournal::Pfad(), Registrierung::Fehlertext(Fehler));
+    OhneJournal = Grund.arg(Besuchsjournal::Pfad(), Dateien::Fehlertext(Fehler));
     Umgebung.DefekterSpeicher(OhneJournal);
     return false;
 }

@@ -98,7 +98,7 @@ QString TMainForm::Speicherfehler(const std::exception& Fehler)
     const QFileInfo Datei(
         Registrierung::TRegistrierungsDatei(QStringLiteral("HKEY_CURRENT_USER")).Pfad());
     return QStringLiteral("Die Datei „%1“ im Ordner „%2“ kann nicht geschrieben werden: %3.")
-        .arg(Datei.fileName(), Datei.absolutePath(), Registrierung::Fehlertext(Store->Ergebnis()));
+        .arg(Datei.fileName(), Datei.absolutePath(), Dateien::Fehlertext(Store->Ergebnis()));
 }
 
 void TMainForm::PruefeObAutomatenkasseGeleertWerdenMuss()

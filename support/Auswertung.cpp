@@ -1,6 +1,6 @@
 #include "support/Auswertung.h"
 
-#include "support/AtomareDatei.h"
+#include "support/Dateien.h"
 #include "support/Windows1252.h"
 
 #include <QDir>
@@ -16,7 +16,7 @@ namespace {
 constexpr int TrennLinienLaenge = 103;
 constexpr int NameMaxZeichen = 15;
 // The log is written through a temporary file named after it.
-constexpr int DateiNameMaxBytes = 255 - Registrierung::TempEndungMaxBytes;
+constexpr int DateiNameMaxBytes = 255 - Dateien::TempEndungMaxBytes;
 const QString Einzahlungszeichen = QString(QChar(0x00B7));
 const QString Auszahlungszeichen = QStringLiteral("---");
 
@@ -284,9 +284,9 @@ TSpeicherErgebnis SpeichereAuswertung(const QStringList& Zeilen, const QString& 
     TSpeicherErgebnis Ergebnis;
     Ergebnis.Pfad =
         QDir(Ordner).absoluteFilePath(LogDateiName(SpielerName, DatumText, UhrzeitText));
-    const long Fehler = Registrierung::SchreibeDateiAtomar(Ergebnis.Pfad, LogDateiInhalt(Zeilen));
-    Ergebnis.Gespeichert = Fehler == Registrierung::ErfolgOk;
-    Ergebnis.Fehler = Registrierung::Fehlertext(Fehler);
+    const long Fehler = Dateien::SchreibeDateiAtomar(Ergebnis.Pfad, LogDateiInhalt(Zeilen));
+    Ergebnis.Gespeichert = Fehler == Dateien::ErfolgOk;
+    Ergebnis.Fehler = Dateien::Fehlertext(Fehler);
     return Ergebnis;
 }
 

@@ -1,10 +1,9 @@
 #include "support/Besuchsjournal.h"
 
 #include "money/Geldregeln.h"
-#include "support/AtomareDatei.h"
 #include "support/Auswertung.h"
+#include "support/Dateien.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,10 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace Besuchsjournal {
 
@@ -134,47 +129,11 @@ private:
     bool Ok = true;
 };
 
-// Only a regular file is read, without waiting on a pipe or a device.
-std::optional<QByteArray> LiesRegulaereDatei(const QString& Pfad, bool& Vorhanden)
-{
-    const int Deskriptor =
-        ::open(QFile::encodeName(Pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    // A state folder that is a file holds no journal either.
-    Vorhanden = Deskriptor >= 0 || (errno != ENOENT && errno != ENOTDIR);
-    if (Deskriptor < 0)
-        return std::nullopt;
-    struct stat Daten = {};
-    QFile Datei;
-    std::optional<QByteArray> Inhalt;
-    if (::fstat(Deskriptor, &Daten) == 0 && S_ISREG(Daten.st_mode) && Daten.st_size <= MaxGroesse &&
-        Datei.open(Deskriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
-        Inhalt = Datei.readAll();
-        if (Datei.error() != QFileDevice::NoError)
-            Inhalt.reset();
-    }
-    ::close(Deskriptor);
-    return Inhalt;
-}
-
-QString FreierNameDaneben(const QString& Pfad)
-{
-    const QString Basis = Pfad + QStringLiteral(".defekt-") +
-                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString Name = Basis;
-    for (int Nummer = 2; QFileInfo::exists(Name) || QFileInfo(Name).isSymLink(); ++Nummer)
-        Name = Basis + u'-' + QString::number(Nummer);
-    return Name;
-}
-
 } // namespace
 
 QString Ordner()
 {
-    // Only an absolute path counts; otherwise the default of the base directory rules.
-    QString Basis = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!QDir::isAbsolutePath(Basis))
-        Basis = QDir::homePath() + QStringLiteral("/.local/state");
-    return Basis + QStringLiteral("/Vorlix");
+    return Dateien::Zustandsordner();
 }
 
 QString Pfad()
@@ -248,35 +207,36 @@ std::optional<TBesuch> AusText(const QByteArray& Text)
 long Schreibe(const QByteArray& Text)
 {
     if (!QDir().mkpath(Ordner()))
-        return Registrierung::FehlerZugriff;
-    return Registrierung::SchreibeDateiAtomar(Pfad(), Text, 0600);
+        return Dateien::FehlerZugriff;
+    return Dateien::SchreibeDateiAtomar(Pfad(), Text, 0600);
 }
 
 TGelesen Lies()
 {
     // Only one machine runs per player, so a temporary file beside the journal is a writer's
     // that was killed before its rename.
-    Registrierung::EntferneVerwaisteTempdateien(Pfad());
+    Dateien::EntferneVerwaisteTempdateien(Pfad());
     TGelesen Ergebnis;
+    QByteArray Inhalt;
     bool Vorhanden = false;
-    const std::optional<QByteArray> Inhalt = LiesRegulaereDatei(Pfad(), Vorhanden);
-    if (!Vorhanden)
+    // A state folder that is a file holds no journal either.
+    const long Gelesen = Dateien::LiesRegulaereDatei(Pfad(), Inhalt, Vorhanden, MaxGroesse);
+    if (Gelesen == Dateien::ErfolgOk && !Vorhanden)
         return Ergebnis;
-    if (Inhalt) {
-        if (const auto Besuch = AusText(*Inhalt)) {
+    if (Gelesen == Dateien::ErfolgOk) {
+        if (const auto Besuch = AusText(Inhalt)) {
             Ergebnis.Fund = TFund::Besuch;
             Ergebnis.Besuch = *Besuch;
             return Ergebnis;
         }
     }
     Ergebnis.Fund = TFund::Beschaedigt;
-    const QString Daneben = FreierNameDaneben(Pfad());
-    if (QFile::rename(Pfad(), Daneben)) {
+    if (const auto Daneben = Dateien::LegeBeiseite(Pfad())) {
         Ergebnis.Meldung =
             QStringLiteral("Die Aufzeichnung des letzten Besuchs in „%1“ ist beschädigt und konnte "
                            "nicht gelesen werden. Sie wurde unverändert als „%2“ aufbewahrt; "
                            "Vorlix beginnt einen neuen Besuch.")
-                .arg(QDir::toNativeSeparators(Pfad()), QFileInfo(Daneben).fileName());
+                .arg(QDir::toNativeSeparators(Pfad()), *Daneben);
     } else {
         Ergebnis.Meldung =
             QStringLiteral("Die Aufzeichnung des letzten Besuchs in „%1“ ist beschädigt und konnte "
@@ -298,11 +258,11 @@ bool Weg(const QString& Datei)
 
 bool Entferne()
 {
-    Registrierung::EntferneVerwaisteTempdateien(Pfad());
-    if (Registrierung::Naht(Registrierung::TDateischritt::Entfernen, Pfad()))
+    Dateien::EntferneVerwaisteTempdateien(Pfad());
+    if (Dateien::Naht(Dateien::TDateischritt::Entfernen, Pfad()))
         return false;
     // Written through a link, the journal lives where the link leads.
-    const QString Ziel = Registrierung::Linkziel(Pfad());
+    const QString Ziel = Dateien::Linkziel(Pfad());
     return (Ziel == Pfad() || Weg(Ziel)) && Weg(Pfad());
 }
 

@@ -49,7 +49,7 @@ QByteArray AlsText(const TBesuch& Besuch);
 std::optional<TBesuch> AusText(const QByteArray& Text);
 
 // Replaces the journal atomically by the text of AlsText; ErfolgOk or the reason of the failure
-// (the codes of support/AtomareDatei.h).
+// (the codes of support/Dateien.h).
 long Schreibe(const QByteArray& Text);
 
 enum class TFund

@@ -1,7 +1,6 @@
 #include "support/PrivateProfil.h"
 
-#include "support/AtomareDatei.h"
-#include "support/GewoehnlicheDatei.h"
+#include "support/Dateien.h"
 #include "support/Windows1252.h"
 
 #include <QStringList>
@@ -187,7 +186,7 @@ long LiesDatei(const QString& Datei, QString& Text)
 {
     QByteArray Inhalt;
     bool Vorhanden = false;
-    const long Ergebnis = Registrierung::LiesGewoehnlicheDatei(Datei, Inhalt, Vorhanden);
+    const long Ergebnis = Dateien::LiesRegulaereDatei(Datei, Inhalt, Vorhanden, HoechstGroesse);
     Text = Windows1252::Dekodiere(Inhalt);
     return Ergebnis;
 }
@@ -197,7 +196,7 @@ long LiesDatei(const QString& Datei, QString& Text)
 TIniDatei::TIniDatei(const QString& Datei)
 {
     QString Text;
-    if (!Datei.isEmpty() && LiesDatei(Datei, Text) == Registrierung::ErfolgOk)
+    if (!Datei.isEmpty() && LiesDatei(Datei, Text) == Dateien::ErfolgOk)
         Zeilen = Zerlege(Text).Zeilen;
 }
 
@@ -225,27 +224,27 @@ long SchreibTextMitGrund(const QString& Abschnitt, const QString& Schluessel,
                          const std::optional<QString>& Wert, const QString& Datei)
 {
     if (Datei.isEmpty())
-        return Registrierung::FehlerPfadNichtGefunden;
+        return Dateien::FehlerPfadNichtGefunden;
     const std::optional<QString> Einzeilig =
         Wert ? std::optional<QString>(Geschuetzt(EinZeilig(*Wert))) : std::nullopt;
-    Registrierung::TDateiSperre Sperre(Datei);
-    if (Sperre.Ergebnis() != Registrierung::ErfolgOk)
+    Dateien::TDateiSperre Sperre(Datei);
+    if (Sperre.Ergebnis() != Dateien::ErfolgOk)
         return Sperre.Ergebnis();
     // What could not be read must not be replaced by what little is known of it.
     QString Text;
-    if (const long Gelesen = LiesDatei(Datei, Text); Gelesen != Registrierung::ErfolgOk)
+    if (const long Gelesen = LiesDatei(Datei, Text); Gelesen != Dateien::ErfolgOk)
         return Gelesen;
     TIniText Ini = Zerlege(Text);
     if (!SetzeWert(Ini.Zeilen, EinZeilig(Abschnitt), EinZeilig(Schluessel), Einzeilig))
-        return Registrierung::ErfolgOk;
-    Registrierung::EntferneVerwaisteTempdateien(Datei);
-    return Registrierung::SchreibeDateiAtomar(Datei, Windows1252::Kodiere(Zusammen(Ini)));
+        return Dateien::ErfolgOk;
+    Dateien::EntferneVerwaisteTempdateien(Datei);
+    return Dateien::SchreibeDateiAtomar(Datei, Windows1252::Kodiere(Zusammen(Ini)));
 }
 
 bool SchreibText(const QString& Abschnitt, const QString& Schluessel,
                  const std::optional<QString>& Wert, const QString& Datei)
 {
-    return SchreibTextMitGrund(Abschnitt, Schluessel, Wert, Datei) == Registrierung::ErfolgOk;
+    return SchreibTextMitGrund(Abschnitt, Schluessel, Wert, Datei) == Dateien::ErfolgOk;
 }
 
 } // namespace PrivateProfil

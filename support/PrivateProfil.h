@@ -9,9 +9,13 @@
 //
 // Sections and keys match without regard to case, and the first match counts. A value read is
 // trimmed of blanks and tabs and loses one pair of enclosing quotes (' or "). Lines starting
-// with ';' are comments. Only a regular file of at most 1 MB is read: anything else (a pipe, a
-// device, a folder, a huge file) reads as if it had no values and is never written.
+// with ';' are comments. Only a regular file of at most HoechstGroesse bytes is read: anything
+// else (a pipe, a device, a folder, a huge file) reads as if it had no values and is never
+// written.
 namespace PrivateProfil {
+
+// Far above any settings file of this program; a larger file is none of its.
+constexpr qint64 HoechstGroesse = 1024 * 1024;
 
 // The file read once, for several values read in a row.
 class TIniDatei
@@ -43,7 +47,7 @@ int LiesText(const QString& Abschnitt, const QString& Schluessel, const QString&
 // read or written.
 bool SchreibText(const QString& Abschnitt, const QString& Schluessel,
                  const std::optional<QString>& Wert, const QString& Datei);
-// The same with the reason of a failure: ErfolgOk, or a result of Registrierung
+// The same with the reason of a failure: ErfolgOk, or a result of Dateien
 // (FehlerGesperrt when another program held the file's lock past its time limit).
 long SchreibTextMitGrund(const QString& Abschnitt, const QString& Schluessel,
                          const std::optional<QString>& Wert, const QString& Datei);

@@ -1,17 +1,15 @@
 #include "support/Registrierung.h"
 
-#include "support/AtomareDatei.h"
-#include "support/GewoehnlicheDatei.h"
+#include "support/Dateien.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QStandardPaths>
-#include <cstdio>
 
 namespace Registrierung {
+
+using namespace Dateien;
 
 namespace {
 
@@ -23,16 +21,6 @@ std::optional<TRegSchluessel> Zerlege(const QByteArray& Inhalt, const QString& W
         return Leer;
     }
     return LiesRegText(Inhalt, Wurzelname);
-}
-
-QString FreierNameDaneben(const QString& Pfad)
-{
-    const QString Basis = Pfad + QStringLiteral(".defekt-") +
-                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString Name = Basis;
-    for (int Nummer = 2; QFileInfo::exists(Name); ++Nummer)
-        Name = Basis + u'-' + QString::number(Nummer);
-    return Name;
 }
 
 struct TGeladen
@@ -49,7 +37,7 @@ TGeladen LadeUnterSperre(const QString& Pfad, const QString& Wurzelname)
     Ergebnis.Wurzel.Name = Wurzelname;
     QByteArray Inhalt;
     bool Vorhanden = false;
-    Ergebnis.Fehler = LiesGewoehnlicheDatei(Pfad, Inhalt, Vorhanden);
+    Ergebnis.Fehler = LiesRegulaereDatei(Pfad, Inhalt, Vorhanden, HoechstGroesse);
     if (Ergebnis.Fehler == FehlerUngeeignet)
         Ergebnis.Fehler = ErfolgOk; // no store of this program: set aside as a damaged one
     else if (Ergebnis.Fehler != ErfolgOk || !Vorhanden)
@@ -58,15 +46,12 @@ TGeladen LadeUnterSperre(const QString& Pfad, const QString& Wurzelname)
         Ergebnis.Wurzel = std::move(*Wurzel);
         return Ergebnis;
     }
-    const QString Daneben = FreierNameDaneben(Pfad);
-    // Only the name moves: a copy would read what cannot be read.
-    if (std::rename(QFile::encodeName(Pfad).constData(), QFile::encodeName(Daneben).constData()) ==
-        0) {
+    if (const auto Daneben = LegeBeiseite(Pfad)) {
         Ergebnis.Meldung =
             QStringLiteral("Die gespeicherten Einstellungen in „%1“ sind beschädigt und konnten "
                            "nicht gelesen werden. Die Datei wurde unverändert als „%2“ "
                            "aufbewahrt; Vorlix beginnt mit leeren Einstellungen.")
-                .arg(QDir::toNativeSeparators(Pfad), QFileInfo(Daneben).fileName());
+                .arg(QDir::toNativeSeparators(Pfad), *Daneben);
         return Ergebnis;
     }
     // It cannot be set aside, so it must not be replaced either: changes fail.
@@ -102,8 +87,7 @@ void TRegistrierungsDatei::Melde(const QString& Meldung) const
 
 QString TRegistrierungsDatei::Ordner()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Vorlix");
+    return Konfigurationsordner();
 }
 
 QString TRegistrierungsDatei::Pfad() const
@@ -117,7 +101,7 @@ TRegSchluessel TRegistrierungsDatei::LadeZumLesen() const
     Leer.Name = Wurzelname;
     QByteArray Inhalt;
     bool Vorhanden = false;
-    const long Gelesen = LiesGewoehnlicheDatei(Pfad(), Inhalt, Vorhanden);
+    const long Gelesen = LiesRegulaereDatei(Pfad(), Inhalt, Vorhanden, HoechstGroesse);
     if ((Gelesen != ErfolgOk && Gelesen != FehlerUngeeignet) || !Vorhanden)
         return Leer;
     if (Gelesen == ErfolgOk)

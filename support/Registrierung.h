@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/AtomareDatei.h"
+#include "support/Dateien.h"
 #include "support/RegText.h"
 
 #include <functional>
@@ -15,6 +15,9 @@
 // pipe, a device, a huge file), is set aside under a new name, reported once, and the store goes
 // on empty.
 namespace Registrierung {
+
+// Far above any store this program writes; a larger file is no store of its.
+constexpr qint64 HoechstGroesse = 1024 * 1024;
 
 // Who hears of a damaged store file (a German text for the player). Without one the text goes
 // to qWarning.

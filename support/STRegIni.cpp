@@ -6,6 +6,7 @@
 #include <QMutexLocker>
 #include <QtEndian>
 
+using namespace Dateien;
 using namespace Registrierung;
 
 namespace {

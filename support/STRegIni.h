@@ -15,7 +15,7 @@ public:
     EStRegIniError(int Code, std::string Message, long Ergebnis)
         : EStException(Code, std::move(Message)), FErgebnis(Ergebnis)
     {}
-    // The store's result behind the message (Registrierung::FehlerZugriff, ...); 0 when none.
+    // The store's result behind the message (Dateien::FehlerZugriff, ...); 0 when none.
     long Ergebnis() const noexcept { return FErgebnis; }
 
 private:

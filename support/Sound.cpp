@@ -1,9 +1,8 @@
 #include "support/Sound.h"
 
-#include "support/Arbeitsordner.h"
+#include "support/Dateien.h"
 #include "support/Zeitraffer.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -114,7 +113,7 @@ TSoundSpieler::~TSoundSpieler() = default;
 
 void TSoundSpieler::SpieleSound(const QString& Name)
 {
-    QString Pfad = Arbeitsordner::OderErsatz(QCoreApplication::applicationDirPath()) + Name;
+    QString Pfad = Dateien::ArbeitsordnerOder(Dateien::Programmdateiordner()) + Name;
     if (!QFileInfo(Pfad).isFile() && !Ersatzordner.isEmpty())
         Pfad = Ersatzordner + Name;
     if (!QFileInfo(Pfad).isFile()) {

@@ -79,6 +79,16 @@ inline void EigenerKonfigOrdner()
 
 } // namespace Testhilfe
 
+// Declares Name, the path of the picture generator this build made; in a build without the
+// generator the test is skipped.
+#ifdef VORLIX_GENERATOR
+#define VORLIX_GENERATOR_ODER_SKIP(Name) const QString Name = QStringLiteral(VORLIX_GENERATOR)
+#else
+#define VORLIX_GENERATOR_ODER_SKIP(Name)                                                           \
+    QSKIP("built without the picture generator");                                                  \
+    const QString Name
+#endif
+
 // A test that cannot run here (a tool or a package is missing) is skipped on a developer's
 // machine but fails in CI, where everything must be there.
 #define VORLIX_SKIP_AUSSER_CI(Grund)                                                               \

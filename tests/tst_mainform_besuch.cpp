@@ -8,7 +8,7 @@
 #include "ui/Bedienelemente.h"
 
 #include "core/Programmstart.h"
-#include "support/AtomareDatei.h"
+#include "support/Dateien.h"
 
 #include <QCheckBox>
 #include <QDirIterator>
@@ -44,8 +44,7 @@ Besuchsjournal::TBesuch AnnasBesuch()
 bool LegeJournalAn(const QByteArray& Inhalt)
 {
     return QDir().mkpath(Besuchsjournal::Ordner()) &&
-           Registrierung::SchreibeDateiAtomar(Besuchsjournal::Pfad(), Inhalt) ==
-               Registrierung::ErfolgOk;
+           Dateien::SchreibeDateiAtomar(Besuchsjournal::Pfad(), Inhalt) == Dateien::ErfolgOk;
 }
 
 QStringList Zustandsdateien()
@@ -76,14 +75,13 @@ void StelleHer(const QStringList& Ordner, const TAbbild& Dateien)
 // A step of the file layer fails while Schritt and Pfad match; the guard lifts it.
 struct TStoerung
 {
-    TStoerung(QList<Registrierung::TDateischritt> Schritte, QString Endung, int Nummer)
+    TStoerung(QList<Dateien::TDateischritt> Schritte, QString Endung, int Nummer)
     {
-        Registrierung::SetzeFehlernaht(
-            [=](Registrierung::TDateischritt Schritt, const QString& Pfad) {
-                return Schritte.contains(Schritt) && Pfad.endsWith(Endung) ? Nummer : 0;
-            });
+        Dateien::SetzeFehlernaht([=](Dateien::TDateischritt Schritt, const QString& Pfad) {
+            return Schritte.contains(Schritt) && Pfad.endsWith(Endung) ? Nummer : 0;
+        });
     }
-    ~TStoerung() { Registrierung::SetzeFehlernaht({}); }
+    ~TStoerung() { Dateien::SetzeFehlernaht({}); }
 };
 
 } // namespace
@@ -97,6 +95,7 @@ private slots:
     void journalLebtBisZumEndeDesBesuchs();
     void abgebrochenerBesuchGehtWeiterUndWirdAusgezahlt();
     void abgeschlossenesEndeWirdVollendet();
+    void journalUeberEinMegabyteGehtWeiter();
     void beschaedigtesJournalWirdBeiseitegelegt_data();
     void beschaedigtesJournalWirdBeiseitegelegt();
     void gestoerterBesuchZahltNieDoppelt_data();
@@ -195,6 +194,21 @@ void TestMainFormBesuch::abgeschlossenesEndeWirdVollendet()
     QCOMPARE(Fenster->LogZeilen(), Auswertung::KopfZeilen());
 }
 
+// A long evening's journal outgrows the size of a settings file by far, and is still the visit.
+void TestMainFormBesuch::journalUeberEinMegabyteGehtWeiter()
+{
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    SchreibeRegistry(TMainForm::KassenSchluessel, "KA", "100 00");
+    QVERIFY(LegeJournalAn(Besuchsjournal::AlsText(AnnasBesuch()) + QByteArray(2 << 20, ' ')));
+    auto Fenster = Welt.NeuesFenster();
+    QVERIFY(Starte(*Fenster));
+
+    QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString("3,40"));
+    QCOMPARE(Welt.Meldungen.size(), 1);
+    QCOMPARE(Welt.Meldungen[0].Art, QMessageBox::Information);
+}
+
 void TestMainFormBesuch::beschaedigtesJournalWirdBeiseitegelegt_data()
 {
     QTest::addColumn<QByteArray>("inhalt"); // "FIFO": a named pipe in its place
@@ -205,6 +219,7 @@ void TestMainFormBesuch::beschaedigtesJournalWirdBeiseitegelegt_data()
     QTest::newRow("andere Fassung")
         << QByteArray(Echt).replace("\"Vorlix-Besuch\": 1", "\"Vorlix-Besuch\": 2");
     QTest::newRow("FIFO") << QByteArray("FIFO");
+    QTest::newRow("ueber 16 MB") << Echt + QByteArray(16 << 20, ' ');
     const auto Wert = [&Echt](const QByteArray& Alt, const QByteArray& Neu) {
         return QByteArray(Echt).replace(Alt, Neu);
     };
@@ -267,7 +282,7 @@ void TestMainFormBesuch::gestoerterBesuchZahltNieDoppelt()
     QFETCH(QString, stoerung);
     QFETCH(QStringList, auszahlungen);
     QFETCH(QString, kasse);
-    using enum Registrierung::TDateischritt;
+    using enum Dateien::TDateischritt;
     TUmgebung Welt;
     Welt.LegeProgrammAn();
     SchreibeRegistry(TMainForm::KassenSchluessel, "KA", "100,00");
@@ -350,7 +365,7 @@ void TestMainFormBesuch::unbeschreibbareEinstellungenHaltenDenStartNichtAuf()
 {
     TUmgebung Welt;
     Welt.LegeProgrammAn();
-    const TStoerung Gesperrt({Registrierung::TDateischritt::Sperren}, ".reg.lock", EACCES);
+    const TStoerung Gesperrt({Dateien::TDateischritt::Sperren}, ".reg.lock", EACCES);
     auto Fenster = Welt.NeuesFenster();
     QVERIFY(Starte(*Fenster));
     QCOMPARE(Welt.Meldungen.size(), 1);

@@ -110,8 +110,8 @@ void TestMainFormSpeicher::gesperrterSpeicherBeendetDenStart()
     Welt.SchreibeIni("[Einstellungen]\nFormScalieren=1\n"); // the first start stores "ScaleBy"
     const QString Pfad = Ini ? Welt.Pfad() + "Vorlix.ini" : RegPfad();
     const QByteArray Vorher = LiesDatei(Pfad);
-    const Registrierung::TDateiSperre Sperre(Pfad); // a descriptor of its own: the window waits
-    QCOMPARE(Sperre.Ergebnis(), Registrierung::ErfolgOk);
+    const Dateien::TDateiSperre Sperre(Pfad); // a descriptor of its own: the window waits
+    QCOMPARE(Sperre.Ergebnis(), Dateien::ErfolgOk);
 
     auto Fenster = Welt.NeuesFenster();
     Fenster->show();

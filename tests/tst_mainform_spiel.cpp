@@ -2,8 +2,8 @@
 // where the discs come to rest, the start and stop buttons, the game duration, the invalid game
 // and a long chain of games.
 #include "mainform_testhilfe.h"
+#include "pruefstand/BeobachtetesFenster.h"
 #include "support/Auswertung.h"
-#include "tests/beobachtetesfenster.h"
 #include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 #include "ui/ImageWindow.h"

@@ -5,6 +5,7 @@
 #include "tests/testmain.h"
 
 #include <QLineEdit>
+#include <sys/stat.h>
 
 namespace {
 
@@ -86,11 +87,17 @@ void TestProgrammordner::beschreibbarNachDenRechtenDesBenutzers()
 void TestProgrammordner::nurLesbarerOrdnerFuehrtInDenSpielerordner_data()
 {
     QTest::addColumn<bool>("nurLesen");
-    QTest::addColumn<QByteArray>("spielerIni"); // already in the player's folder; empty: none
-    QTest::addColumn<QByteArray>("erwartet");   // the player's Vorlix.ini afterwards
-    QTest::newRow("beschreibbar: alles bleibt") << false << QByteArray() << QByteArray();
-    QTest::newRow("erster Start: Kopie") << true << QByteArray() << QByteArray("installiert");
-    QTest::newRow("eigene bleibt") << true << QByteArray("eigene") << QByteArray("eigene");
+    QTest::addColumn<QByteArray>("spielerIni");  // already in the player's folder; empty: none
+    QTest::addColumn<QByteArray>("erwartet");    // the player's Vorlix.ini afterwards
+    QTest::addColumn<QByteArray>("installiert"); // "Pipe": a named pipe without a writer
+    const QByteArray Installiert = "installiert";
+    QTest::newRow("beschreibbar: alles bleibt")
+        << false << QByteArray() << QByteArray() << Installiert;
+    QTest::newRow("erster Start: Kopie") << true << QByteArray() << Installiert << Installiert;
+    QTest::newRow("eigene bleibt")
+        << true << QByteArray("eigene") << QByteArray("eigene") << Installiert;
+    QTest::newRow("installierte ist eine Pipe")
+        << true << QByteArray() << QByteArray() << QByteArray("Pipe");
 }
 
 void TestProgrammordner::nurLesbarerOrdnerFuehrtInDenSpielerordner()
@@ -98,8 +105,14 @@ void TestProgrammordner::nurLesbarerOrdnerFuehrtInDenSpielerordner()
     QFETCH(bool, nurLesen);
     QFETCH(QByteArray, spielerIni);
     QFETCH(QByteArray, erwartet);
+    QFETCH(QByteArray, installiert);
     const QString Spielerordner = Daten->path() + QStringLiteral("/Vorlix");
-    LegeAn(Programmordner + QStringLiteral("/Vorlix.ini"), "installiert");
+    const QByteArray Installiert =
+        QFile::encodeName(Programmordner + QStringLiteral("/Vorlix.ini"));
+    if (installiert == "Pipe")
+        QCOMPARE(::mkfifo(Installiert.constData(), 0600), 0);
+    else
+        LegeAn(QFile::decodeName(Installiert), installiert);
     if (!spielerIni.isEmpty()) {
         QVERIFY(QDir().mkpath(Spielerordner));
         LegeAn(Spielerordner + QStringLiteral("/Vorlix.ini"), spielerIni);

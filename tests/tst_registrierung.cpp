@@ -1,6 +1,7 @@
 #include "support/Registrierung.h"
 #include "tests/testmain.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <sys/stat.h>
 
+using namespace Dateien;
 using namespace Registrierung;
 using Testhilfe::LiesDatei;
 using Testhilfe::SchreibeDatei;
@@ -48,6 +50,7 @@ private slots:
     void bestehendeDateiBehaeltIhreRechte();
     void beschaedigteDateiWirdBeimLesenBeiseitegelegtUndEinmalGemeldet();
     void beschaedigteDateiWirdBeimSchreibenNichtUeberschrieben();
+    void beiseitegelegteDateiNimmtKeinenNamenEinesVerweises();
     void zweiDateiObjekteSehenEinanderesWerte();
     void gleichzeitigeSchreiberVerlierenKeinenWert();
     void sperreHaeltAnderenSchreiberAuf();
@@ -394,6 +397,25 @@ void TestRegistrierung::beschaedigteDateiWirdBeimSchreibenNichtUeberschrieben()
     QCOMPARE(Dateien[0], "HKEY_CURRENT_USER.reg");
     QCOMPARE(LiesDatei(TRegistrierungsDatei::Ordner() + '/' + Dateien[1]), Kaputt);
     QCOMPARE(Meldungen.size(), 1);
+}
+
+// A link into nowhere holds its name: renaming the damaged file onto it would lose the link.
+void TestRegistrierung::beiseitegelegteDateiNimmtKeinenNamenEinesVerweises()
+{
+    TRegistrierungsDatei Datei("HKEY_CURRENT_USER", Melder());
+    SchreibeDatei(Datei.Pfad(), "kaputt");
+    // The name carries the second of the setting aside; both seconds it may fall into are held.
+    const QDateTime Jetzt = QDateTime::currentDateTime();
+    for (const QDateTime& Zeit : {Jetzt, Jetzt.addSecs(1)})
+        QVERIFY(
+            QFile::link("nirgends", Datei.Pfad() + ".defekt-" + Zeit.toString("yyyyMMdd-HHmmss")));
+
+    QVERIFY(!Datei.SchluesselVorhanden("Software"));
+
+    const QStringList Daneben = QDir(TRegistrierungsDatei::Ordner()).entryList({"*-2"});
+    QCOMPARE(Daneben.size(), 1);
+    QCOMPARE(LiesDatei(TRegistrierungsDatei::Ordner() + '/' + Daneben[0]), QByteArray("kaputt"));
+    QCOMPARE(QDir(TRegistrierungsDatei::Ordner()).entryList(QDir::Files | QDir::System).size(), 3);
 }
 
 void TestRegistrierung::zweiDateiObjekteSehenEinanderesWerte()

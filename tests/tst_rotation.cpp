@@ -42,6 +42,15 @@ QList<double> Ruhewinkel()
     return Winkel;
 }
 
+// Angles at which a pixel of a disc of 250 maps onto a tie of the rounding, x.5 exactly: fusing
+// the multiply and the add there moves it by one unit in the last place and so onto the other
+// neighbour. Two each for the column and the row and for either product kept unrounded.
+QList<double> Rundungskanten()
+{
+    return {107.04719144505374, 114.57038017730764, -187.86283701499949, 99.313209910113343,
+            109.12505304850426, 102.47082824526282, 64.510719189469057,  76.520200080838507};
+}
+
 QList<double> Zufallswinkel()
 {
     std::mt19937 Erzeuger(8);
@@ -85,6 +94,7 @@ void TestRotation::schnelleDrehungGleichtDerEinfachenByteFuerByte_data()
         QTest::addRow("%s Ruhewinkel", Name) << Breite << Hoehe << Polster << Ruhewinkel();
         QTest::addRow("%s zufaellig", Name) << Breite << Hoehe << Polster << Zufallswinkel();
     }
+    QTest::newRow("Scheibe 250 Rundungskanten") << 250 << 250 << 2 << Rundungskanten();
 }
 
 void TestRotation::schnelleDrehungGleichtDerEinfachenByteFuerByte()

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+using namespace Dateien;
 using namespace Registrierung;
 using Testhilfe::LiesDatei;
 using Testhilfe::SchreibeDatei;

@@ -1,7 +1,6 @@
 // The machine's WAV files in assets/: playable PCM, short, audible, unclipped, and each with the
 // character of its event.
 #include "tests/testmain.h"
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -233,10 +232,7 @@ void TestToene::muenzeVerklingtRasch()
 
 void TestToene::generatorSchreibtDieselbenBytesWieDieBeigelegtenDateien()
 {
-    const QString Generator =
-        QCoreApplication::applicationDirPath() + "/../tools/generator/vorlix_generator";
-    if (!QFileInfo::exists(Generator))
-        VORLIX_SKIP_AUSSER_CI("the asset generator has not been built");
+    VORLIX_GENERATOR_ODER_SKIP(Generator);
     QTemporaryDir Ziel;
     QVERIFY(Ziel.isValid());
     QProcess Lauf;

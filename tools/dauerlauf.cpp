@@ -5,10 +5,10 @@
 // deposit. It runs in folders of its own with the sounds off and touches none of the player's
 // settings. Argument: the number of games.
 
+#include "pruefstand/BeobachtetesFenster.h"
 #include "support/Auswertung.h"
 #include "support/STRegIni.h"
 #include "support/Zeitraffer.h"
-#include "tests/beobachtetesfenster.h"
 #include "tools/Messumgebung.h"
 #include "ui/Bedienelemente.h"
 

@@ -2,8 +2,8 @@
 // shapes that cost most: every value in one key, every key beside the others, and values set,
 // deleted and set again. Each figure is the median of several runs.
 
-#include "support/GewoehnlicheDatei.h"
 #include "support/RegText.h"
+#include "support/Registrierung.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+using namespace Dateien;
 using namespace Registrierung;
 
 namespace {
@@ -24,7 +25,7 @@ QByteArray Datei(const std::function<QByteArray(int)>& Zeile)
     QByteArray Text = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software]\n";
     for (int Nummer = 0;; ++Nummer) {
         const QByteArray Naechste = Zeile(Nummer) + '\n';
-        if (Text.size() + Naechste.size() > HoechstGroesseGespeicherterDatei)
+        if (Text.size() + Naechste.size() > HoechstGroesse)
             return Text;
         Text += Naechste;
     }

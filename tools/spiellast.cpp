@@ -3,7 +3,7 @@
 // It runs in a folder and a configuration of its own with the sounds off, and touches none of
 // the player's settings. Argument: the game duration in seconds, 1 to 8 (default 1).
 
-#include "tests/beobachtetesfenster.h"
+#include "pruefstand/BeobachtetesFenster.h"
 #include "tools/Messumgebung.h"
 
 #include <QApplication>

@@ -251,7 +251,7 @@ void TMainForm::ErzeugeSteuerelemente()
 void TMainForm::ErzeugeFenster()
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Vorlix - 5.0"));
+    setWindowTitle(QStringLiteral("Vorlix - " VORLIX_VERSION));
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     SetzeGrund(this, Schwarz);

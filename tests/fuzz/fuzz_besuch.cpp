@@ -3,9 +3,9 @@
 // with its notes and coins, the closing of the log and the name of its file.
 
 #include "money/Geldregeln.h"
-#include "support/AtomareDatei.h"
 #include "support/Auswertung.h"
 #include "support/Besuchsjournal.h"
+#include "support/Dateien.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Daten, size_t Groesse)
                                     Besuch->SpielerName, Besuch->DatumText, Besuch->UhrzeitText);
     const QString Name =
         Auswertung::LogDateiName(Besuch->SpielerName, Besuch->DatumText, Besuch->UhrzeitText);
-    if (Name.toUtf8().size() > 255 - Registrierung::TempEndungMaxBytes)
+    if (Name.toUtf8().size() > 255 - Dateien::TempEndungMaxBytes)
         Befund("the log's name is too long", Name);
     return 0;
 }

@@ -3,11 +3,29 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 
-// Writing a file so that a crash leaves the old or the new contents and nothing in between, and
-// the lock under which programs change a shared file. The registry store, the ini file and the
-// log file are written this way.
-namespace Registrierung {
+// The program's files: where they live, reading what may lie under a stored file's name, writing
+// so that a crash leaves the old or the new contents and nothing in between, the lock under which
+// programs change a shared file, and setting a damaged file aside. The registry store, the ini
+// file, the journal and the logs all go through here.
+namespace Dateien {
+
+// ${XDG_CONFIG_HOME:-~/.config}/Vorlix: the registry store and the lock of the cash box.
+QString Konfigurationsordner();
+// ${XDG_STATE_HOME:-~/.local/state}/Vorlix: state that must outlive a crash.
+QString Zustandsordner();
+// ${XDG_DATA_HOME:-~/.local/share}/Vorlix: the player's own program folder; empty when the
+// system knows no data folder.
+QString Datenordner();
+// The folder of the executable, without a trailing '/'.
+QString Programmdateiordner();
+// The folder the program runs in, asked of the system each time it is needed, without a trailing
+// '/'. nullopt when that folder no longer exists (it was removed while the program ran): then it
+// has no path, and a relative name must not silently land in "/".
+std::optional<QString> Arbeitsordner();
+// The working folder, or Ersatz when it is gone.
+QString ArbeitsordnerOder(const QString& Ersatz);
 
 // Results in the numbering of the registry calls (0 = success).
 constexpr long ErfolgOk = 0;
@@ -42,6 +60,21 @@ int Naht(TDateischritt Schritt, const QString& Pfad);
 // The German reason for a result of this layer ("Zugriff verweigert", ...); empty for ErfolgOk.
 QString Fehlertext(long Fehler);
 long AusErrno(int Nummer);
+
+// Puts the whole file at Pfad into Inhalt. Only a regular file (also behind a symbolic link) of
+// at most HoechstGroesse bytes is read: a named pipe would block the program, a device or a huge
+// file would fill the memory. Each store gives the size it can have. Returns ErfolgOk, with
+// Vorhanden false when nothing is there (also a link that points nowhere, or a folder on the way
+// that is a file); FehlerUngeeignet for anything else under the name, which is never opened for
+// reading; FehlerZugriff or FehlerLesen when the system refuses.
+long LiesRegulaereDatei(const QString& Pfad, QByteArray& Inhalt, bool& Vorhanden,
+                        qint64 HoechstGroesse);
+
+// Renames the damaged file at Pfad to a name beside it that nothing holds, not even a dangling
+// link: "<Pfad>.defekt-<date>-<time>", with "-2", "-3", ... when that is taken. Only the name
+// moves, so what could not be read is never read for a copy. The new file name without its
+// folder, or nullopt when the rename failed.
+std::optional<QString> LegeBeiseite(const QString& Pfad);
 
 // The file a chain of symbolic links at Pfad leads to; Pfad itself when it is no link.
 QString Linkziel(const QString& Pfad);
@@ -85,4 +118,4 @@ private:
     long Fehler = ErfolgOk;
 };
 
-} // namespace Registrierung
+} // namespace Dateien

@@ -1,21 +1,25 @@
-#include "support/AtomareDatei.h"
+#include "support/Dateien.h"
 
 #include "support/Zeitraffer.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
-namespace Registrierung {
+namespace Dateien {
 
 namespace {
 
@@ -38,6 +42,52 @@ void EntferneAusOrdner(QDir Ordner, const std::function<bool(const QString&)>& G
 }
 
 } // namespace
+
+QString Konfigurationsordner()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Vorlix");
+}
+
+QString Zustandsordner()
+{
+    // Only an absolute path counts; otherwise the default of the base directory rules.
+    QString Basis = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(Basis))
+        Basis = QDir::homePath() + QStringLiteral("/.local/state");
+    return Basis + QStringLiteral("/Vorlix");
+}
+
+QString Datenordner()
+{
+    const QString Daten = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return Daten.isEmpty() ? QString() : Daten + QStringLiteral("/Vorlix");
+}
+
+QString Programmdateiordner()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+std::optional<QString> Arbeitsordner()
+{
+    std::vector<char> Puffer(4096);
+    while (::getcwd(Puffer.data(), Puffer.size()) == nullptr) {
+        if (errno != ERANGE || Puffer.size() > (1u << 20))
+            return std::nullopt;
+        Puffer.resize(Puffer.size() * 2);
+    }
+    const QString Pfad = QFile::decodeName(Puffer.data());
+    // Some systems answer "(unreachable)/..." for a folder that is gone.
+    if (!Pfad.startsWith(u'/') || !QFileInfo(Pfad).isDir())
+        return std::nullopt;
+    return Pfad;
+}
+
+QString ArbeitsordnerOder(const QString& Ersatz)
+{
+    return Arbeitsordner().value_or(Ersatz);
+}
 
 void SetzeFehlernaht(TFehlernaht Naht)
 {
@@ -148,6 +198,82 @@ QString Linkziel(const QString& Pfad)
     return QFile::decodeName(LinkzielRoh(QFile::encodeName(Pfad)));
 }
 
+// ---- reading ----
+
+namespace {
+
+bool Geeignet(const struct stat& Info, qint64 HoechstGroesse)
+{
+    return S_ISREG(Info.st_mode) && Info.st_size <= HoechstGroesse;
+}
+
+long LeseFehler(int Nummer)
+{
+    return Nummer == EACCES || Nummer == EPERM ? FehlerZugriff : FehlerLesen;
+}
+
+// Reads to the end, but never more than HoechstGroesse bytes: the file may grow meanwhile.
+long LiesBisZumEnde(int Deskriptor, QByteArray& Inhalt, qint64 HoechstGroesse)
+{
+    QByteArray Gelesen;
+    char Block[64 * 1024];
+    for (;;) {
+        const ssize_t Teil = ::read(Deskriptor, Block, sizeof Block);
+        if (Teil < 0 && errno == EINTR)
+            continue;
+        if (Teil < 0)
+            return LeseFehler(errno);
+        if (Teil == 0)
+            break;
+        if (Gelesen.size() + Teil > HoechstGroesse)
+            return FehlerUngeeignet;
+        Gelesen.append(Block, Teil);
+    }
+    Inhalt = std::move(Gelesen);
+    return ErfolgOk;
+}
+
+} // namespace
+
+long LiesRegulaereDatei(const QString& Pfad, QByteArray& Inhalt, bool& Vorhanden,
+                        qint64 HoechstGroesse)
+{
+    const QByteArray Name = QFile::encodeName(Pfad);
+    Vorhanden = false;
+    struct stat Info = {};
+    // Looked at before it is opened: opening a pipe or a device can already block or act.
+    if (::stat(Name.constData(), &Info) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? ErfolgOk : LeseFehler(errno);
+    Vorhanden = true;
+    if (!Geeignet(Info, HoechstGroesse))
+        return FehlerUngeeignet;
+    const int Deskriptor = ::open(Name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (Deskriptor < 0) {
+        Vorhanden = errno != ENOENT;
+        return Vorhanden ? LeseFehler(errno) : ErfolgOk;
+    }
+    // The name may have been given to something else between the look and the opening.
+    long Ergebnis = FehlerUngeeignet;
+    if (::fstat(Deskriptor, &Info) != 0)
+        Ergebnis = LeseFehler(errno);
+    else if (Geeignet(Info, HoechstGroesse))
+        Ergebnis = LiesBisZumEnde(Deskriptor, Inhalt, HoechstGroesse);
+    ::close(Deskriptor);
+    return Ergebnis;
+}
+
+std::optional<QString> LegeBeiseite(const QString& Pfad)
+{
+    const QString Basis = Pfad + QStringLiteral(".defekt-") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString Name = Basis;
+    for (int Nummer = 2; QFileInfo::exists(Name) || QFileInfo(Name).isSymLink(); ++Nummer)
+        Name = Basis + u'-' + QString::number(Nummer);
+    if (::rename(QFile::encodeName(Pfad).constData(), QFile::encodeName(Name).constData()) != 0)
+        return std::nullopt;
+    return QFileInfo(Name).fileName();
+}
+
 // ---- atomic replacement and the lock ----
 
 long SchreibeDateiAtomar(const QString& Pfad, const QByteArray& Inhalt, unsigned ModusNeueDatei)
@@ -242,4 +368,4 @@ TDateiSperre::~TDateiSperre()
     ::close(Deskriptor);
 }
 
-} // namespace Registrierung
+} // namespace Dateien
