@@ -7,6 +7,7 @@
 #include "tests/testmain.h"
 #include "ui/Bedienelemente.h"
 
+#include <QCheckBox>
 #include <QDirIterator>
 #include <QProcess>
 #include <QTimer>
@@ -81,7 +82,8 @@ void TestEinzelstart::zweiteKopieEndetOhneEtwasZuSchreiben()
     const auto Spiele = [&](TMainForm& Fenster) {
         QObject::connect(&Fenster, &TMainForm::StartAbgeschlossen, &Fenster, [&] {
             QTimer::singleShot(0, &Fenster, [&] {
-                // A deposit played, so the journal is there too.
+                // A deposit played, so the journal is there too; its games wait for the second.
+                Fenster.AutoStartCheckBox->setChecked(false);
                 QTest::mouseClick(Fenster.Button_1_Euro, Qt::LeftButton);
                 Vorher = Dateistand(Ordner);
                 QProcess Zweite;
@@ -94,6 +96,8 @@ void TestEinzelstart::zweiteKopieEndetOhneEtwasZuSchreiben()
                 Ausgabe = QString::fromUtf8(Zweite.readAllStandardOutput());
                 Rueckgabe = Zweite.exitStatus() == QProcess::NormalExit ? Zweite.exitCode() : -2;
                 Nachher = Dateistand(Ordner);
+                Fenster.AutoStartCheckBox->setChecked(true);
+                Fenster.AutoStartCheckBoxClick();
                 // The 1 Euro plays on to its end; then one more coin.
                 Weitergespielt =
                     QTest::qWaitFor([&] { return Fenster.NichtBedienbarImage->isHidden(); }, 30000);

@@ -340,12 +340,12 @@ void TestMainFormBesuch::gestoerterBesuchZahltNieDoppelt_data()
     QTest::addColumn<QStringList>("auszahlungen");
     QTest::addColumn<QString>("kasse");
     QTest::newRow("Journal voll, dann KA")
-        << "Journal voll" << QStringList{"0,00", "0,00"} << "102,20";
+        << "Journal voll" << QStringList{"0,00", "0,00"} << "102 20";
     QTest::newRow("Journal nicht entfernbar")
-        << "Journal nicht entfernbar" << QStringList{"0,00", "0,00", "2,20"} << "100,00";
-    QTest::newRow("keine Sperre") << "keine Sperre" << QStringList{"0,00", "2,20"} << "100,00";
+        << "Journal nicht entfernbar" << QStringList{"0,00", "0,00", "2,20"} << "100 00";
+    QTest::newRow("keine Sperre") << "keine Sperre" << QStringList{"0,00", "2,20"} << "100 00";
     QTest::newRow("Sperre besetzt")
-        << "Sperre besetzt" << QStringList{"besetzt", "2,20"} << "100,00";
+        << "Sperre besetzt" << QStringList{"besetzt", "2,20"} << "100 00";
 }
 
 void TestMainFormBesuch::gestoerterBesuchZahltNieDoppelt()
