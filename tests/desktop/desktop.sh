@@ -101,7 +101,7 @@ ls "$Bilder"/*.png >/dev/null 2>&1 || [ "$Modus" != wayland ] || scheitere "Kein
 if [ "$Modus" = zweitstart ]; then
     grep -q '^Zweite Kopie 0$' "$Arbeit/ausgabe" || scheitere "Die zweite Kopie endete nicht"
     grep -q '^Meldung Vorlix läuft bereits\.' "$Arbeit/ausgabe" || scheitere "Kein Hinweis im Fenster"
-    ! grep -aq deaktiviert "$Arbeit/ausgabe" "$Arbeit"/programm/*.txt || scheitere "Spiel ungültig"
+    ! grep -Eaq "(Programm|Vorlix) wurde deaktiviert" "$Arbeit/ausgabe" "$Arbeit"/programm/*.txt || scheitere "Spiel ungültig"
 fi
 
 if [ "$Modus" = wayland ]; then
