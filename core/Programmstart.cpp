@@ -166,8 +166,11 @@ int Lauf(TMainFormUmgebung Umgebung, const std::function<void(TMainForm&)>& Vorb
                          QMessageBox::Ok);
         return 0;
     }
-    // The end leaves no loop it runs from, so the locks go first.
-    Umgebung.ProzessEnde = [&Journalsperre, &Kassensperre, Ende = std::move(Umgebung.ProzessEnde)] {
+    // The end leaves no loop it runs from, so the socket and the locks go first.
+    QLocalServer Ohr;
+    Umgebung.ProzessEnde = [&Ohr, &Journalsperre, &Kassensperre,
+                            Ende = std::move(Umgebung.ProzessEnde)] {
+        Ohr.close();
         Journalsperre.unlock();
         Kassensperre.unlock();
         if (Ende)
@@ -175,7 +178,6 @@ int Lauf(TMainFormUmgebung Umgebung, const std::function<void(TMainForm&)>& Vorb
         else
             TMainForm::BeendeProzessSofort();
     };
-    QLocalServer Ohr;
     TMainForm MainForm(std::move(Umgebung));
     if (Stand == TSperrStand::Gehalten)
         HoereAufZweiteKopien(Ohr, Rufpfad(*Entscheidend), MainForm);
