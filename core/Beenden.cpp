@@ -77,8 +77,8 @@ void TMainForm::FormDestroy()
     ZielbildLinks = QImage();
     ZielbildMitte = QImage();
     ZielbildRechts = QImage();
-    if (!KasseVonAuszahlungGespeichert)
-        SchreibeKassenstand();
+    // Also after the payout, which stored it with its comma before the money fell.
+    SchreibeKassenstand();
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* Ereignis)

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QMessageBox>
+#include <QSet>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -56,6 +57,9 @@ public:
 
     // ---- start-up (core/Start.cpp)
     static double GetCPUSpeed(); // MHz
+    // A second copy was started: the window comes forward and tells the player in a box of its
+    // own, so a running game keeps the activation and goes on once the box is closed.
+    void ZweiteKopieGestartet();
 
     // ---- the program folder and the install location (core/Programmverzeichnis.cpp)
     void SchreibAnwendungsPfadINRegistry(const QString& Programmdatei);
@@ -481,6 +485,8 @@ private:
     // true: the event is kept from its control (keys during a game, the focus of a button put
     // away).
     bool FaengtTasteAb(QObject* Objekt, QEvent* Ereignis);
+    // A key of another window of the program, or its repeat or release here (kept away, true).
+    bool IstFremdeTaste(const QWidget* Steuerelement, const QEvent* Ereignis);
     // money/Kasse.cpp
     void LadeKassenstand();
     void MeldeBeschaedigtenKassenstand();
@@ -498,7 +504,8 @@ private:
     bool JournalAus() const { return !OhneJournal.isEmpty(); }
     void VollendeBesuch(const Besuchsjournal::TBesuch& Besuch);
     // At the first paint: the open visit's money, log and name; its game that was cut short is
-    // invalid. Then, after the start-up: the player hears what was restored, and the games go on.
+    // invalid. Then, after the start-up: the player hears what was restored, and the games go on,
+    // or the payout the player had asked for is finished.
     void StelleBesuchWiederHer();
     void MeldeBesuch();
     void SetzeBesuchFort();
@@ -527,6 +534,12 @@ private:
     QString BesuchsMeldung;                               // what was restored or finished
     bool BesuchsfehlerGemeldet = false;
     bool BesuchGehtWeiter = false; // a restored visit waits for its next game
+    // From the restore to the visit's going on: the payout button takes no key.
+    bool BesuchWartet = false;
+    bool ZweitstartGemeldet = false; // its box is open
+    // Keys pressed in another window of the program (a message box it closed): their repeats and
+    // their release are no key for the machine.
+    QSet<int> FremdeTasten;
     // The count of the last write of the journal; "KA-Generation" gets it with "KA".
     qint64 Generation = 0;
     QString OhneJournal; // why this run keeps no journal; empty while it keeps one

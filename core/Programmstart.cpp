@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <cerrno>
 #include <csignal>
@@ -66,6 +68,75 @@ QString OhneSperre(const QString& Grund)
     return Text;
 }
 
+// The box of a second copy whose running machine did not answer: it leaves the activation where
+// it is, since taking it from the running machine's window would make its game invalid.
+class TMeldungOhneAktivierung : public IMeldungen
+{
+public:
+    QMessageBox::StandardButton Zeige(QWidget*, QMessageBox::Icon Art, const QString& Text,
+                                      QMessageBox::StandardButtons Knoepfe) override
+    {
+        QMessageBox Box(Art, QStringLiteral("Information"), Text, Knoepfe);
+        Box.setAttribute(Qt::WA_ShowWithoutActivating);
+        return static_cast<QMessageBox::StandardButton>(Box.exec());
+    }
+};
+
+// Where the running machine hears a second copy: beside the lock that keeps the copy away.
+QString Rufpfad(const QLockFile& Sperre)
+{
+    return QFileInfo(Sperre.fileName()).absolutePath() + QStringLiteral("/Vorlix.ruf");
+}
+
+const QByteArray Ruf = "Vorlix zeigen\n";
+const QByteArray Antwort = "ok\n";
+
+// A second copy asks the running machine to come forward and tell the player; true once it
+// answered. A box of the copy's own would take the activation from the running game.
+bool RufeLaufendeMaschine(const QString& Pfad)
+{
+    QLocalSocket Verbindung;
+    Verbindung.connectToServer(Pfad);
+    if (!Verbindung.waitForConnected(1000) || Verbindung.write(Ruf) != Ruf.size() ||
+        !Verbindung.waitForBytesWritten(1000))
+        return false;
+    while (Verbindung.bytesAvailable() < Antwort.size()) {
+        if (!Verbindung.waitForReadyRead(3000))
+            return false;
+    }
+    return Verbindung.read(Antwort.size()) == Antwort;
+}
+
+void BeantworteRuf(QLocalSocket* Verbindung, TMainForm& MainForm)
+{
+    if (Verbindung->bytesAvailable() < Ruf.size())
+        return;
+    if (Verbindung->read(Ruf.size()) == Ruf) {
+        Verbindung->write(Antwort);
+        QMetaObject::invokeMethod(&MainForm, &TMainForm::ZweiteKopieGestartet,
+                                  Qt::QueuedConnection);
+    }
+    Verbindung->disconnectFromServer();
+}
+
+void HoereAufZweiteKopien(QLocalServer& Ohr, const QString& Pfad, TMainForm& MainForm)
+{
+    // This machine holds the lock, so what is left there is the socket of one that was killed.
+    QLocalServer::removeServer(Pfad);
+    Ohr.setSocketOptions(QLocalServer::UserAccessOption);
+    // Without it a second copy tells the player itself.
+    if (!Ohr.listen(Pfad))
+        return;
+    QObject::connect(&Ohr, &QLocalServer::newConnection, &MainForm, [&Ohr, &MainForm] {
+        while (QLocalSocket* Verbindung = Ohr.nextPendingConnection()) {
+            QObject::connect(Verbindung, &QLocalSocket::disconnected, Verbindung,
+                             &QObject::deleteLater);
+            QObject::connect(Verbindung, &QLocalSocket::readyRead, &MainForm,
+                             [Verbindung, &MainForm] { BeantworteRuf(Verbindung, MainForm); });
+        }
+    });
+}
+
 } // namespace
 
 int Lauf(TMainFormUmgebung Umgebung, const std::function<void(TMainForm&)>& Vorbereiten)
@@ -76,13 +147,17 @@ int Lauf(TMainFormUmgebung Umgebung, const std::function<void(TMainForm&)>& Vorb
     QLockFile Kassensperre(Dateien::Konfigurationsordner() + QStringLiteral("/Vorlix.lock"));
     QString Grund, Ersatzgrund;
     TSperrStand Stand = Sperre(Journalsperre, Besuchsjournal::Sperrpfad(), Grund);
+    const QLockFile* Entscheidend = &Journalsperre;
     if (Stand == TSperrStand::Unmoeglich) {
         Umgebung.OhneJournal = OhneSperre(Grund);
         Stand = Sperre(Kassensperre, Kassensperre.fileName(), Ersatzgrund);
+        Entscheidend = &Kassensperre;
     }
+    if (Stand == TSperrStand::Besetzt && RufeLaufendeMaschine(Rufpfad(*Entscheidend)))
+        return 0;
     if (Stand == TSperrStand::Besetzt) {
         const auto Meldungen = Umgebung.Meldungen ? std::move(Umgebung.Meldungen)
-                                                  : std::make_unique<TDialogMeldungen>();
+                                                  : std::make_unique<TMeldungOhneAktivierung>();
         Meldungen->Zeige(nullptr, QMessageBox::Information,
                          QStringLiteral("Vorlix läuft bereits. Es kann immer nur eine Vorlix-"
                                         "Maschine laufen; bitte spielen Sie im geöffneten Fenster "
@@ -90,8 +165,11 @@ int Lauf(TMainFormUmgebung Umgebung, const std::function<void(TMainForm&)>& Vorb
                          QMessageBox::Ok);
         return 0;
     }
-    // The end leaves no loop it runs from, so the locks go first.
-    Umgebung.ProzessEnde = [&Journalsperre, &Kassensperre, Ende = std::move(Umgebung.ProzessEnde)] {
+    // The end leaves no loop it runs from, so the socket and the locks go first.
+    QLocalServer Ohr;
+    Umgebung.ProzessEnde = [&Ohr, &Journalsperre, &Kassensperre,
+                            Ende = std::move(Umgebung.ProzessEnde)] {
+        Ohr.close();
         Journalsperre.unlock();
         Kassensperre.unlock();
         if (Ende)
@@ -100,6 +178,8 @@ int Lauf(TMainFormUmgebung Umgebung, const std::function<void(TMainForm&)>& Vorb
             TMainForm::BeendeProzessSofort();
     };
     TMainForm MainForm(std::move(Umgebung));
+    if (Stand == TSperrStand::Gehalten)
+        HoereAufZweiteKopien(Ohr, Rufpfad(*Entscheidend), MainForm);
     TForm2 Form2(MainForm.GroessenZiel(), &MainForm);
     MainForm.SetzeGroessenDialog(&Form2);
     if (Vorbereiten)

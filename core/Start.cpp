@@ -87,6 +87,20 @@ void TMainForm::FormCreate()
     }
 }
 
+void TMainForm::ZweiteKopieGestartet()
+{
+    if (ProgrammEndet || ZweitstartGemeldet)
+        return;
+    ZweitstartGemeldet = true;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    MessageDlgCtr(QStringLiteral("Vorlix läuft bereits. Es kann immer nur eine Vorlix-Maschine "
+                                 "laufen; bitte spielen Sie in diesem Fenster weiter."),
+                  QMessageBox::Information, 0, QMessageBox::Ok);
+    ZweitstartGemeldet = false;
+}
+
 double TMainForm::GetCPUSpeed()
 {
     return Prozessortakt::Messen();

@@ -1,6 +1,8 @@
 // Keys and focus: Esc quits anywhere in the application, Space and Enter press only the start,
 // stop and payout buttons that the game gives the focus to, the name field takes typing between
-// games, and while a game runs no other control takes a key.
+// games, and while a game runs no other control takes a key. A key that closed a message box is
+// not pressed again by its repeat or its release, and a restored visit that waits for its next
+// game takes no key on its payout button.
 
 #include "core/MainForm.h"
 #include "ui/Bedienelemente.h"
@@ -25,10 +27,35 @@ bool TMainForm::IstSpielknopf(const QObject* Objekt) const
     return Objekt == StartBtnGruen || Objekt == StopBtnGruen || Objekt == GibMirMeinGeldBtn;
 }
 
+bool TMainForm::IstFremdeTaste(const QWidget* Steuerelement, const QEvent* Ereignis)
+{
+    if (Ereignis->type() != QEvent::KeyPress && Ereignis->type() != QEvent::KeyRelease)
+        return false;
+    const auto* Taste = static_cast<const QKeyEvent*>(Ereignis);
+    if (Steuerelement->window() != this) {
+        if (Ereignis->type() == QEvent::KeyPress && !Taste->isAutoRepeat())
+            FremdeTasten.insert(Taste->key());
+        else if (!Taste->isAutoRepeat())
+            FremdeTasten.remove(Taste->key());
+        return false;
+    }
+    if (!FremdeTasten.contains(Taste->key()))
+        return false;
+    if (Taste->isAutoRepeat())
+        return true;
+    // Its release ends it; a new press is the player's next key.
+    FremdeTasten.remove(Taste->key());
+    return Ereignis->type() == QEvent::KeyRelease;
+}
+
 bool TMainForm::FaengtTasteAb(QObject* Objekt, QEvent* Ereignis)
 {
     auto* Steuerelement = qobject_cast<QWidget*>(Objekt);
-    if (!Steuerelement || Steuerelement->window() != this)
+    if (!Steuerelement)
+        return false;
+    if (IstFremdeTaste(Steuerelement, Ereignis))
+        return true;
+    if (Steuerelement->window() != this)
         return false;
     switch (Ereignis->type()) {
     case QEvent::Hide:
@@ -39,6 +66,8 @@ bool TMainForm::FaengtTasteAb(QObject* Objekt, QEvent* Ereignis)
         return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
+        if (Objekt == GibMirMeinGeldBtn && BesuchWartet)
+            return true;
         return SpielLaeuft && Objekt != StartBtnGruen && Objekt != StopBtnGruen;
     default:
         return false;

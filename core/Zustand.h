@@ -93,10 +93,11 @@ struct TMaschinenZustand
     int Drehtiefe = 0;             // disc spin loops on the call stack
 
     // money
-    int GeldSpeicherEuro = 0;       // whole Euros of the credit at the last limit test
-    bool AuszahlungLaeuft = false;  // from the payout's first step to the end of the program
-    bool AuszahlungGebucht = false; // the payout closed the log and stored its books
-    bool KasseVonAuszahlungGespeichert = false; // so the end does not store "KA" a second time
+    int GeldSpeicherEuro = 0;           // whole Euros of the credit at the last limit test
+    bool AuszahlungLaeuft = false;      // from the payout's first step to the end of the program
+    bool AuszahlungAngefordert = false; // asked for, in the journal too: a restore finishes it
+    bool AuszahlungGebucht = false;     // the payout closed the log and stored its books
+    bool KasseVonAuszahlungGespeichert = false; // the journal may go once the payout stored "KA"
     bool SpielBezahlt = false;                  // the running game was paid for and has not ended
     bool BesuchGeschlossen = false; // the log is closed; the journal takes no more changes
 };

@@ -28,6 +28,9 @@ void TMainForm::AuszahlenButtonClick()
     if (AuszahlungLaeuft || ProgrammEndet)
         return;
     AuszahlungLaeuft = true;
+    // Asked for is asked for: a crash before the books are closed finishes the payout.
+    AuszahlungAngefordert = true;
+    SichereBesuch();
     Label1->hide();
     AuszahlListe.clear();
     if (!Warte(1000))

@@ -32,6 +32,17 @@ QString Wiederhergestellt(const TBesuch& Besuch)
     return Meldung;
 }
 
+QString AuszahlungWiederhergestellt(const TBesuch& Besuch)
+{
+    const Geld::TAuszahlung Auszahlung =
+        Geld::BerechneAuszahlung(Besuch.Guthaben, Besuch.SonderSpiele, Besuch.Kasse);
+    return QStringLiteral("Vorlix wurde während der Auszahlung unterbrochen. Sie wird jetzt "
+                          "beendet: %1 Euro für %2 Euro Guthaben und %3 Sonderspiele. Danach "
+                          "endet Vorlix.")
+        .arg(Auszahlung.AuszahlungText, Text(Besuch.Guthaben),
+             QString::fromStdString(BcdToGeneral(Besuch.SonderSpiele)));
+}
+
 } // namespace
 
 TBesuch TMainForm::AktuellerBesuch() const
@@ -41,6 +52,7 @@ TBesuch TMainForm::AktuellerBesuch() const
     Besuch.SonderSpiele = SonderSpiele;
     Besuch.Kasse = Automatenkasse;
     Besuch.SpielOffen = SpielBezahlt;
+    Besuch.AuszahlungAngefordert = AuszahlungAngefordert;
     Besuch.SpielerName = SpielerName;
     Besuch.Zeilen = LogZeilen();
     Besuch.AuswertungSpeichern = LogDateiSpeichern->isChecked();
@@ -204,13 +216,17 @@ void TMainForm::StelleBesuchWiederHer()
     if (Besuch.SpielOffen) {
         // As for a game lost to deactivation: the stake stays with the machine.
         UhrzeitTimerTimer();
-        HaengeLogZeilenAn({Auswertung::UngueltigZeile(SpielerName, UhrzeitText, DatumText),
+        HaengeLogZeilenAn({Auswertung::UngueltigZeile(SpielerName, UhrzeitText, DatumText,
+                                                      Auswertung::TUngueltigGrund::Unterbrochen),
                            Auswertung::TrennLinie()});
     }
     SpielBezahlt = false;
+    AuszahlungAngefordert = Besuch.AuszahlungAngefordert;
     SichereBesuch();
-    BesuchsMeldung = Wiederhergestellt(Besuch);
+    BesuchsMeldung =
+        AuszahlungAngefordert ? AuszahlungWiederhergestellt(Besuch) : Wiederhergestellt(Besuch);
     BesuchGehtWeiter = true;
+    BesuchWartet = true;
 }
 
 void TMainForm::MeldeBesuch()
@@ -227,16 +243,27 @@ void TMainForm::SetzeBesuchFort()
     if (!BesuchGehtWeiter || ProgrammEndet || AuszahlungLaeuft)
         return;
     BesuchGehtWeiter = false;
+    if (AuszahlungAngefordert) {
+        BesuchWartet = false;
+        AuszahlenButtonClick();
+        return;
+    }
     const bool Spielbar =
         Geld::BezahleSpiel(SpielGeldSpeicher, SonderSpiele).Art != Geld::TBezahlart::Abgelehnt;
-    if (!Spielbar || !AutoStartCheckBox->isChecked())
+    if (!Spielbar || !AutoStartCheckBox->isChecked()) {
+        BesuchWartet = false;
         return;
-    // As between two games: the player may take the money out before the next one starts.
+    }
+    // As between two games: the player may take the money out before the next one starts, with
+    // a click; a key would more likely be the one that closed the message.
     NichtBedienbarImage->show();
     GibMirMeinGeldBtn->setEnabled(true);
-    if (!Warte(1000) || !Warte(4000))
-        return;
-    NaechstesSpielEinreihen();
+    Label1->SetCaption(QStringLiteral("Der Besuch geht gleich weiter"));
+    Label1Zentrieren();
+    const bool Weiter = Warte(1000) && Warte(4000);
+    BesuchWartet = false;
+    if (Weiter && AutoStartCheckBox->isChecked())
+        NaechstesSpielEinreihen();
 }
 
 void TMainForm::SchliesseBesuch(const QStringList& Zeilen)

@@ -177,10 +177,13 @@ QString EinzahlungsZeile(const QString& SpielerName, const QString& Wert,
 }
 
 QString UngueltigZeile(const QString& SpielerName, const QString& UhrzeitText,
-                       const QString& DatumText)
+                       const QString& DatumText, TUngueltigGrund Grund)
 {
-    return SpielerName + QStringLiteral("\t\t\t    ") + UhrzeitText + u'\t' + DatumText +
-           QStringLiteral(" Vorlix wurde deaktiviert! Spiel ist ungültig!");
+    const QString Ursache = Grund == TUngueltigGrund::Deaktiviert
+                                ? QStringLiteral(" Vorlix wurde deaktiviert!")
+                                : QStringLiteral(" Vorlix wurde unterbrochen!");
+    return SpielerName + QStringLiteral("\t\t\t    ") + UhrzeitText + u'\t' + DatumText + Ursache +
+           QStringLiteral(" Spiel ist ungültig!");
 }
 
 QString AuszahlungsZeile(const QString& SpielerName, const QString& UhrzeitText,

@@ -34,8 +34,15 @@ QString BetragsFeld(const QString& Wert);
 QString EinzahlungsZeile(const QString& SpielerName, const QString& Wert,
                          const QString& UhrzeitText, const QString& DatumText,
                          const QString& AuszahlungText);
+// Why a game is invalid: the window lost its activation, or the program was cut short.
+enum class TUngueltigGrund
+{
+    Deaktiviert,
+    Unterbrochen
+};
 QString UngueltigZeile(const QString& SpielerName, const QString& UhrzeitText,
-                       const QString& DatumText);
+                       const QString& DatumText,
+                       TUngueltigGrund Grund = TUngueltigGrund::Deaktiviert);
 QString AuszahlungsZeile(const QString& SpielerName, const QString& UhrzeitText,
                          const QString& DatumText, const QString& AuszahlungText);
 

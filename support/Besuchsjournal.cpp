@@ -81,9 +81,11 @@ public:
                Wert.chopped(3).toLongLong() <= Geld::MaxSonderspiele);
         return Anzahl;
     }
-    bool Wahrheit(const char* Name)
+    bool Wahrheit(const char* Name, std::optional<bool> Fehlend = std::nullopt)
     {
         const QJsonValue Wert = O.value(QLatin1String(Name));
+        if (Wert.isUndefined() && Fehlend)
+            return *Fehlend;
         Pruefe(Wert.isBool());
         return Wert.toBool();
     }
@@ -155,6 +157,7 @@ QByteArray AlsText(const TBesuch& Besuch)
     Objekt.insert(QStringLiteral("Sonderspiele"), Text(Besuch.SonderSpiele));
     Objekt.insert(QStringLiteral("Kasse"), Text(Besuch.Kasse));
     Objekt.insert(QStringLiteral("SpielOffen"), Besuch.SpielOffen);
+    Objekt.insert(QStringLiteral("Auszahlung"), Besuch.AuszahlungAngefordert);
     Objekt.insert(QStringLiteral("Spieler"), Besuch.SpielerName);
     Objekt.insert(QStringLiteral("Zeilen"), QJsonArray::fromStringList(Besuch.Zeilen));
     Objekt.insert(QStringLiteral("Abgeschlossen"), Besuch.Abgeschlossen);
@@ -181,6 +184,7 @@ std::optional<TBesuch> AusText(const QByteArray& Text)
     Besuch.SonderSpiele = L.Sonderspiele("Sonderspiele");
     Besuch.Kasse = L.Betrag("Kasse", true);
     Besuch.SpielOffen = L.Wahrheit("SpielOffen");
+    Besuch.AuszahlungAngefordert = L.Wahrheit("Auszahlung", false);
     Besuch.SpielerName = L.Wort("Spieler", MaxNamenslaenge);
     Besuch.Zeilen = L.Zeilen("Zeilen");
     Besuch.Abgeschlossen = L.Wahrheit("Abgeschlossen");

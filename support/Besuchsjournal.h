@@ -22,8 +22,11 @@ struct TBesuch
     TBcdWert SonderSpiele{};
     TBcdWert Kasse{};        // the cash box as the visit left it, newer than the stored "KA"
     bool SpielOffen = false; // a game was paid for and has not ended
-    QString SpielerName;     // as the log lines use it
-    QStringList Zeilen;      // the log of the visit
+    // The player asked for the payout, which is to be finished rather than the games go on.
+    // Missing in the journal of an older program: false.
+    bool AuszahlungAngefordert = false;
+    QString SpielerName; // as the log lines use it
+    QStringList Zeilen;  // the log of the visit
     // Closed: the log has its closing block, and what is left to do is to save it and the cash
     // box. The log file is named after the player, date and time of the closing.
     bool Abgeschlossen = false;

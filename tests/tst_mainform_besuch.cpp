@@ -96,6 +96,9 @@ private slots:
     void abgebrochenerBesuchGehtWeiterUndWirdAusgezahlt();
     void abgeschlossenesEndeWirdVollendet();
     void journalUeberEinMegabyteGehtWeiter();
+    void abgebrocheneAuszahlungWirdBeendet();
+    void tastenDerMeldungZahlenNichtAus_data();
+    void tastenDerMeldungZahlenNichtAus();
     void beschaedigtesJournalWirdBeiseitegelegt_data();
     void beschaedigtesJournalWirdBeiseitegelegt();
     void gestoerterBesuchZahltNieDoppelt_data();
@@ -107,14 +110,19 @@ private slots:
 void TestMainFormBesuch::journalLebtBisZumEndeDesBesuchs_data()
 {
     QTest::addColumn<QString>("ende");
-    QTest::newRow("Esc") << "Esc";
-    QTest::newRow("Fenster schliessen") << "Schliessen";
-    QTest::newRow("Auszahlung") << "Auszahlung";
+    QTest::addColumn<QString>("kasse"); // "KA" at the end, with a blank for the comma
+    QTest::newRow("Esc") << "Esc"
+                         << "0 50";
+    QTest::newRow("Fenster schliessen") << "Schliessen"
+                                        << "0 50";
+    QTest::newRow("Auszahlung") << "Auszahlung"
+                                << "0 00";
 }
 
 void TestMainFormBesuch::journalLebtBisZumEndeDesBesuchs()
 {
     QFETCH(QString, ende);
+    QFETCH(QString, kasse);
     TUmgebung Welt;
     Welt.LegeProgrammAn();
     auto Fenster = Welt.NeuesFenster();
@@ -132,6 +140,7 @@ void TestMainFormBesuch::journalLebtBisZumEndeDesBesuchs()
     QTRY_COMPARE(Welt.Prozessenden, 1);
     QCOMPARE(Zustandsdateien(), QStringList());
     QCOMPARE(QDir(Welt.Pfad()).entryList({"*.txt"}).size(), 1);
+    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), kasse);
 }
 
 void TestMainFormBesuch::abgebrochenerBesuchGehtWeiterUndWirdAusgezahlt()
@@ -151,7 +160,7 @@ void TestMainFormBesuch::abgebrochenerBesuchGehtWeiterUndWirdAusgezahlt()
     QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString("3,40"));
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("105 00"));
     const QString Ungueltig =
-        "Anna\t\t\t\t    14:03:05\t07.12.2026 Vorlix wurde deaktiviert! Spiel ist ungültig!";
+        "Anna\t\t\t\t    14:03:05\t07.12.2026 Vorlix wurde unterbrochen! Spiel ist ungültig!";
     const QStringList Erwartet =
         Auswertung::KopfZeilen() + QStringList{Einzahlung, Trenn, Ungueltig, Trenn};
     QCOMPARE(Fenster->LogZeilen(), Erwartet);
@@ -160,7 +169,7 @@ void TestMainFormBesuch::abgebrochenerBesuchGehtWeiterUndWirdAusgezahlt()
     Fenster->GibMirMeinGeldBtnClick();
     QTRY_COMPARE(Welt.Prozessenden, 1);
     QCOMPARE(Fenster->AuszahlungText, QString("3,80"));
-    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("101,20"));
+    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("101 20"));
     const QByteArray Log = LiesDatei(Welt.Pfad() + "Anna 07_12_2026 14_03_05.txt");
     QCOMPARE(Log.count("\xB7\t  5 Euro"), 1);
     QVERIFY(Log.endsWith("Uhr\t1,20 Euro verspielt!\r\n" + Trenn.toLatin1() + "\r\n"));
@@ -259,6 +268,83 @@ void TestMainFormBesuch::beschaedigtesJournalWirdBeiseitegelegt()
         QCOMPARE(LiesDatei(Besuchsjournal::Ordner() + '/' + Daneben[0]), inhalt);
 }
 
+// Killed in the first second of the payout, the machine finishes it at the next start instead of
+// playing on.
+void TestMainFormBesuch::abgebrocheneAuszahlungWirdBeendet()
+{
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    const QStringList Ordner = {Welt.Konfigurationsordner(), Welt.Zustandsordner()};
+    TAbbild BeimAbbruch;
+    auto Fenster = Welt.NeuesFenster();
+    QVERIFY(Starte(*Fenster));
+    Fenster->AutoStartCheckBox->setChecked(false);
+    QTest::mouseClick(Fenster->Button_1_Euro, Qt::LeftButton);
+    QTimer::singleShot(0, [&] { BeimAbbruch = Abbild(Ordner); });
+    Fenster->GibMirMeinGeldBtnClick();
+    Fenster.reset();
+    StelleHer(Ordner, BeimAbbruch);
+    Fenster = Welt.NeuesFenster();
+    QVERIFY(Starte(*Fenster));
+    QTRY_COMPARE(Welt.Prozessenden, 2);
+    QVERIFY(Welt.Meldungen.back().Text.startsWith(
+        "Vorlix wurde während der Auszahlung unterbrochen. Sie wird jetzt beendet: 1,00 Euro"));
+    QCOMPARE(Fenster->AuszahlungText, QString("1,00"));
+    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("0 00"));
+    QCOMPARE(Zustandsdateien(), QStringList());
+}
+
+// The Enter that closed the message of a restored visit, repeated or pressed again, pays nothing
+// out while the visit waits for its next game; a visit that cannot play goes on at once.
+void TestMainFormBesuch::tastenDerMeldungZahlenNichtAus_data()
+{
+    QTest::addColumn<QString>("guthaben");
+    QTest::addColumn<bool>("wiederholt"); // the key's auto-repeat, else a second press
+    QTest::addColumn<QString>("gesicht");
+    QTest::addColumn<bool>("ausgezahlt");
+    const QString Wartet = QStringLiteral("Der Besuch geht gleich weiter");
+    const QString Offen = QStringLiteral("  Klicke auf eine Münze oder Schein   ");
+    QTest::newRow("Wiederholung, Spiel wartet") << "0,20" << true << Wartet << false;
+    QTest::newRow("zweiter Druck, Spiel wartet") << "0,20" << false << Wartet << false;
+    QTest::newRow("Wiederholung, nichts spielbar") << "0,10" << true << Offen << false;
+    QTest::newRow("zweiter Druck, nichts spielbar") << "0,10" << false << Offen << true;
+}
+
+void TestMainFormBesuch::tastenDerMeldungZahlenNichtAus()
+{
+    QFETCH(QString, guthaben);
+    QFETCH(bool, wiederholt);
+    QFETCH(QString, gesicht);
+    QFETCH(bool, ausgezahlt);
+    Zeitraffer::SetzeFaktor(0.1); // the wait for the next game outlasts a button's click
+    TUmgebung Welt;
+    Welt.LegeProgrammAn();
+    Besuchsjournal::TBesuch Besuch = AnnasBesuch();
+    Besuch.Guthaben = BcdFromText(guthaben.toStdString());
+    Besuch.SonderSpiele = BcdFromText("0");
+    QVERIFY(LegeJournalAn(Besuchsjournal::AlsText(Besuch)));
+    auto Fenster = Welt.NeuesFenster();
+    QWidget Meldung; // another window of the program, whose box the first press closed
+    QString Gesicht;
+    bool Ausgezahlt = false;
+    connect(Fenster.get(), &TMainForm::StartAbgeschlossen, this, [&] {
+        QTimer::singleShot(0, this, [&] {
+            Gesicht = Fenster->Label1->Caption();
+            Fenster->AutoStartCheckBox->setChecked(false);
+            QKeyEvent Druck(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+            QApplication::sendEvent(&Meldung, &Druck);
+            QKeyEvent Danach(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", wiederholt);
+            QApplication::sendEvent(Fenster->GibMirMeinGeldBtn, &Danach);
+            QTest::qWait(300);
+            Ausgezahlt = Fenster->AuszahlungLaeuft;
+        });
+    });
+    QVERIFY(Starte(*Fenster));
+    QTRY_VERIFY(!Gesicht.isNull());
+    QCOMPARE(Gesicht, gesicht);
+    QCOMPARE(Ausgezahlt, ausgezahlt);
+}
+
 // What goes wrong before the kill: "Journal voll" fails the journal's writes from the 2 Euro on,
 // "Journal nicht entfernbar" its writes and its removal at the starts after the kill, "keine
 // Sperre" the lock at those starts, "Sperre besetzt" finds it held by another machine. Each
@@ -269,12 +355,12 @@ void TestMainFormBesuch::gestoerterBesuchZahltNieDoppelt_data()
     QTest::addColumn<QStringList>("auszahlungen");
     QTest::addColumn<QString>("kasse");
     QTest::newRow("Journal voll, dann KA")
-        << "Journal voll" << QStringList{"0,00", "0,00"} << "102,20";
+        << "Journal voll" << QStringList{"0,00", "0,00"} << "102 20";
     QTest::newRow("Journal nicht entfernbar")
-        << "Journal nicht entfernbar" << QStringList{"0,00", "0,00", "2,20"} << "100,00";
-    QTest::newRow("keine Sperre") << "keine Sperre" << QStringList{"0,00", "2,20"} << "100,00";
+        << "Journal nicht entfernbar" << QStringList{"0,00", "0,00", "2,20"} << "100 00";
+    QTest::newRow("keine Sperre") << "keine Sperre" << QStringList{"0,00", "2,20"} << "100 00";
     QTest::newRow("Sperre besetzt")
-        << "Sperre besetzt" << QStringList{"besetzt", "2,20"} << "100,00";
+        << "Sperre besetzt" << QStringList{"besetzt", "2,20"} << "100 00";
 }
 
 void TestMainFormBesuch::gestoerterBesuchZahltNieDoppelt()

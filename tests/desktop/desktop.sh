@@ -1,11 +1,13 @@
 #!/bin/bash
-# desktop.sh wayland|x11 <program folder> <plugin folder> <desktop file> <desktop id> <shots folder>
+# desktop.sh wayland|x11|zweitstart <program folder> <plugin folder> <desktop file> <desktop id> <shots folder>
 #
 # Plays the machine on a desktop of its own, weston's headless backend or Xvfb: the remote control
 # plugin answers the message boxes, puts 20 Cent in and presses Esc after one game, while a
 # screenshot is taken every second. Then it checks that the window names its menu entry (the
 # Wayland app id is the desktop file's id, the X11 window class its StartupWMClass), that every
 # message box was a dialog of the machine's window, and that the game was played and logged.
+# zweitstart: X11 with openbox, where the plugin starts a second copy while the discs turn; the
+# running machine must tell the player itself, and its game must stay valid.
 # Exit code 77: the display server is not installed (skipped, except in CI).
 set -euo pipefail
 Modus=$1 Programmordner=$2 Plugins=$3 Desktopdatei=$4 Kennung=$5 Bilder=$6
@@ -21,6 +23,7 @@ if [ "$Modus" = wayland ]; then
     [ -e "$Qtplugins/platforms/libqwayland-generic.so" ] || fehlt qt6-wayland
 else
     command -v Xvfb >/dev/null && command -v xprop >/dev/null || fehlt "Xvfb oder xprop"
+    [ "$Modus" = x11 ] || command -v openbox >/dev/null || fehlt openbox
 fi
 
 Arbeit=$(mktemp -d)
@@ -58,17 +61,21 @@ else
     for _ in $(seq 100); do [ -s "$Arbeit/anzeige" ] && break; sleep 0.1; done
     Nummer=:$(cat "$Arbeit/anzeige")
     Anzeige=(QT_QPA_PLATFORM=xcb DISPLAY=$Nummer)
+    [ "$Modus" = x11 ] || { DISPLAY=$Nummer openbox --sm-disable & Prozesse+=($!); sleep 1; }
     bild() {
         command -v import >/dev/null && import -display "$Nummer" -window root "$Bilder/$1.png" || true
         xprop -display "$Nummer" -name "Vorlix - 5.0" WM_CLASS >>"$Arbeit/fensterklasse" 2>/dev/null || true
     }
 fi
 
+Art=spiel
+[ "$Modus" = zweitstart ] && Art=zweitstart
 # No sound server: the start-up sound finds no device and the machine says so in a message box.
 (cd "$Arbeit/programm" && exec env -u PULSE_SERVER -u DISPLAY -u WAYLAND_DISPLAY "${Anzeige[@]}" \
     XDG_RUNTIME_DIR="$Arbeit/laufzeit" XDG_CONFIG_HOME="$Arbeit/config" \
     XDG_DATA_HOME="$Arbeit/daten" XDG_STATE_HOME="$Arbeit/zustand" QT_PLUGIN_PATH="$Plugins" \
-    QT_QPA_GENERIC_PLUGINS=vorlixfernbedienung:spiel timeout 120 ./vorlix) 2>"$Arbeit/protokoll" &
+    QT_QPA_GENERIC_PLUGINS=vorlixfernbedienung:$Art timeout 120 ./vorlix) \
+    >"$Arbeit/ausgabe" 2>"$Arbeit/protokoll" &
 Maschine=$!
 Prozesse+=($Maschine)
 Nr=0
@@ -82,6 +89,7 @@ wait $Maschine || Ergebnis=$?
 
 scheitere() {
     echo "$1"
+    cat "$Arbeit/ausgabe"
     tail -n 20 "$Arbeit/protokoll"
     exit 1
 }
@@ -89,7 +97,12 @@ scheitere() {
 grep -Eq "Euro (verspielt|gewonnen)!" "$Arbeit"/programm/*.txt 2>/dev/null ||
     scheitere "Keine Auswertung gespeichert"
 LC_ALL=C grep -aq "Kein Name.*0,2 Euro" "$Arbeit"/programm/*.txt || scheitere "Keine Einzahlung in der Auswertung"
-ls "$Bilder"/*.png >/dev/null 2>&1 || [ "$Modus" = x11 ] || scheitere "Kein Bildschirmfoto"
+ls "$Bilder"/*.png >/dev/null 2>&1 || [ "$Modus" != wayland ] || scheitere "Kein Bildschirmfoto"
+if [ "$Modus" = zweitstart ]; then
+    grep -q '^Zweite Kopie 0$' "$Arbeit/ausgabe" || scheitere "Die zweite Kopie endete nicht"
+    grep -q '^Meldung Vorlix läuft bereits\.' "$Arbeit/ausgabe" || scheitere "Kein Hinweis im Fenster"
+    ! grep -Eaq "(Programm|Vorlix) wurde deaktiviert" "$Arbeit/ausgabe" "$Arbeit"/programm/*.txt || scheitere "Spiel ungültig"
+fi
 
 if [ "$Modus" = wayland ]; then
     Ids=$(grep -o 'set_app_id("[^"]*")' "$Arbeit/protokoll" | sort -u)

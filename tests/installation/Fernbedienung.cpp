@@ -2,7 +2,10 @@
 // input plugin (QT_QPA_GENERIC_PLUGINS=vorlixfernbedienung), so the program itself needs no test
 // entry. When the start-up has finished it types a name into the name field and presses Esc; with
 // "vorlixfernbedienung:spiel" it answers each message box after three seconds, puts 20 Cent in
-// instead, lets one game run and presses Esc. With "vorlixfernbedienung:besuch" it makes a visit
+// instead, lets one game run and presses Esc, and prints "Meldung <text>" for every box;
+// "vorlixfernbedienung:zweitstart" plays the same game with the longest spin, starts a second copy
+// of the program while the left disc turns and prints "Zweite Kopie <exit code>" once it ended.
+// With "vorlixfernbedienung:besuch" it makes a visit
 // (see TBesuch) and prints every sound the machine starts, one line each on standard output:
 // "Klang <seconds> <file>"; "Auszahlung <seconds>" when it asks for the money.
 #include <QAbstractButton>
@@ -17,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSlider>
 #include <QTimer>
 #include <cstdio>
@@ -81,7 +85,8 @@ public:
     {
         Name,
         Spiel,
-        Besuch
+        Besuch,
+        Zweitstart
     };
     explicit TFernbedienung(TArt Art) : Art(Art) { qApp->installEventFilter(this); }
 
@@ -89,8 +94,10 @@ protected:
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override
     {
         auto* Box = qobject_cast<QMessageBox*>(Objekt);
-        if (Art != TArt::Name && Box && Ereignis->type() == QEvent::Show)
+        if (Art != TArt::Name && Box && Ereignis->type() == QEvent::Show) {
+            Schreibe(QStringLiteral("Meldung ") + Box->text());
             QTimer::singleShot(3000, Box, [Box] { Box->buttons().constFirst()->click(); });
+        }
         if (!Hauptfenster && Ereignis->type() == QEvent::Show &&
             Objekt->objectName() == QLatin1String("MainForm")) {
             Hauptfenster = qobject_cast<QWidget*>(Objekt);
@@ -116,8 +123,12 @@ private slots:
             BeginneBesuch();
             return;
         }
-        if (Art == TArt::Spiel) {
-            Hauptfenster->findChild<QSlider*>(QStringLiteral("TrackBar1"))->setValue(1);
+        if (Art == TArt::Spiel || Art == TArt::Zweitstart) {
+            Hauptfenster->findChild<QSlider*>(QStringLiteral("TrackBar1"))
+                ->setValue(Art == TArt::Spiel ? 1 : 8);
+            // The deposit waits 2 s, then the left disc turns for 8 s.
+            if (Art == TArt::Zweitstart)
+                QTimer::singleShot(3000, this, &TFernbedienung::StarteZweiteKopie);
             auto* Takt = new QTimer(this);
             connect(Takt, &QTimer::timeout, this, [this, Takt] { FolgeDemSpiel(Takt); });
             Takt->start(200);
@@ -137,6 +148,17 @@ private slots:
     }
 
 private:
+    void StarteZweiteKopie()
+    {
+        auto* Zweite = new QProcess(this);
+        QProcessEnvironment Umgebung = QProcessEnvironment::systemEnvironment();
+        Umgebung.remove(QStringLiteral("QT_QPA_GENERIC_PLUGINS"));
+        Zweite->setProcessEnvironment(Umgebung);
+        connect(Zweite, &QProcess::finished, this,
+                [](int Code) { Schreibe(QStringLiteral("Zweite Kopie %1").arg(Code)); });
+        Zweite->start(QCoreApplication::applicationFilePath());
+    }
+
     template <typename T> T* Kind(const char* Name) const
     {
         return Hauptfenster->findChild<T*>(QLatin1String(Name));
@@ -249,10 +271,11 @@ public:
     QObject* create(const QString& Schluessel, const QString& Art) override
     {
         return Schluessel.compare(QLatin1String("vorlixfernbedienung"), Qt::CaseInsensitive) == 0
-                   ? new TFernbedienung(Art == QLatin1String("spiel") ? TFernbedienung::TArt::Spiel
-                                        : Art == QLatin1String("besuch")
-                                            ? TFernbedienung::TArt::Besuch
-                                            : TFernbedienung::TArt::Name)
+                   ? new TFernbedienung(
+                         Art == QLatin1String("spiel")        ? TFernbedienung::TArt::Spiel
+                         : Art == QLatin1String("besuch")     ? TFernbedienung::TArt::Besuch
+                         : Art == QLatin1String("zweitstart") ? TFernbedienung::TArt::Zweitstart
+                                                              : TFernbedienung::TArt::Name)
                    : nullptr;
     }
 };
