@@ -5,10 +5,6 @@
 #include <QtTest>
 
 namespace {
-QString Text(const TBcdWert& Wert)
-{
-    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
-}
 TBcdWert Wert(const QString& Text)
 {
     return BcdFromText(Text.toStdString());
@@ -87,8 +83,8 @@ void TestGeld::auszahlungFaelltGroessteZuerst()
         Geld::BerechneAuszahlung(Wert(guthaben), Wert(sonderspiele), Wert("1000"));
     QCOMPARE(Neu.AuszahlungText, auszahlung);
     QCOMPARE(Neu.Liste, liste);
-    QCOMPARE(Text(Neu.SonderSpiele), QString("0,00"));
-    QCOMPARE(Text(BcdPlus(Neu.Kasse, Wert(auszahlung))), QString("1000,00"));
+    QCOMPARE(Neu.SonderSpiele.EuroText(), QString("0,00"));
+    QCOMPARE((Neu.Kasse + Wert(auszahlung)).EuroText(), QString("1000,00"));
 }
 
 void TestGeld::limitLehntAbDemGanzenEuroUeber10000Ab_data()
@@ -143,7 +139,7 @@ void TestGeld::kasseWirdZwischen10000Und10999Geleert()
 {
     QFETCH(QString, kasse);
     QFETCH(bool, leeren);
-    QCOMPARE(Geld::KasseMussGeleertWerden(kasse), leeren);
+    QCOMPARE(Geld::KasseMussGeleertWerden(Wert(kasse)), leeren);
 }
 
 void TestGeld::bilanzHaengtNichtVomNamenAb_data()
@@ -217,7 +213,8 @@ void TestGeld::spielKostetSonderspielDannZwanzigCent()
     const char* Art = B.Art == Geld::TBezahlart::Sonderspiel ? "S"
                       : B.Art == Geld::TBezahlart::Guthaben  ? "G"
                                                              : "A";
-    QCOMPARE(QStringList({Art, Text(B.Guthaben), Text(B.SonderSpiele), B.Ablehnung}).join(u'|'),
+    QCOMPARE(QStringList({Art, B.Guthaben.EuroText(), B.SonderSpiele.EuroText(), B.Ablehnung})
+                 .join(u'|'),
              erwartet);
 }
 
@@ -242,7 +239,7 @@ void TestGeld::gespeicherterKassenstandMussGenauSein()
     QFETCH(QString, gespeichert);
     QFETCH(QString, kasse);
     const auto Kasse = Geld::KassenstandAusText(gespeichert);
-    QCOMPARE(Kasse ? Text(*Kasse) : QString(), kasse);
+    QCOMPARE(Kasse ? Kasse->EuroText() : QString(), kasse);
 }
 
 VORLIX_TEST_GUILESS_MAIN(TestGeld)

@@ -17,11 +17,6 @@ const QByteArray Kopf = "Name\t\tEinzahlung   Uhrzeit\tDatum\t\t\tAuszahlung\r\n
 const QString Dateiname = QStringLiteral("Kein Name 07_12_2026 14_03_05.txt");
 const QString Muenzklang = QStringLiteral("/Muenze.WAV");
 
-QString Text(const TBcdWert& Wert)
-{
-    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
-}
-
 // Watches the moving money and the centre button: how often each was shown and hidden, and
 // where the money stood whenever the button came back.
 class TBeobachter : public QObject
@@ -156,7 +151,7 @@ void TestMainFormGeld::verdeckteOderLimitierteEinzahlung()
 
     Fenster->NichtBedienbarImage->show();
     QTest::mouseClick(Fenster->Button_1_Euro, Qt::LeftButton);
-    QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString("0,00"));
+    QCOMPARE(Fenster->SpielGeldSpeicher.EuroText(), QString("0,00"));
     QCOMPARE(Fenster->LogZeilen(), Log);
 
     struct TSchritt
@@ -174,14 +169,14 @@ void TestMainFormGeld::verdeckteOderLimitierteEinzahlung()
     for (const TSchritt& Schritt : Schritte) {
         Fenster->NichtBedienbarImage->hide();
         QTest::mouseClick(Schritt.Bild, Qt::LeftButton);
-        QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString(Schritt.Guthaben));
+        QCOMPARE(Fenster->SpielGeldSpeicher.EuroText(), QString(Schritt.Guthaben));
         QCOMPARE(Beobachter.ScheinGezeigt, Schritt.Gezeigt);
         QCOMPARE(Welt.Meldungen.size(), Schritt.Meldungen);
     }
     QCOMPARE(Welt.Meldungen[0].Text,
              QString("Sie haben schon genug eingezahlt! Einzahlung wird abgelehnt."));
     QCOMPARE(Fenster->LogZeilen().size(), Log.size() + 6);
-    QCOMPARE(Text(Fenster->Automatenkasse), QString("150,30"));
+    QCOMPARE(Fenster->Automatenkasse.EuroText(), QString("150,30"));
 }
 
 void TestMainFormGeld::auszahlungZaehltAusSpeichertUndEndet_data()
@@ -224,14 +219,14 @@ void TestMainFormGeld::auszahlungZaehltAusSpeichertUndEndet()
     QTRY_COMPARE(Welt.Prozessenden, 1);
 
     const TBcdWert Kasse = BcdMinus(BcdFromText("100"), BcdFromText(auszahlung.toStdString()));
-    QCOMPARE(Text(Fenster->Automatenkasse), Text(Kasse));
+    QCOMPARE(Fenster->Automatenkasse.EuroText(), Kasse.EuroText());
     // Stored once, with its comma, before the fall; the end of the program leaves it so.
-    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), Text(Kasse));
+    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), Kasse.EuroText());
     if (stuecke > 0)
-        QCOMPARE(KassenstandImFallen, Text(Kasse));
+        QCOMPARE(KassenstandImFallen, Kasse.EuroText());
     QCOMPARE(Beobachter.ScheinGezeigt, stuecke);
     QCOMPARE(Welt.Gespielt.filter(Muenzklang).size(), muenzen);
-    QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString("0,00"));
+    QCOMPARE(Fenster->SpielGeldSpeicher.EuroText(), QString("0,00"));
     QCOMPARE(Fenster->SonderAnzeige().Geschrieben().last(), QString("00"));
     const QByteArray Betrag = auszahlung.toLatin1();
     QCOMPARE(LiesDatei(Welt.Pfad() + Dateiname),
@@ -289,7 +284,7 @@ void TestMainFormGeld::stoerungenWaehrendDerAuszahlung()
 
     QCOMPARE(Welt.Prozessenden, 1);
     QCOMPARE(Welt.Meldungen.size(), meldungen);
-    QCOMPARE(Text(Fenster->Automatenkasse), QString("101,90"));
+    QCOMPARE(Fenster->Automatenkasse.EuroText(), QString("101,90"));
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("101,90"));
     QCOMPARE(Beobachter.ScheinGezeigt, stoerung == "EscVorher" ? 0 : stoerung == "Esc" ? 1 : 3);
     const QStringList Log = Fenster->LogZeilen();
@@ -317,7 +312,7 @@ void TestMainFormGeld::kasseWirdBeiGenau10000Geleert()
     QCOMPARE(Welt.Meldungen.size(), 1);
     QCOMPARE(Welt.Meldungen[0].Text, QString("In der Automatenkasse sind 10000,00 Euro, sie muss "
                                              "geleert werden! 100 Euro verbleiben drin."));
-    QCOMPARE(Text(Fenster->Automatenkasse), QString("100,00"));
+    QCOMPARE(Fenster->Automatenkasse.EuroText(), QString("100,00"));
     QCOMPARE(Fenster->AutomatenGeldspeicherAnzeige->Caption(), QString("100,00"));
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("100 00"));
 }
@@ -394,8 +389,9 @@ void TestMainFormGeld::ganzerBesuch()
     // The player stops after the third game, or when the credit has run out.
     QString AusgezahltSoll;
     const auto ZahleAus = [&] {
-        AusgezahltSoll = Text(BcdPlus(Fenster->SpielGeldSpeicher,
-                                      BcdTimes(Fenster->SonderSpiele, BcdFromText("0,2"))));
+        AusgezahltSoll = (BcdPlus(Fenster->SpielGeldSpeicher,
+                                  BcdTimes(Fenster->SonderSpiele, BcdFromText("0,2"))))
+                             .EuroText();
         QTest::mouseClick(Fenster->GibMirMeinGeldBtn, Qt::LeftButton);
     };
     TSpielenden Spielenden(*Fenster, [&](int Anzahl) {
@@ -416,8 +412,8 @@ void TestMainFormGeld::ganzerBesuch()
     QCOMPARE(Fenster->AuszahlungText, AusgezahltSoll);
     const TBcdWert Ausgezahlt = BcdFromText(AusgezahltSoll.toStdString());
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"),
-             Text(BcdMinus(BcdFromText("128,4"), Ausgezahlt)));
-    const QString Bilanz = Text(BcdMinus(Ausgezahlt, BcdFromText("5")));
+             (BcdFromText("128,4") - Ausgezahlt).EuroText());
+    const QString Bilanz = (Ausgezahlt - BcdFromText("5")).EuroText();
     const QByteArray Ende = Bilanz.startsWith('-') ? Bilanz.mid(1).toLatin1() + " Euro verspielt!"
                                                    : Bilanz.toLatin1() + " Euro gewonnen!";
     QCOMPARE(LiesDatei(Welt.Pfad() + Dateiname),
