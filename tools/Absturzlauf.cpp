@@ -486,7 +486,7 @@ bool MeldungStimmt(const QStringList& Meldungen, const QString& Anfang)
                             : Meldungen.size() == 1 && Meldungen[0].startsWith(Anfang);
 }
 
-QStringList InCent(const QStringList& Betraege)
+QStringList InAllgemeinerForm(const QStringList& Betraege)
 {
     QStringList Allgemein;
     for (const QString& Betrag : Betraege)
@@ -609,7 +609,7 @@ void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgeb
             Fehler << QStringLiteral("Kasse %1, gebucht sein kann nur %2")
                           .arg(Ist.EuroText(), Moeglich.join(u'/'));
     } else {
-        const QStringList Allgemein = InCent(Eingeworfen);
+        const QStringList Allgemein = InAllgemeinerForm(Eingeworfen);
         if (Geloggt != Allgemein && Geloggt != Allgemein.mid(0, Allgemein.size() - 1))
             Fehler << QStringLiteral("Einzahlungen im Log %1, eingeworfen %2")
                           .arg(Geloggt.join(u','), Allgemein.join(u','));
