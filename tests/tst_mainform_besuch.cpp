@@ -23,6 +23,11 @@ namespace {
 const QString Trenn(103, u'_');
 const QString Einzahlung = QStringLiteral("Anna\u00B7\t  5 Euro    14:03:05\t07.12.2026\t");
 
+QString Text(const TBcdWert& Wert)
+{
+    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
+}
+
 // A visit of Anna's with 5 Euro in, as the journal holds it.
 Besuchsjournal::TBesuch AnnasBesuch()
 {
@@ -144,7 +149,7 @@ void TestMainFormBesuch::abgebrochenerBesuchGehtWeiterUndWirdAusgezahlt()
     QVERIFY2(Welt.Meldungen[0].Text.contains("3,40 Euro Guthaben, 2 Sonderspiele"),
              qPrintable(Welt.Meldungen[0].Text));
     QVERIFY(Welt.Meldungen[0].Text.contains("Das unterbrochene Spiel ist ungültig"));
-    QCOMPARE(Fenster->SpielGeldSpeicher.EuroText(), QString("3,40"));
+    QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString("3,40"));
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("105 00"));
     const QString Ungueltig =
         "Anna\t\t\t\t    14:03:05\t07.12.2026 Vorlix wurde deaktiviert! Spiel ist ungültig!";
@@ -186,7 +191,7 @@ void TestMainFormBesuch::abgeschlossenesEndeWirdVollendet()
     QVERIFY(Welt.Meldungen[0].Text.startsWith(
         "Vorlix wurde am Ende des letzten Besuchs unterbrochen."));
     // A new visit begins.
-    QCOMPARE(Fenster->SpielGeldSpeicher.EuroText(), QString("0,00"));
+    QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString("0,00"));
     QCOMPARE(Fenster->LogZeilen(), Auswertung::KopfZeilen());
 }
 
@@ -228,7 +233,7 @@ void TestMainFormBesuch::beschaedigtesJournalWirdBeiseitegelegt()
     auto Fenster = Welt.NeuesFenster();
     QVERIFY(Starte(*Fenster));
 
-    QCOMPARE(Fenster->SpielGeldSpeicher.EuroText(), QString("0,00"));
+    QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString("0,00"));
     QCOMPARE(Welt.Meldungen.size(), 1);
     QCOMPARE(Welt.Meldungen[0].Art, QMessageBox::Warning);
     const QStringList Daneben = Zustandsdateien();

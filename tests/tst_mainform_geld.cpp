@@ -17,6 +17,11 @@ const QByteArray Kopf = "Name\t\tEinzahlung   Uhrzeit\tDatum\t\t\tAuszahlung\r\n
 const QString Dateiname = QStringLiteral("Kein Name 07_12_2026 14_03_05.txt");
 const QString Muenzklang = QStringLiteral("/Muenze.WAV");
 
+QString Text(const TBcdWert& Wert)
+{
+    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
+}
+
 // Watches the moving money and the centre button: how often each was shown and hidden, and
 // where the money stood whenever the button came back.
 class TBeobachter : public QObject
@@ -151,7 +156,7 @@ void TestMainFormGeld::verdeckteOderLimitierteEinzahlung()
 
     Fenster->NichtBedienbarImage->show();
     QTest::mouseClick(Fenster->Button_1_Euro, Qt::LeftButton);
-    QCOMPARE(Fenster->SpielGeldSpeicher.EuroText(), QString("0,00"));
+    QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString("0,00"));
     QCOMPARE(Fenster->LogZeilen(), Log);
 
     struct TSchritt
@@ -169,14 +174,14 @@ void TestMainFormGeld::verdeckteOderLimitierteEinzahlung()
     for (const TSchritt& Schritt : Schritte) {
         Fenster->NichtBedienbarImage->hide();
         QTest::mouseClick(Schritt.Bild, Qt::LeftButton);
-        QCOMPARE(Fenster->SpielGeldSpeicher.EuroText(), QString(Schritt.Guthaben));
+        QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString(Schritt.Guthaben));
         QCOMPARE(Beobachter.ScheinGezeigt, Schritt.Gezeigt);
         QCOMPARE(Welt.Meldungen.size(), Schritt.Meldungen);
     }
     QCOMPARE(Welt.Meldungen[0].Text,
              QString("Sie haben schon genug eingezahlt! Einzahlung wird abgelehnt."));
     QCOMPARE(Fenster->LogZeilen().size(), Log.size() + 6);
-    QCOMPARE(Fenster->Automatenkasse.EuroText(), QString("150,30"));
+    QCOMPARE(Text(Fenster->Automatenkasse), QString("150,30"));
 }
 
 void TestMainFormGeld::auszahlungZaehltAusSpeichertUndEndet_data()
@@ -219,14 +224,14 @@ void TestMainFormGeld::auszahlungZaehltAusSpeichertUndEndet()
     QTRY_COMPARE(Welt.Prozessenden, 1);
 
     const TBcdWert Kasse = BcdMinus(BcdFromText("100"), BcdFromText(auszahlung.toStdString()));
-    QCOMPARE(Fenster->Automatenkasse.EuroText(), Kasse.EuroText());
+    QCOMPARE(Text(Fenster->Automatenkasse), Text(Kasse));
     // Stored once, with its comma, before the fall; the end of the program leaves it so.
-    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), Kasse.EuroText());
+    QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), Text(Kasse));
     if (stuecke > 0)
-        QCOMPARE(KassenstandImFallen, Kasse.EuroText());
+        QCOMPARE(KassenstandImFallen, Text(Kasse));
     QCOMPARE(Beobachter.ScheinGezeigt, stuecke);
     QCOMPARE(Welt.Gespielt.filter(Muenzklang).size(), muenzen);
-    QCOMPARE(Fenster->SpielGeldSpeicher.EuroText(), QString("0,00"));
+    QCOMPARE(Text(Fenster->SpielGeldSpeicher), QString("0,00"));
     QCOMPARE(Fenster->SonderAnzeige().Geschrieben().last(), QString("00"));
     const QByteArray Betrag = auszahlung.toLatin1();
     QCOMPARE(LiesDatei(Welt.Pfad() + Dateiname),
@@ -284,7 +289,7 @@ void TestMainFormGeld::stoerungenWaehrendDerAuszahlung()
 
     QCOMPARE(Welt.Prozessenden, 1);
     QCOMPARE(Welt.Meldungen.size(), meldungen);
-    QCOMPARE(Fenster->Automatenkasse.EuroText(), QString("101,90"));
+    QCOMPARE(Text(Fenster->Automatenkasse), QString("101,90"));
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("101,90"));
     QCOMPARE(Beobachter.ScheinGezeigt, stoerung == "EscVorher" ? 0 : stoerung == "Esc" ? 1 : 3);
     const QStringList Log = Fenster->LogZeilen();
@@ -312,7 +317,7 @@ void TestMainFormGeld::kasseWirdBeiGenau10000Geleert()
     QCOMPARE(Welt.Meldungen.size(), 1);
     QCOMPARE(Welt.Meldungen[0].Text, QString("In der Automatenkasse sind 10000,00 Euro, sie muss "
                                              "geleert werden! 100 Euro verbleiben drin."));
-    QCOMPARE(Fenster->Automatenkasse.EuroText(), QString("100,00"));
+    QCOMPARE(Text(Fenster->Automatenkasse), QString("100,00"));
     QCOMPARE(Fenster->AutomatenGeldspeicherAnzeige->Caption(), QString("100,00"));
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"), QString("100 00"));
 }
@@ -389,9 +394,8 @@ void TestMainFormGeld::ganzerBesuch()
     // The player stops after the third game, or when the credit has run out.
     QString AusgezahltSoll;
     const auto ZahleAus = [&] {
-        AusgezahltSoll = (BcdPlus(Fenster->SpielGeldSpeicher,
-                                  BcdTimes(Fenster->SonderSpiele, BcdFromText("0,2"))))
-                             .EuroText();
+        AusgezahltSoll = Text(BcdPlus(Fenster->SpielGeldSpeicher,
+                                      BcdTimes(Fenster->SonderSpiele, BcdFromText("0,2"))));
         QTest::mouseClick(Fenster->GibMirMeinGeldBtn, Qt::LeftButton);
     };
     TSpielenden Spielenden(*Fenster, [&](int Anzahl) {
@@ -412,8 +416,8 @@ void TestMainFormGeld::ganzerBesuch()
     QCOMPARE(Fenster->AuszahlungText, AusgezahltSoll);
     const TBcdWert Ausgezahlt = BcdFromText(AusgezahltSoll.toStdString());
     QCOMPARE(LiesRegistry(TMainForm::KassenSchluessel, "KA"),
-             (BcdFromText("128,4") - Ausgezahlt).EuroText());
-    const QString Bilanz = (Ausgezahlt - BcdFromText("5")).EuroText();
+             Text(BcdMinus(BcdFromText("128,4"), Ausgezahlt)));
+    const QString Bilanz = Text(BcdMinus(Ausgezahlt, BcdFromText("5")));
     const QByteArray Ende = Bilanz.startsWith('-') ? Bilanz.mid(1).toLatin1() + " Euro verspielt!"
                                                    : Bilanz.toLatin1() + " Euro gewonnen!";
     QCOMPARE(LiesDatei(Welt.Pfad() + Dateiname),
