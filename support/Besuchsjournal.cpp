@@ -70,7 +70,7 @@ public:
     {
         const QString Wert = O.value(QLatin1String(Name)).toString();
         const auto Zahl = Geld::KassenstandAusText(Wert);
-        Pruefe(Zahl && Zahl->EuroText() == Wert && (DarfNegativSein || !Wert.startsWith(u'-')));
+        Pruefe(Zahl && Zahl->EuroText() == Wert && (DarfNegativSein || !Zahl->Negativ()));
         return Zahl.value_or(TBcdWert{});
     }
     TBcdWert Sonderspiele(const char* Name)
