@@ -42,7 +42,6 @@ TMainForm::~TMainForm()
 
 void TMainForm::FormCreate()
 {
-    // Qt draws every widget through a back buffer already, so nothing flickers.
     ProzessorTakt = GetCPUSpeed();
     qApp->installEventFilter(this);
 

@@ -86,7 +86,7 @@ struct TMaschinenZustand
     static constexpr QPoint SonderTextPos{80, 3};
 
     // evaluation
-    QString Zahlengewinn = QStringLiteral("0,0"); // what the last risked number win kept
+    TBcdWert Zahlengewinn; // what the last risked number win kept
 
     // discs
     bool SpielAbgebrochen = false; // the running game was declared invalid; its loops give up

@@ -29,7 +29,7 @@ void SpieleSchritt(TMainForm& F, const TSchritt& Schritt)
             F.LabelBetrag->SetCaption(Schritt.Text);
         break;
     case TSchritt::TArt::Gutschrift:
-        F.BucheGutschrift(BcdFromText(Schritt.Text.toStdString()));
+        F.BucheGutschrift(Schritt.Betrag);
         break;
     case TSchritt::TArt::Meldung:
         // Centred at once: until the screw's next turn a long message would stand where the
@@ -49,7 +49,7 @@ void SpieleSchritt(TMainForm& F, const TSchritt& Schritt)
         break;
     }
     case TSchritt::TArt::Sonderspiele:
-        F.BucheSonderspiele(BcdFromText(Schritt.Text.toStdString()));
+        F.BucheSonderspiele(Schritt.Betrag);
         break;
     }
 }

@@ -10,34 +10,53 @@ struct TZahlenregel
     int Code; // the code of the triple; Marker::Drei with Mitte3 for the middle 3 alone
     bool Mitte3;
     const char16_t* Einsatz; // nullptr: the label keeps the "30 Cent" set beforehand
-    const char16_t* Einfach;
+    TBcdWert Einfach;
     const char16_t* EinfachMeldung;
-    const char16_t* Doppelt;
+    TBcdWert Doppelt;
     const char16_t* DoppeltMeldung;
 };
 
-constexpr TZahlenregel Zahlenregeln[] = {
-    {Marker::Eins, false, u"1 Euro", u"1,0", u"1 Euro gewonnen!", u"2,0", u"2 Euro gewonnen!"},
-    {Marker::Zwei, false, u"2 Euro", u"2,0", u"2 Euro gewonnen!", u"4,0", u"4 Euro gewonnen!"},
-    {Marker::Drei, false, u"3 Euro", u"3,0", u"3 Euro gewonnen!", u"6,0", u"6 Euro gewonnen!"},
-    {Marker::Drei, true, nullptr, u"0,3", u"30 Cent gewonnen!", u"0,6", u"60 Cent gewonnen!"},
-    {Marker::Vier, false, u"4 Euro", u"4,0", u"4 Euro gewonnen!", u"8,0", u"8 Euro gewonnen!"},
+const TZahlenregel Zahlenregeln[] = {
+    {Marker::Eins, false, u"1 Euro", BcdFromText("1,0"), u"1 Euro gewonnen!", BcdFromText("2,0"),
+     u"2 Euro gewonnen!"},
+    {Marker::Zwei, false, u"2 Euro", BcdFromText("2,0"), u"2 Euro gewonnen!", BcdFromText("4,0"),
+     u"4 Euro gewonnen!"},
+    {Marker::Drei, false, u"3 Euro", BcdFromText("3,0"), u"3 Euro gewonnen!", BcdFromText("6,0"),
+     u"6 Euro gewonnen!"},
+    {Marker::Drei, true, nullptr, BcdFromText("0,3"), u"30 Cent gewonnen!", BcdFromText("0,6"),
+     u"60 Cent gewonnen!"},
+    {Marker::Vier, false, u"4 Euro", BcdFromText("4,0"), u"4 Euro gewonnen!", BcdFromText("8,0"),
+     u"8 Euro gewonnen!"},
 };
+
+// The middle 3 alone, whose win a fruit pair in the same game raises.
+constexpr int RegelMitte3 = 3;
 
 struct TFruchtregel
 {
     int Code;
     TFrucht Frucht;
-    const char16_t* Sonderspiele;
+    TBcdWert Sonderspiele;
     const char16_t* Serienmeldung;
 };
 
-constexpr TFruchtregel Fruchtregeln[] = {
-    {Marker::Zitrone, TFrucht::Zitrone, u"10", u"10 Sonderspiele gewonnen!!!"},
-    {Marker::Erdbeere, TFrucht::Erdbeere, u"5", u"5 Sonderspiele gewonnen!!!"},
-    {Marker::Karotte, TFrucht::Karotte, u"15", u"15 Sonderspiele gewonnen!!!"},
-    {Marker::Kirsche, TFrucht::Kirsche, u"20", u"20 Sonderspiele gewonnen!!!"},
+const TFruchtregel Fruchtregeln[] = {
+    {Marker::Zitrone, TFrucht::Zitrone, BcdFromText("10"), u"10 Sonderspiele gewonnen!!!"},
+    {Marker::Erdbeere, TFrucht::Erdbeere, BcdFromText("5"), u"5 Sonderspiele gewonnen!!!"},
+    {Marker::Karotte, TFrucht::Karotte, BcdFromText("15"), u"15 Sonderspiele gewonnen!!!"},
+    {Marker::Kirsche, TFrucht::Kirsche, BcdFromText("20"), u"20 Sonderspiele gewonnen!!!"},
 };
+
+// The fruit wins, and the pair's amount raised by a middle 3 credited in the same game.
+struct TFruchtbetraege
+{
+    TBcdWert Dreier = BcdFromText("3");
+    TBcdWert Karottenschlitz = BcdFromText("30");
+    TBcdWert Paar = BcdFromText("1");
+    TBcdWert PaarNachMitte3 = BcdFromText("1,3");
+    TBcdWert PaarNachDoppelterMitte3 = BcdFromText("1,6");
+};
+const TFruchtbetraege Fruchtbetraege;
 
 // The table's texts live as long as the program: shared, never copied.
 QString Text(const char16_t* Zeichen)
@@ -117,12 +136,12 @@ private:
 
     void Blinke(int Anzahl, bool Links, bool Mitte, bool Rechts)
     {
-        Gib({TSchritt::TArt::Blinke, {}, Anzahl, Links, Mitte, Rechts});
+        Gib({TSchritt::TArt::Blinke, {}, {}, Anzahl, Links, Mitte, Rechts});
     }
 
-    void Zahle(const QString& Betrag, const QString& Meldung)
+    void Zahle(const TBcdWert& Betrag, const QString& Meldung)
     {
-        Gib({TSchritt::TArt::Gutschrift, Betrag});
+        Gib({TSchritt::TArt::Gutschrift, {}, Betrag});
         Gib({TSchritt::TArt::Meldung, Meldung});
         A.Gewonnen = true;
     }
@@ -131,21 +150,21 @@ private:
     {
         Blinke(1, !Regel.Mitte3, true, !Regel.Mitte3);
         if (!Stand.RisikoEin) {
-            Zahle(Text(Regel.Einfach), Text(Regel.EinfachMeldung));
+            Zahle(Regel.Einfach, Text(Regel.EinfachMeldung));
             return;
         }
         Gib({TSchritt::TArt::Risiko, Regel.Einsatz ? Text(Regel.Einsatz) : QString()});
         switch (Risiko()) {
         case TRisikoErgebnis::Doppelt:
-            A.Zahlengewinn = Text(Regel.Doppelt);
+            A.Zahlengewinn = Regel.Doppelt;
             Zahle(A.Zahlengewinn, Text(Regel.DoppeltMeldung));
             break;
         case TRisikoErgebnis::Einfach:
-            A.Zahlengewinn = Text(Regel.Einfach);
+            A.Zahlengewinn = Regel.Einfach;
             Zahle(A.Zahlengewinn, Text(Regel.EinfachMeldung));
             break;
         case TRisikoErgebnis::Nichts:
-            A.Zahlengewinn = QStringLiteral("0,0");
+            A.Zahlengewinn = TBcdWert{};
             A.Gewonnen = false;
             break;
         }
@@ -156,18 +175,18 @@ private:
         const bool Karottenschlitz = Regel.Frucht == TFrucht::Karotte && Stand.SchraubeSenkrecht;
         Blinke(Karottenschlitz ? 5 : 1, true, true, true);
         if (Karottenschlitz)
-            Zahle(QStringLiteral("30"), QStringLiteral("30 Euro gewonnen!"));
+            Zahle(Fruchtbetraege.Karottenschlitz, QStringLiteral("30 Euro gewonnen!"));
         else
-            Zahle(QStringLiteral("3"), QStringLiteral("3 Euro gewonnen!"));
+            Zahle(Fruchtbetraege.Dreier, QStringLiteral("3 Euro gewonnen!"));
 
         int& Zaehler = Bonus[static_cast<int>(Regel.Frucht)];
         ++Zaehler;
-        Gib({TSchritt::TArt::LampeAn, {}, Zaehler, false, false, false, Regel.Frucht});
+        Gib({TSchritt::TArt::LampeAn, {}, {}, Zaehler, false, false, false, Regel.Frucht});
         if (Zaehler < LampenJeFrucht)
             return;
         Blinke(5, true, true, true);
-        Gib({TSchritt::TArt::Sonderspiele, Text(Regel.Sonderspiele)});
-        Gib({TSchritt::TArt::LampenAus, {}, 0, false, false, false, Regel.Frucht});
+        Gib({TSchritt::TArt::Sonderspiele, {}, Regel.Sonderspiele});
+        Gib({TSchritt::TArt::LampenAus, {}, {}, 0, false, false, false, Regel.Frucht});
         Zaehler = 0;
         A.SonderspieleGewonnen = true;
         Gib({TSchritt::TArt::Meldung, Text(Regel.Serienmeldung)});
@@ -177,12 +196,13 @@ private:
     void Fruchtpaar()
     {
         Blinke(1, true, false, true);
-        if (A.Zahlengewinn == u"0,3")
-            Zahle(QStringLiteral("1,3"), QStringLiteral("1,3 Euro gewonnen!"));
-        else if (A.Zahlengewinn == u"0,6")
-            Zahle(QStringLiteral("1,6"), QStringLiteral("1,6 Euro gewonnen!"));
+        const TZahlenregel& Mitte3 = Zahlenregeln[RegelMitte3];
+        if (A.Zahlengewinn == Mitte3.Einfach)
+            Zahle(Fruchtbetraege.PaarNachMitte3, QStringLiteral("1,3 Euro gewonnen!"));
+        else if (A.Zahlengewinn == Mitte3.Doppelt)
+            Zahle(Fruchtbetraege.PaarNachDoppelterMitte3, QStringLiteral("1,6 Euro gewonnen!"));
         else
-            Zahle(QStringLiteral("1"), QStringLiteral("1 Euro gewonnen!"));
+            Zahle(Fruchtbetraege.Paar, QStringLiteral("1 Euro gewonnen!"));
     }
 
     const TSpielstand& Stand;

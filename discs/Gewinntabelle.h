@@ -1,6 +1,7 @@
 #pragma once
 
 #include "discs/Marker.h"
+#include "support/StBcd.h"
 
 #include <QString>
 #include <array>
@@ -39,15 +40,16 @@ struct TSchritt
         Einsatzlabel, // the stake label beside the ladder gets Text
         Blinke,       // Anzahl times the arrows Links/Mitte/Rechts
         Risiko,       // a risk game on the win; Text is the stake label, empty: keep the label
-        Gutschrift,   // Text (Euro, decimal comma) added to the credit
+        Gutschrift,   // Betrag added to the credit
         Meldung,      // Text under the face
         LampeAn,      // lamp Anzahl (1 to 3) of Frucht lit
         LampenAus,    // all three lamps of Frucht dark
-        Sonderspiele, // Text special games added
+        Sonderspiele, // Betrag special games added
     };
 
     TArt Art;
     QString Text;
+    TBcdWert Betrag = {};
     int Anzahl = 0;
     bool Links = false;
     bool Mitte = false;
@@ -71,10 +73,10 @@ struct TSpielstand
 struct TAuswertung
 {
     std::vector<TSchritt> Schritte;
-    bool Abbruch = false;                         // the game was invalid; nothing was evaluated
-    bool Gewonnen = false;                        // a credit win was paid
-    bool SonderspieleGewonnen = false;            // a bonus series was completed
-    QString Zahlengewinn = QStringLiteral("0,0"); // what a risked number win kept
+    bool Abbruch = false;              // the game was invalid; nothing was evaluated
+    bool Gewonnen = false;             // a credit win was paid
+    bool SonderspieleGewonnen = false; // a bonus series was completed
+    TBcdWert Zahlengewinn;             // what a risked number win kept
     // Bit n set: rule n held. Rules 1 to 5 are the number wins (1-1-1, 2-2-2, 3-3-3, the middle 3
     // alone, 4-4-4); 6 to 13 the fruits lemon, strawberry, carrot, cherries, each triple then pair.
     unsigned Regeln = 0;

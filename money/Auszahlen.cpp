@@ -102,7 +102,7 @@ void TMainForm::LasseEinStueckFallen(const QString& Name)
     Schein->SetTransparent(!IstSchein);
     if (Posten->Groesse == Geld::TFallGroesse::WieMuenzbild)
         Schein->resize(Vorlage->size());
-    SpielGeldSpeicher = BcdMinus(SpielGeldSpeicher, BcdFromText(Posten->Betrag));
+    SpielGeldSpeicher -= Posten->Betrag;
     ZeigeGuthaben(IstSchein ? TAnzeigeArt::Geloescht : TAnzeigeArt::Darueber);
 
     const QRect Schlitz = Schein_Einzug->geometry();

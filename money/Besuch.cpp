@@ -14,18 +14,14 @@ using Besuchsjournal::TBesuch;
 
 namespace {
 
-QString Text(const TBcdWert& Wert)
-{
-    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
-}
-
 QString Wiederhergestellt(const TBesuch& Besuch)
 {
     QString Meldung =
         QStringLiteral("Vorlix wurde während eines Besuchs unterbrochen. Der Besuch geht weiter: "
                        "%1 Euro Guthaben, %2 Sonderspiele und die Auswertung mit allen "
                        "Einzahlungen sind wiederhergestellt.")
-            .arg(Text(Besuch.Guthaben), QString::fromStdString(BcdToGeneral(Besuch.SonderSpiele)));
+            .arg(Besuch.Guthaben.EuroText(),
+                 QString::fromStdString(BcdToGeneral(Besuch.SonderSpiele)));
     if (Besuch.SpielOffen)
         Meldung += QStringLiteral("\nDas unterbrochene Spiel ist ungültig; sein Einsatz ist "
                                   "verbraucht.");
@@ -127,14 +123,14 @@ void TMainForm::LadeGueltigenBesuch(const TBesuch& Besuch)
     if (Besuch.Abgeschlossen) {
         // At least as new as "KA": its cash box is the one to store.
         Automatenkasse = Besuch.Kasse;
-        KassenstandText = Text(Automatenkasse);
+        KassenstandText = Automatenkasse.EuroText();
         VollendeBesuch(Besuch);
         return;
     }
     if (!UebernimmBesuch(Besuch))
         return;
     Automatenkasse = Besuch.Kasse;
-    KassenstandText = Text(Automatenkasse);
+    KassenstandText = Automatenkasse.EuroText();
     OffenerBesuch = Besuch;
     SchreibeKassenstand();
 }

@@ -1,30 +1,11 @@
 #include "money/Geldregeln.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace Geld {
 
 namespace {
-
-QString Text(const TBcdWert& Wert)
-{
-    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
-}
-
-bool Negativ(const TBcdWert& Wert)
-{
-    return BcdToGeneral(Wert).starts_with('-');
-}
-
-// "50" is 5000 Cent, "0,50" 50 Cent.
-int InCent(const char* Betrag)
-{
-    const QString Text = QString::fromLatin1(Betrag);
-    const qsizetype Komma = Text.indexOf(u',');
-    if (Komma < 0)
-        return Text.toInt() * 100;
-    return Text.left(Komma).toInt() * 100 + Text.mid(Komma + 1).leftJustified(2, u'0').toInt();
-}
 
 // The entry of the table whose Name field is Gesucht; nullptr when there is none.
 template <typename T, std::size_t N>
@@ -64,15 +45,15 @@ const std::array<TAuszahlPosten, 9>& AuszahlPosten()
     using enum TGeldArt;
     using enum TFallGroesse;
     static const std::array<TAuszahlPosten, 9> Tabelle = {{
-        {"50EuroSchein", 0, "50", Schein, Behalten},
-        {"20EuroSchein", 1, "20", Schein, Behalten},
-        {"10EuroSchein", 2, "10", Schein, Behalten},
-        {"5EuroSchein", 3, "5", Schein, Behalten},
-        {"2EuroMuenze", 4, "2", Muenze, WieMuenzbild},
-        {"1EuroMuenze", 5, "1", Muenze, WieMuenzbild},
-        {"50CentMuenze", 6, "0,50", Muenze, WieMuenzbild},
-        {"20CentMuenze", 7, "0,20", Muenze, Behalten},
-        {"10CentMuenze", 8, "0,10", Muenze, WieMuenzbild},
+        {"50EuroSchein", 0, BcdFromText("50"), Schein, Behalten},
+        {"20EuroSchein", 1, BcdFromText("20"), Schein, Behalten},
+        {"10EuroSchein", 2, BcdFromText("10"), Schein, Behalten},
+        {"5EuroSchein", 3, BcdFromText("5"), Schein, Behalten},
+        {"2EuroMuenze", 4, BcdFromText("2"), Muenze, WieMuenzbild},
+        {"1EuroMuenze", 5, BcdFromText("1"), Muenze, WieMuenzbild},
+        {"50CentMuenze", 6, BcdFromText("0,50"), Muenze, WieMuenzbild},
+        {"20CentMuenze", 7, BcdFromText("0,20"), Muenze, Behalten},
+        {"10CentMuenze", 8, BcdFromText("0,10"), Muenze, WieMuenzbild},
     }};
     return Tabelle;
 }
@@ -82,23 +63,21 @@ const TAuszahlPosten* AuszahlPostenFuer(QStringView Name)
     return EintragNamens(AuszahlPosten(), &TAuszahlPosten::Name, Name);
 }
 
-QStringList AuszahlListe(const QString& AuszahlungText)
+TBcdWert Spielpreis()
+{
+    static const TBcdWert Preis = BcdFromText("0,2");
+    return Preis;
+}
+
+QStringList AuszahlListe(const TBcdWert& Auszahlung)
 {
     QStringList Liste;
-    const qsizetype Komma = AuszahlungText.indexOf(u',');
-    const QString Euro = Komma < 0 ? AuszahlungText : AuszahlungText.left(Komma);
-    // Digits only, and few enough that the sum in Cent fits: a sign or anything else is no
-    // amount to pay out.
-    const bool Ziffern = !Euro.isEmpty() && Euro.size() <= 16 &&
-                         std::all_of(Euro.begin(), Euro.end(), [](QChar Z) { return Z.isDigit(); });
-    if (!Ziffern)
-        return Liste;
-    const qint64 Cent = Komma < 0 ? 0 : AuszahlungText.mid(Komma + 1, 2).toLongLong();
-    qint64 Rest = Euro.toLongLong() * 100 + Cent;
-    if (Rest / InCent("50") > MaxAuszahlStuecke)
+    std::int64_t Rest = Auszahlung.Cent();
+    const std::int64_t GroesstesStueck = AuszahlPosten().front().Betrag.Cent();
+    if (Rest < 0 || Rest / GroesstesStueck > MaxAuszahlStuecke)
         return Liste;
     for (const TAuszahlPosten& Posten : AuszahlPosten()) {
-        const int Wert = InCent(Posten.Betrag);
+        const std::int64_t Wert = Posten.Betrag.Cent();
         for (; Rest >= Wert; Rest -= Wert)
             Liste.append(QString::fromLatin1(Posten.Name));
     }
@@ -107,36 +86,36 @@ QStringList AuszahlListe(const QString& AuszahlungText)
 
 int GeldSpeicherEuro(const TBcdWert& Guthaben)
 {
-    const QString Text = Geld::Text(Guthaben);
-    return Text.left(Text.indexOf(u',')).toInt();
+    const std::int64_t Euro = Guthaben.Cent() / 100;
+    return int(std::clamp<std::int64_t>(Euro, std::numeric_limits<int>::min(),
+                                        std::numeric_limits<int>::max()));
 }
 
 TSpielbezahlung BezahleSpiel(const TBcdWert& Guthaben, const TBcdWert& SonderSpiele)
 {
-    const TBcdWert RestSonderspiele = BcdMinus(SonderSpiele, BcdFromText("1"));
-    if (!Negativ(RestSonderspiele))
+    const TBcdWert RestSonderspiele = SonderSpiele - BcdFromText("1");
+    if (!RestSonderspiele.Negativ())
         return {TBezahlart::Sonderspiel, Guthaben, RestSonderspiele, {}};
     // The credit is charged only when it covers the game, so it never drops below zero.
-    const TBcdWert RestGuthaben = BcdMinus(Guthaben, BcdFromText("0,2"));
-    if (!Negativ(RestGuthaben))
+    const TBcdWert RestGuthaben = Guthaben - Spielpreis();
+    if (!RestGuthaben.Negativ())
         return {TBezahlart::Guthaben, RestGuthaben, SonderSpiele, {}};
-    const std::string Text = BcdToGeneral(Guthaben);
     QString Ablehnung;
-    if (Text.size() == 1 && Text.starts_with('0'))
+    if (Guthaben.Null())
         Ablehnung = QStringLiteral("1 Spiel kostet 20 Cent");
-    else if (Text.size() > 1 && Text.starts_with("0,1"))
+    else if (Guthaben >= TBcdWert::AusCent(10))
         Ablehnung = QStringLiteral("Betrag reicht nicht! 1 Spiel = 20 Cent");
     return {TBezahlart::Abgelehnt, Guthaben, SonderSpiele, Ablehnung};
 }
 
 std::optional<TBcdWert> KassenstandAusText(const QString& Text)
 {
-    constexpr int GanzeStellen = 16;
+    // 10^16 Euro in Cent: the first amount with a 17th integer digit.
+    constexpr std::int64_t ZuGross = 1'000'000'000'000'000'000;
     try {
-        const TBcdWert Wert = BcdFromText(Text.toStdString());
-        const QString Fest = Geld::Text(Wert);
-        const qsizetype Stellen = Fest.indexOf(u',') - (Fest.startsWith(u'-') ? 1 : 0);
-        if (Stellen > GanzeStellen)
+        const TBcdWert Wert = TBcdWert::AusEuroText(Text);
+        const std::int64_t Cent = Wert.Cent();
+        if (Cent >= ZuGross || Cent <= -ZuGross)
             return std::nullopt;
         return Wert;
     } catch (const EStBCDError&) {
@@ -144,17 +123,18 @@ std::optional<TBcdWert> KassenstandAusText(const QString& Text)
     }
 }
 
-bool KasseMussGeleertWerden(const QString& Kassenstand)
+bool KasseMussGeleertWerden(const TBcdWert& Kasse)
 {
-    return Kassenstand.indexOf(u',') == 5 && Kassenstand.startsWith(QLatin1String("10"));
+    const std::int64_t Cent = Kasse.Cent();
+    return Cent >= 1'000'000 && Cent <= 1'099'999;
 }
 
 TEinzahlung BerechneEinzahlung(const TBcdWert& Guthaben, const TBcdWert& Kasse,
                                const TGeldBild& Bild)
 {
     const TBcdWert Betrag = BcdFromText(Bild.Betrag);
-    TEinzahlung Neu{BcdPlus(Guthaben, Betrag), BcdPlus(Kasse, Betrag), {}};
-    Neu.KassenText = Text(Neu.Kasse);
+    TEinzahlung Neu{Guthaben + Betrag, Kasse + Betrag, {}};
+    Neu.KassenText = Neu.Kasse.EuroText();
     return Neu;
 }
 
@@ -162,12 +142,13 @@ TAuszahlung BerechneAuszahlung(const TBcdWert& Guthaben, const TBcdWert& SonderS
                                const TBcdWert& Kasse)
 {
     TAuszahlung Neu;
-    Neu.Guthaben = BcdPlus(Guthaben, BcdTimes(SonderSpiele, BcdFromText("0,2")));
-    Neu.SonderSpiele = BcdFromText("0");
-    Neu.AuszahlungText = Text(Neu.Guthaben);
-    Neu.Kasse = BcdMinus(Kasse, BcdFromText(Neu.AuszahlungText.toStdString()));
-    Neu.KassenText = Text(Neu.Kasse);
-    Neu.Liste = AuszahlListe(Neu.AuszahlungText);
+    Neu.Guthaben = Guthaben + SonderSpiele * Spielpreis();
+    Neu.SonderSpiele = TBcdWert{};
+    Neu.AuszahlungText = Neu.Guthaben.EuroText();
+    // What leaves the cash box is the amount paid, in whole cents.
+    Neu.Kasse = Kasse - TBcdWert::AusEuroText(Neu.AuszahlungText);
+    Neu.KassenText = Neu.Kasse.EuroText();
+    Neu.Liste = AuszahlListe(Neu.Guthaben);
     return Neu;
 }
 

@@ -43,9 +43,9 @@ enum class TFallGroesse
 // One kind of item of the payout.
 struct TAuszahlPosten
 {
-    const char* Name;   // "50EuroSchein"
-    int Bild;           // index into GeldBilder()
-    const char* Betrag; // "50" or "0,50"
+    const char* Name; // "50EuroSchein"
+    int Bild;         // index into GeldBilder()
+    TBcdWert Betrag;
     TGeldArt Art;
     TFallGroesse Groesse;
 };
@@ -55,19 +55,22 @@ const std::array<TAuszahlPosten, 9>& AuszahlPosten();
 // The item of that name; nullptr for any other name.
 const TAuszahlPosten* AuszahlPostenFuer(QStringView Name);
 
-// The payout of AuszahlungText ("E,CC", two places) as item names, largest first: the whole
-// Euros in notes and 2 and 1 Euro coins, then the cents in 50, 20 and 10 Cent coins. Cents
-// that are no multiple of 10 are not paid out in coins. Empty for a negative amount, for
-// anything but digits before the comma, and for a payout of more than MaxAuszahlStuecke
-// 50 Euro notes, which no count-out can show: the books pay it all the same.
+// The price of a game, 20 Cent.
+TBcdWert Spielpreis();
+
+// The payout, rounded to whole cents, as item names, largest first: the whole Euros in notes
+// and 2 and 1 Euro coins, then the cents in 50, 20 and 10 Cent coins. Cents that are no
+// multiple of 10 are not paid out in coins. Empty for a negative amount and for a payout of
+// more than MaxAuszahlStuecke 50 Euro notes, which no count-out can show: the books pay it all
+// the same.
 inline constexpr qint64 MaxAuszahlStuecke = 100000;
-QStringList AuszahlListe(const QString& AuszahlungText);
+QStringList AuszahlListe(const TBcdWert& Auszahlung);
 
 // Special games a visit can hold: every game wins at most 20 and a game takes seconds, so a
 // day of luck stays far below.
 inline constexpr int MaxSonderspiele = 1000000;
 
-// The whole-Euro part of the credit, as the limit test sees it.
+// The whole-Euro part of the credit, as the limit test sees it; held at the ends of int.
 int GeldSpeicherEuro(const TBcdWert& Guthaben);
 
 // Above this figure deposits of 50 Cent and more are refused and the intake is not animated.
@@ -100,8 +103,8 @@ TSpielbezahlung BezahleSpiel(const TBcdWert& Guthaben, const TBcdWert& SonderSpi
 // its cents (16 of the 18 digits). A negative cash box is one that paid out more than it took.
 std::optional<TBcdWert> KassenstandAusText(const QString& Text);
 
-// The cash box as text with two places ("10000,00") must be emptied from 10000,00 to 10999,99.
-bool KasseMussGeleertWerden(const QString& Kassenstand);
+// The cash box must be emptied from 10000,00 to 10999,99 (rounded to cents).
+bool KasseMussGeleertWerden(const TBcdWert& Kasse);
 
 // A deposit, computed before anything is written.
 struct TEinzahlung

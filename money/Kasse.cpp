@@ -10,15 +10,6 @@
 
 #include <QFileInfo>
 
-namespace {
-
-QString Text(const TBcdWert& Wert)
-{
-    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
-}
-
-} // namespace
-
 const QString TMainForm::KassenSchluessel =
     QStringLiteral("System\\CurrentControlSet\\Services\\WinKasse");
 
@@ -65,7 +56,7 @@ void TMainForm::MeldeBeschaedigtenKassenstand()
 
 void TMainForm::SchreibeKassenstand(bool MitKomma)
 {
-    const QString Kassenstand = Text(Automatenkasse);
+    const QString Kassenstand = Automatenkasse.EuroText();
     // Without a journal, a cash box changed since the start is newer than any journal left on
     // the disk; one that is not changed leaves a journal there as valid as it was.
     if (JournalAus() && Kassenstand != KassenstandText)
@@ -103,8 +94,8 @@ QString TMainForm::Speicherfehler(const std::exception& Fehler)
 
 void TMainForm::PruefeObAutomatenkasseGeleertWerdenMuss()
 {
-    const QString Kassenstand = Text(Automatenkasse);
-    if (!Geld::KasseMussGeleertWerden(Kassenstand))
+    const QString Kassenstand = Automatenkasse.EuroText();
+    if (!Geld::KasseMussGeleertWerden(Automatenkasse))
         return;
     MessageDlgCtr(QStringLiteral("In der Automatenkasse sind ") + Kassenstand +
                       QStringLiteral(" Euro, sie muss geleert werden! 100 Euro verbleiben drin."),

@@ -236,14 +236,11 @@ QString SchliesseAuswertung(QStringList& Zeilen, TAbschlussArt Art, const QStrin
     QString Betrag;
     bool Gewonnen = false;
     if (Art == TAbschlussArt::Auszahlung) {
-        const TBcdWert Bilanz = BcdMinus(Auszahlungssumme(Zeilen), Einzahlungen);
-        Betrag = QString::fromStdString(BcdToFixed(Bilanz, 0, 2));
-        Gewonnen = !Betrag.startsWith(u'-');
-        if (!Gewonnen) {
-            Betrag.remove(0, 1);
-        }
+        const TBcdWert Bilanz = Auszahlungssumme(Zeilen) - Einzahlungen;
+        Gewonnen = !Bilanz.Negativ();
+        Betrag = (Gewonnen ? Bilanz : -Bilanz).EuroText();
     } else {
-        Betrag = QString::fromStdString(BcdToFixed(Einzahlungen, 0, 2));
+        Betrag = Einzahlungen.EuroText();
     }
     const QString Zusammenfassung =
         ZusammenfassungsZeile(SpielerName, DatumText, UhrzeitText, Betrag, Gewonnen);

@@ -21,11 +21,6 @@ constexpr int Fassung = 1;
 // Far above the journal of the longest evening (every deposit is two lines of the log).
 constexpr qint64 MaxGroesse = 16 * 1024 * 1024;
 
-QString Text(const TBcdWert& Wert)
-{
-    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
-}
-
 // The members of the outer object as written, equal keys counted apiece: the parser keeps only
 // the last of them. Text is valid JSON.
 qsizetype Mitglieder(const QByteArray& Text)
@@ -70,13 +65,13 @@ public:
     {
         const QString Wert = O.value(QLatin1String(Name)).toString();
         const auto Zahl = Geld::KassenstandAusText(Wert);
-        Pruefe(Zahl && Text(*Zahl) == Wert && (DarfNegativSein || !Wert.startsWith(u'-')));
+        Pruefe(Zahl && Zahl->EuroText() == Wert && (DarfNegativSein || !Zahl->Negativ()));
         return Zahl.value_or(TBcdWert{});
     }
     TBcdWert Sonderspiele(const char* Name)
     {
         const TBcdWert Anzahl = Betrag(Name);
-        const QString Wert = Text(Anzahl);
+        const QString Wert = Anzahl.EuroText();
         Pruefe(Wert.endsWith(QLatin1String(",00")) &&
                Wert.chopped(3).toLongLong() <= Geld::MaxSonderspiele);
         return Anzahl;
@@ -153,9 +148,9 @@ QByteArray AlsText(const TBesuch& Besuch)
     QJsonObject Objekt;
     Objekt.insert(Kennung, Fassung);
     Objekt.insert(QStringLiteral("Generation"), Besuch.Generation);
-    Objekt.insert(QStringLiteral("Guthaben"), Text(Besuch.Guthaben));
-    Objekt.insert(QStringLiteral("Sonderspiele"), Text(Besuch.SonderSpiele));
-    Objekt.insert(QStringLiteral("Kasse"), Text(Besuch.Kasse));
+    Objekt.insert(QStringLiteral("Guthaben"), Besuch.Guthaben.EuroText());
+    Objekt.insert(QStringLiteral("Sonderspiele"), Besuch.SonderSpiele.EuroText());
+    Objekt.insert(QStringLiteral("Kasse"), Besuch.Kasse.EuroText());
     Objekt.insert(QStringLiteral("SpielOffen"), Besuch.SpielOffen);
     Objekt.insert(QStringLiteral("Auszahlung"), Besuch.AuszahlungAngefordert);
     Objekt.insert(QStringLiteral("Spieler"), Besuch.SpielerName);

@@ -17,19 +17,16 @@ TMachPause::~TMachPause() = default;
 
 int TMachPause::Interval() const
 {
-    return Timer ? IntervallMs : 0;
+    return IntervallMs;
 }
 
 void TMachPause::SetInterval(int Millisekunden)
 {
-    if (Timer)
-        IntervallMs = Millisekunden;
+    IntervallMs = Millisekunden;
 }
 
 void TMachPause::Pause(int Millisekunden)
 {
-    if (!Timer)
-        return;
     if (Millisekunden <= 0) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         return;

@@ -30,7 +30,7 @@ public:
 private:
     void WarteMitAktuellemIntervall();
 
-    QTimer* Timer = nullptr;
+    QTimer* const Timer;
     int IntervallMs = 0;
     bool Fertig = false;
 };

@@ -34,7 +34,6 @@ public:
 enum TStRegIniFehler : int
 {
     RegIniKeinSchluessel = 1,     // "No Ini File or Primary Key specified"
-    RegIniWin32s = 2,             // "RegIni Class not supported under Win32s"
     RegIniErzeugen = 3,           // "Failed to create key" + "Error Code: %d"
     RegIniOeffnen = 4,            // "Failed to open key" + "Error Code: %d"
     RegIniSchreibenRegistry = 5,  // "Failed to write value to Registry" + "Error Code: %d"

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <limits>
 
 namespace {
 
@@ -441,7 +442,7 @@ std::string BcdToGeneral(const TBcdWert& A)
     const TEntpackt E = Entpacke(A);
     if (E.Exponent < Bias - 4 || E.Exponent > Bias + Stellen)
         return Exponentenform(E);
-    std::string Text = BcdToFixed(A, 0, Stellen);
+    std::string Text = FesterText(RundeAufNachkommastellen(E, Stellen), 1, Stellen);
     while (Text.back() == '0')
         Text.pop_back();
     if (Text.back() == Dezimaltrenner)
@@ -461,4 +462,116 @@ std::string FormatBcd(std::string_view Mask, const TBcdWert& A)
     if (Text.size() > FormatPuffer)
         WirfPufferueberlauf();
     return Text;
+}
+
+namespace {
+
+// -1, 0 or 1; an unpacked value whose digits are all below its exponent's reach is zero.
+int Vorzeichen(const TEntpackt& E)
+{
+    if (AlleZellenNull(E))
+        return 0;
+    return E.Negativ ? -1 : 1;
+}
+
+std::strong_ordering VergleicheBetraege(const TEntpackt& A, const TEntpackt& B)
+{
+    if (A.Exponent != B.Exponent)
+        return A.Exponent <=> B.Exponent;
+    for (int I = Stellen; I >= 1; --I)
+        if (A.Zelle[I] != B.Zelle[I])
+            return A.Zelle[I] <=> B.Zelle[I];
+    return std::strong_ordering::equal;
+}
+
+// The digits of a fixed text ("-12,34") as a whole number, held at the ends of the range.
+std::int64_t GanzzahlAusFestemText(const std::string& Text)
+{
+    const bool Negativ = Text.starts_with('-');
+    constexpr std::int64_t Groesste = std::numeric_limits<std::int64_t>::max();
+    std::int64_t Betrag = 0;
+    for (char Zeichen : Text) {
+        if (!IstZiffer(Zeichen))
+            continue;
+        const int Ziffer = Zeichen - '0';
+        if (Betrag > (Groesste - Ziffer) / 10)
+            return Negativ ? std::numeric_limits<std::int64_t>::min() : Groesste;
+        Betrag = Betrag * 10 + Ziffer;
+    }
+    return Negativ ? -Betrag : Betrag;
+}
+
+} // namespace
+
+bool TBcdWert::Null() const
+{
+    return *this == TBcdWert{};
+}
+
+bool TBcdWert::Negativ() const
+{
+    return *this < TBcdWert{};
+}
+
+QString TBcdWert::EuroText() const
+{
+    return QString::fromStdString(BcdToFixed(*this, 0, 2));
+}
+
+TBcdWert TBcdWert::AusEuroText(QStringView Text)
+{
+    const QByteArray Zeichen = Text.toUtf8();
+    return BcdFromText(std::string_view(Zeichen.constData(), std::size_t(Zeichen.size())));
+}
+
+std::int64_t TBcdWert::Cent() const
+{
+    return GanzzahlAusFestemText(BcdToFixed(*this, 0, 2));
+}
+
+TBcdWert TBcdWert::AusCent(std::int64_t Cent)
+{
+    // The magnitude as unsigned, so that the smallest value has one too.
+    const std::uint64_t Betrag =
+        Cent < 0 ? 0 - static_cast<std::uint64_t>(Cent) : static_cast<std::uint64_t>(Cent);
+    std::string Text = std::to_string(Betrag);
+    if (Text.size() < 3)
+        Text.insert(0, 3 - Text.size(), '0');
+    Text.insert(Text.size() - 2, 1, Dezimaltrenner);
+    if (Cent < 0)
+        Text.insert(0, 1, '-');
+    return BcdFromText(Text);
+}
+
+TBcdWert operator+(const TBcdWert& A, const TBcdWert& B)
+{
+    return BcdPlus(A, B);
+}
+
+TBcdWert operator-(const TBcdWert& A, const TBcdWert& B)
+{
+    return BcdMinus(A, B);
+}
+
+TBcdWert operator*(const TBcdWert& A, const TBcdWert& B)
+{
+    return BcdTimes(A, B);
+}
+
+TBcdWert operator-(const TBcdWert& A)
+{
+    return BcdNegate(A);
+}
+
+std::strong_ordering operator<=>(const TBcdWert& A, const TBcdWert& B)
+{
+    TEntpackt Ea = Entpacke(A);
+    TEntpackt Eb = Entpacke(B);
+    Normalisiere(Ea);
+    Normalisiere(Eb);
+    const int Va = Vorzeichen(Ea);
+    const int Vb = Vorzeichen(Eb);
+    if (Va != Vb || Va == 0)
+        return Va <=> Vb;
+    return Va > 0 ? VergleicheBetraege(Ea, Eb) : VergleicheBetraege(Eb, Ea);
 }

@@ -2,6 +2,9 @@
 
 #include "support/StException.h"
 
+#include <QString>
+#include <QStringView>
+#include <compare>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,6 +17,32 @@
 struct TBcdWert
 {
     std::uint8_t Bytes[10] = {}; // zero until a value is assigned
+
+    // A zero exponent is zero, whatever the sign bit and the digits say.
+    bool Null() const;
+    bool Negativ() const; // below zero
+
+    // The amount with two places and a decimal comma, rounded half up: "12,30", "-5,00".
+    QString EuroText() const;
+    // German decimal text, as BcdFromText reads it. Throws EStBCDError 31210, 31211.
+    static TBcdWert AusEuroText(QStringView Text);
+
+    // Whole cents, rounded half up as EuroText rounds; beyond the range of the result it stays
+    // at its largest or smallest value.
+    std::int64_t Cent() const;
+    static TBcdWert AusCent(std::int64_t Cent);
+
+    // Throw EStBCDError 31211 when the result leaves the range.
+    friend TBcdWert operator+(const TBcdWert& A, const TBcdWert& B);
+    friend TBcdWert operator-(const TBcdWert& A, const TBcdWert& B);
+    friend TBcdWert operator*(const TBcdWert& A, const TBcdWert& B);
+    friend TBcdWert operator-(const TBcdWert& A);
+    TBcdWert& operator+=(const TBcdWert& B) { return *this = *this + B; }
+    TBcdWert& operator-=(const TBcdWert& B) { return *this = *this - B; }
+
+    // By value: digits that mean the same amount compare equal, whatever their bytes.
+    friend std::strong_ordering operator<=>(const TBcdWert& A, const TBcdWert& B);
+    friend bool operator==(const TBcdWert& A, const TBcdWert& B) { return (A <=> B) == 0; }
 };
 static_assert(sizeof(TBcdWert) == 10);
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <new>
 #include <random>
 #include <string>
@@ -117,6 +118,11 @@ private slots:
     void maskenTextUeber256ZeichenIstPufferueberlauf_data();
     void maskenTextUeber256ZeichenIstPufferueberlauf();
     void zufaelligeCentbetraegeRechnenWieGanzzahlen();
+    void zufaelligeBetraegeVergleichenWieIhreCent();
+    void vergleichUndVorzeichenNachDemWert_data();
+    void vergleichUndVorzeichenNachDemWert();
+    void centRundenWieDerFesteText_data();
+    void centRundenWieDerFesteText();
 };
 
 void TestStBcd::textWirdGepacktGespeichert_data()
@@ -668,6 +674,85 @@ void TestStBcd::zufaelligeCentbetraegeRechnenWieGanzzahlen()
         QCOMPARE(BcdToFixed(Produkt, 0, 4), DeutscherText(Fa * Fb, 4));
         QCOMPARE(BcdToFixed(Produkt, 0, 2), DeutscherText(RundeAufHundertstel(Fa * Fb), 2));
     }
+}
+
+void TestStBcd::zufaelligeBetraegeVergleichenWieIhreCent()
+{
+    std::mt19937_64 Zufall(20261209);
+    for (int Lauf = 0; Lauf < 20000; ++Lauf) {
+        // Few digits make equal amounts and neighbours common, many digits differing exponents.
+        const int Stellen = Lauf % 2 ? 3 : 15;
+        const long long A = ZufallsCent(Zufall, Stellen);
+        const long long B = ZufallsCent(Zufall, Stellen);
+        const TBcdWert Ba = TBcdWert::AusCent(A);
+        const TBcdWert Bb = TBcdWert::AusCent(B);
+        QCOMPARE(BytesVon(Ba), BytesVon(BcdFromText(DeutscherText(A, 2))));
+        QCOMPARE(Ba.Cent(), A);
+        QCOMPARE(Ba <=> Bb, A <=> B);
+        QCOMPARE(Ba.Negativ(), A < 0);
+    }
+}
+
+// Columns: two values, as text or as the ten bytes in hex; how the first compares with the
+// second (-1, 0, 1); whether the first is zero and whether it is negative.
+void TestStBcd::vergleichUndVorzeichenNachDemWert_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("vergleich");
+    QTest::addColumn<bool>("null");
+    QTest::addColumn<bool>("negativ");
+    QTest::newRow("Null mit Vorzeichenbit") << "80 00 00 00 00 00 00 00 00 00"
+                                            << "0" << 0 << true << false;
+    QTest::newRow("Exponent 0 mit Ziffern") << "80 00 00 00 00 00 00 00 00 51"
+                                            << "0" << 0 << true << false;
+    QTest::newRow("führende Nullziffer") << "41 00 00 00 00 00 00 00 00 05"
+                                         << "5" << 0 << false << false;
+    QTest::newRow("-5 unter -0,5") << "-5"
+                                   << "-0,5" << -1 << false << true;
+    QTest::newRow("9,99 unter 10") << "9,99"
+                                   << "10" << -1 << false << false;
+    QTest::newRow("-10 unter -9,99") << "-10"
+                                     << "-9,99" << -1 << false << true;
+    QTest::newRow("1E-62 über 0") << "1E-62"
+                                  << "0" << 1 << false << false;
+    QTest::newRow("letzte der 18 Ziffern") << "12345678901234567,8"
+                                           << "12345678901234567,9" << -1 << false << false;
+}
+
+void TestStBcd::vergleichUndVorzeichenNachDemWert()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, vergleich);
+    const auto Lies = [](const QString& T) {
+        return T.size() == 29 && T.count(' ') == 9 ? AusBytes(qPrintable(T)) : Wert(T);
+    };
+    const TBcdWert A = Lies(a);
+    const TBcdWert B = Lies(b);
+    QCOMPARE(A <=> B, vergleich <=> 0);
+    QTEST(A.Null(), "null");
+    QTEST(A.Negativ(), "negativ");
+}
+
+// Cents beyond the range of 64 bits stay at its ends.
+void TestStBcd::centRundenWieDerFesteText_data()
+{
+    QTest::addColumn<QString>("wert");
+    QTest::addColumn<qint64>("cent");
+    QTest::newRow("9,995") << "9,995" << qint64(1000);
+    QTest::newRow("-0,005") << "-0,005" << qint64(-1);
+    QTest::newRow("1E20") << "1E20" << std::numeric_limits<qint64>::max();
+    QTest::newRow("-1E20") << "-1E20" << std::numeric_limits<qint64>::min();
+}
+
+void TestStBcd::centRundenWieDerFesteText()
+{
+    QFETCH(QString, wert);
+    QFETCH(qint64, cent);
+    const TBcdWert W = TBcdWert::AusEuroText(wert);
+    QCOMPARE(BytesVon(W), BytesVon(Wert(wert)));
+    QCOMPARE(W.Cent(), cent);
 }
 
 void TestStBcd::neuerWertIstNull()

@@ -2,6 +2,7 @@
 
 #include "core/MainForm.h"
 #include "core/Programmstart.h"
+#include "money/Geldregeln.h"
 #include "support/Auswertung.h"
 #include "support/Besuchsjournal.h"
 #include "support/Registrierung.h"
@@ -57,11 +58,6 @@ TAbschnitt AbschnittVon(const TMainForm& F)
     if (F.NichtBedienbarImage->isVisible())
         return F.Schein->isVisible() ? TAbschnitt::Einzahlung : TAbschnitt::Warten;
     return TAbschnitt::Ruhe;
-}
-
-QString Text(const TBcdWert& Wert)
-{
-    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
 }
 
 void Melde(const QString& Zeile)
@@ -188,8 +184,9 @@ private:
             JournalGestoert)
             return;
         const QStringList Log = Fenster.LogZeilen();
-        const QString Stand = Text(Fenster.SpielGeldSpeicher) + u'|' + Text(Fenster.SonderSpiele) +
-                              u'|' + Text(Fenster.Automatenkasse) + u'|' +
+        const QString Stand = Fenster.SpielGeldSpeicher.EuroText() + u'|' +
+                              Fenster.SonderSpiele.EuroText() + u'|' +
+                              Fenster.Automatenkasse.EuroText() + u'|' +
                               QString::number(Fenster.SpielBezahlt) + u'|' + Log.join(u'\n');
         if (Stand == LetzterStand)
             return;
@@ -197,14 +194,15 @@ private:
         QFile Datei(Besuchsjournal::Pfad());
         if (!Datei.open(QIODevice::ReadOnly)) {
             if (Log.size() > 2)
-                Melde(QStringLiteral("fehler kein Journal bei ") + Text(Fenster.SpielGeldSpeicher));
+                Melde(QStringLiteral("fehler kein Journal bei ") +
+                      Fenster.SpielGeldSpeicher.EuroText());
             return;
         }
         const auto Besuch = Besuchsjournal::AusText(Datei.readAll());
         const QString Journal =
-            Besuch ? Text(Besuch->Guthaben) + u'|' + Text(Besuch->SonderSpiele) + u'|' +
-                         Text(Besuch->Kasse) + u'|' + QString::number(Besuch->SpielOffen) + u'|' +
-                         Besuch->Zeilen.join(u'\n')
+            Besuch ? Besuch->Guthaben.EuroText() + u'|' + Besuch->SonderSpiele.EuroText() + u'|' +
+                         Besuch->Kasse.EuroText() + u'|' + QString::number(Besuch->SpielOffen) +
+                         u'|' + Besuch->Zeilen.join(u'\n')
                    : QStringLiteral("unlesbar");
         if (Journal != Stand)
             Melde(QStringLiteral("fehler Journal %1 statt %2")
@@ -488,7 +486,7 @@ bool MeldungStimmt(const QStringList& Meldungen, const QString& Anfang)
                             : Meldungen.size() == 1 && Meldungen[0].startsWith(Anfang);
 }
 
-QStringList InCent(const QStringList& Betraege)
+QStringList InAllgemeinerForm(const QStringList& Betraege)
 {
     QStringList Allgemein;
     for (const QString& Betrag : Betraege)
@@ -515,7 +513,7 @@ QStringList MoeglicheKassen(const QStringList& Eingeworfen, const QStringList& Z
          {Summe(Eingeworfen), Summe(Eingeworfen.mid(0, Eingeworfen.size() - 1))})
         for (const TBcdWert& Aus : {Auswertung::Auszahlungssumme(Zeilen),
                                     Auswertung::Auszahlungssumme(ZeilenDerNeustarts)})
-            Moeglich << Text(BcdMinus(Ein, Aus));
+            Moeglich << (Ein - Aus).EuroText();
     return Moeglich;
 }
 
@@ -581,8 +579,7 @@ void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgeb
                                  "Aufzeichnung");
         ++Ergebnis.Verworfen;
     } else if (Journal && !Journal->Abgeschlossen) {
-        Erwartet =
-            Text(BcdPlus(Journal->Guthaben, BcdTimes(Journal->SonderSpiele, BcdFromText("0,2"))));
+        Erwartet = (Journal->Guthaben + Journal->SonderSpiele * Geld::Spielpreis()).EuroText();
         Meldung = QStringLiteral("Vorlix wurde während eines Besuchs unterbrochen.");
         ++Ergebnis.Wiederhergestellt;
     } else if (Journal) {
@@ -608,18 +605,18 @@ void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgeb
     if (Belastet) {
         const QStringList Moeglich =
             MoeglicheKassen(Eingeworfen, Zeilen, Logzeilen(LogsDerNeustarts));
-        if (!Moeglich.contains(Text(Ist)))
+        if (!Moeglich.contains(Ist.EuroText()))
             Fehler << QStringLiteral("Kasse %1, gebucht sein kann nur %2")
-                          .arg(Text(Ist), Moeglich.join(u'/'));
+                          .arg(Ist.EuroText(), Moeglich.join(u'/'));
     } else {
-        const QStringList Allgemein = InCent(Eingeworfen);
+        const QStringList Allgemein = InAllgemeinerForm(Eingeworfen);
         if (Geloggt != Allgemein && Geloggt != Allgemein.mid(0, Allgemein.size() - 1))
             Fehler << QStringLiteral("Einzahlungen im Log %1, eingeworfen %2")
                           .arg(Geloggt.join(u','), Allgemein.join(u','));
         const TBcdWert Soll =
             BcdMinus(Auswertung::Einzahlungssumme(Zeilen), Auswertung::Auszahlungssumme(Zeilen));
-        if (Text(Ist) != Text(Soll))
-            Fehler << QStringLiteral("Kasse %1 statt %2").arg(Text(Ist), Text(Soll));
+        if (Ist.EuroText() != Soll.EuroText())
+            Fehler << QStringLiteral("Kasse %1 statt %2").arg(Ist.EuroText(), Soll.EuroText());
     }
     if (const QStringList Fremd = Uebriges(); !Fremd.isEmpty())
         Fehler << QStringLiteral("übrig: ") + Fremd.join(u' ');
@@ -634,7 +631,7 @@ void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgeb
             .arg(Nummer)
             .arg(Ziel, Getoetet ? QStringLiteral("getötet") : QStringLiteral("sauber beendet"),
                  Abschnitt, Belastet ? QStringLiteral(" (belastet)") : QString(),
-                 Eingeworfen.join(u'+'), Erwartet, Text(Ist),
+                 Eingeworfen.join(u'+'), Erwartet, Ist.EuroText(),
                  Fehler.isEmpty() ? QString() : QStringLiteral(" FEHLER")));
 }
 

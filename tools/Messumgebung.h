@@ -5,6 +5,7 @@
 // player's settings; offscreen when no display is there.
 
 #include "core/MainForm.h"
+#include "money/Geldregeln.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -81,6 +82,6 @@ inline void SpieleEinSpiel(TMainForm& Fenster, int Spieldauer)
 {
     Fenster.TrackBar1->setValue(Spieldauer);
     Fenster.AutoStartCheckBox->setChecked(false);
-    Fenster.SpielGeldSpeicher = BcdFromText("0,2");
+    Fenster.SpielGeldSpeicher = Geld::Spielpreis();
     Fenster.AutoStartClick();
 }

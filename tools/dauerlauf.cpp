@@ -40,11 +40,6 @@ QString Kassenstand()
         .replace(QLatin1Char(' '), QLatin1Char(','));
 }
 
-QString Text(const TBcdWert& Wert)
-{
-    return QString::fromStdString(BcdToFixed(Wert, 0, 2));
-}
-
 // Answers every message box with OK and remembers the texts.
 class TZaehlendeMeldungen : public IMeldungen
 {
@@ -162,8 +157,8 @@ int main(int argc, char* argv[])
     const TBcdWert Soll = BcdMinus(Spielerin.Einzahlungen, Ausgezahlt);
     const TBcdWert Ist = BcdMinus(KasseNachher, KasseVorher);
     const TBcdWert Geloggt = Auswertung::Einzahlungssumme(MainForm.LogZeilen());
-    const bool Stimmt =
-        Beendet && Text(Ist) == Text(Soll) && Text(Geloggt) == Text(Spielerin.Einzahlungen);
+    const bool Stimmt = Beendet && Ist.EuroText() == Soll.EuroText() &&
+                        Geloggt.EuroText() == Spielerin.Einzahlungen.EuroText();
 
     std::printf("Spiele: %d in %.1f min = %.0f Spiele pro Minute\n", Spielerin.Gespielt, Minuten,
                 Minuten > 0 ? Spielerin.Gespielt / Minuten : 0.0);
@@ -172,10 +167,10 @@ int main(int argc, char* argv[])
                 NachStart, NachHundert, AmEnde, AmEnde - NachHundert);
     std::printf("Bücher: eingezahlt %s, ausgezahlt %s, Kasse %s -> %s (%s, Soll %s), im Log "
                 "eingezahlt %s: %s\n",
-                qPrintable(Text(Spielerin.Einzahlungen)), qPrintable(Text(Ausgezahlt)),
-                qPrintable(Text(KasseVorher)), qPrintable(Text(KasseNachher)),
-                qPrintable(Text(Ist)), qPrintable(Text(Soll)), qPrintable(Text(Geloggt)),
-                Stimmt ? "stimmen" : "STIMMEN NICHT");
+                qPrintable(Spielerin.Einzahlungen.EuroText()), qPrintable(Ausgezahlt.EuroText()),
+                qPrintable(KasseVorher.EuroText()), qPrintable(KasseNachher.EuroText()),
+                qPrintable(Ist.EuroText()), qPrintable(Soll.EuroText()),
+                qPrintable(Geloggt.EuroText()), Stimmt ? "stimmen" : "STIMMEN NICHT");
     for (const QString& Meldung : Meldungen)
         std::printf("Meldung: %s\n", qPrintable(Meldung));
     return Stimmt ? 0 : 1;

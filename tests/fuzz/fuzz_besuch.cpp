@@ -24,7 +24,7 @@ void PruefeListe(const Geld::TAuszahlung& Auszahlung)
 {
     TBcdWert Rest = Auszahlung.Guthaben;
     for (const QString& Name : Auszahlung.Liste)
-        Rest = BcdMinus(Rest, BcdFromText(Geld::AuszahlPostenFuer(Name)->Betrag));
+        Rest -= Geld::AuszahlPostenFuer(Name)->Betrag;
     const std::string Cent = BcdToFixed(Rest, 0, 2);
     const bool Jenseits = Auszahlung.Liste.isEmpty() && Auszahlung.AuszahlungText.size() >= 10;
     if (!(Cent.size() == 4 && Cent.starts_with("0,0")) && !Jenseits)

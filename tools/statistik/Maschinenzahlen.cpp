@@ -12,27 +12,6 @@
 namespace Maschinenzahlen {
 namespace {
 
-// Amounts come as German decimal texts ("0,3", "1,6", "30").
-int Cent(const QString& Betrag)
-{
-    int Euro = 0;
-    int Bruchteil = 0;
-    int Nachkommastellen = -1;
-    for (QChar Zeichen : Betrag) {
-        if (Zeichen == u',') {
-            Nachkommastellen = 0;
-        } else if (Nachkommastellen < 0) {
-            Euro = Euro * 10 + Zeichen.digitValue();
-        } else if (Nachkommastellen < 2) {
-            Bruchteil = Bruchteil * 10 + Zeichen.digitValue();
-            ++Nachkommastellen;
-        }
-    }
-    for (; Nachkommastellen < 2; ++Nachkommastellen)
-        Bruchteil *= Nachkommastellen < 0 ? 1 : 10;
-    return Euro * 100 + Bruchteil;
-}
-
 struct TErtrag
 {
     int Cent = 0;
@@ -44,9 +23,9 @@ TErtrag Ertrag(const Gewinntabelle::TAuswertung& A)
     TErtrag E;
     for (const auto& Schritt : A.Schritte) {
         if (Schritt.Art == Gewinntabelle::TSchritt::TArt::Gutschrift)
-            E.Cent += Cent(Schritt.Text);
+            E.Cent += int(Schritt.Betrag.Cent());
         else if (Schritt.Art == Gewinntabelle::TSchritt::TArt::Sonderspiele)
-            E.Sonderspiele += Schritt.Text.toInt();
+            E.Sonderspiele += int(Schritt.Betrag.Cent() / 100);
     }
     return E;
 }
