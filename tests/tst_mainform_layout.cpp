@@ -51,6 +51,7 @@ class TestMainFormLayout : public TZeitrafferTest
     Q_OBJECT
 
 private slots:
+    void gesperrterAuszahlknopfIstNichtRot();
     void entwurf_data();
     void entwurf();
     void beschriftungenUndHinweise_data();
@@ -87,7 +88,7 @@ void TestMainFormLayout::entwurf_data()
     Zeile("GroupBox1", F, {900, 72, 353, 713});
     Zeile("LogoImage", F, {989, 16, 218, 40});
     Zeile("QRImage", F, {902, 20, 54, 54});
-    Zeile("ImageBanner", F, {254, 728, 397, 49});
+    Zeile("ImageBanner", F, {246, 728, 397, 49}); // wholly behind the face's banner Image3
     Zeile("TrackBar1", F, {58, 168, 25, 105});
     Zeile("AutoStartCheckBox", F, {45, 304, -1, -1}, false);
     Zeile("EinzahlenButton", F, {0, 0, 75, 25}, false);
@@ -414,6 +415,26 @@ void TestMainFormLayout::timer()
     QCOMPARE(Gefunden->interval(), Intervall);
     QCOMPARE(Gefunden->isActive(), Aktiv);
     QCOMPARE(Fenster->MachPause1->Interval(), 1000);
+}
+
+// During a game the payout button cannot be pressed, and must not look as if it could.
+void TestMainFormLayout::gesperrterAuszahlknopfIstNichtRot()
+{
+    TUmgebung Welt;
+    auto Fenster = Welt.NeuesFenster();
+    auto RotePunkte = [&Fenster] {
+        const QImage Bild = Fenster->GibMirMeinGeldBtn->grab().toImage();
+        int Anzahl = 0;
+        for (int y = 0; y < Bild.height(); ++y)
+            for (int x = 0; x < Bild.width(); ++x) {
+                const QColor Farbe = Bild.pixelColor(x, y);
+                Anzahl += Farbe.red() > 180 && Farbe.green() < 80 && Farbe.blue() < 80;
+            }
+        return Anzahl;
+    };
+    QVERIFY(RotePunkte() > 20);
+    Fenster->GibMirMeinGeldBtn->setEnabled(false);
+    QCOMPARE(RotePunkte(), 0);
 }
 
 void TestMainFormLayout::fensterLiegenUeberBildern()

@@ -5,19 +5,50 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+namespace {
+bool Weiss(const QImage& Bild, int X, int Y)
+{
+    return Bild.valid(X, Y) && qGray(Bild.pixel(X, Y)) >= 0xF0;
+}
+
+// The white field of the display around Innen, as far as it reaches along the row and the column
+// through Innen; the whole picture when Innen is not on white.
+QRect Weissfeld(const QImage& Bild, QPoint Innen)
+{
+    if (!Weiss(Bild, Innen.x(), Innen.y()))
+        return Bild.rect();
+    QRect Feld(Innen, QSize(1, 1));
+    while (Weiss(Bild, Feld.left() - 1, Innen.y()))
+        Feld.setLeft(Feld.left() - 1);
+    while (Weiss(Bild, Feld.right() + 1, Innen.y()))
+        Feld.setRight(Feld.right() + 1);
+    while (Weiss(Bild, Innen.x(), Feld.top() - 1))
+        Feld.setTop(Feld.top() - 1);
+    while (Weiss(Bild, Innen.x(), Feld.bottom() + 1))
+        Feld.setBottom(Feld.bottom() + 1);
+    return Feld;
+}
+} // namespace
+
+// The white field is measured on the picture as it is before the first text, through the
+// middle of its height.
 TZahlenAnzeige::TZahlenAnzeige(TBild& Steuerelement, QPoint Ursprung)
-    : Bild(Steuerelement), Ursprung(Ursprung)
+    : Bild(Steuerelement), Ursprung(Ursprung),
+      Feld(Weissfeld(Steuerelement.Picture(),
+                     QPoint(Ursprung.x() + 1, Steuerelement.Picture().height() / 2)))
 {}
 
 void TZahlenAnzeige::SchreibeText(const QString& Text)
 {
     if (Bild.Picture().isNull())
         return;
+    // The text cell stays inside the white field, off the display's frame.
     // The same text on the picture and on its variant of twice the density, in points on both.
     for (QImage* Flaeche : {&Bild.PictureBearbeiten(), Bild.FeinBearbeiten()}) {
         if (!Flaeche)
             continue;
         QPainter Maler(Flaeche);
+        Maler.setClipRect(Feld);
         Maler.setFont(Font);
         const QFontMetrics Masse(Font);
         Maler.fillRect(QRect(Ursprung, QSize(Masse.horizontalAdvance(Text), Masse.height())),
@@ -40,6 +71,8 @@ void TZahlenAnzeige::Loesche(int AnzahlLeerzeichen)
 QRect TZahlenAnzeige::Loeschbereich(int AnzahlLeerzeichen) const
 {
     const QFontMetrics Masse(Font);
-    return {Ursprung, QSize(Masse.horizontalAdvance(QString(AnzahlLeerzeichen, QLatin1Char(' '))),
-                            Masse.height())};
+    return QRect(Ursprung,
+                 QSize(Masse.horizontalAdvance(QString(AnzahlLeerzeichen, QLatin1Char(' '))),
+                       Masse.height()))
+        .intersected(Feld);
 }
