@@ -161,7 +161,7 @@ void TestMainFormAnzeigen::loeschenMachtDenBereichWeissUndLaesstDenRestStehen()
     Fenster->AnzeigeSonderspieleLoeschen();
     const QImage Sonder = Fenster->SonderSpieleAnzeige->Picture();
     QVERIFY(NurWeiss(Sonder, Fenster->SonderAnzeige().Loeschbereich(8)));
-    QCOMPARE(Fenster->SonderAnzeige().Loeschbereich(8).topLeft(), QPoint(80, 3));
+    QCOMPARE(Fenster->SonderAnzeige().Loeschbereich(8).topLeft(), QPoint(80, 4));
 }
 
 void TestMainFormAnzeigen::textBeginntAmUrsprung()

@@ -63,6 +63,8 @@ void TMainForm::FolgeArbeitsflaeche()
 }
 
 namespace {
+constexpr char EntwurfsLinks[] = "vorlixEntwurfsLinks";
+
 // The stored factor, or 0 when there is none. A factor that would put the machine off this screen
 // (stored on another one, or by hand) counts as not set.
 int GespeicherterFaktor(const std::optional<QString>& Text, const Skalierung::TPanelLage& Entwurf,
@@ -88,6 +90,8 @@ void TMainForm::AnMonitorAnpassen()
 
     if (FormScalierenEin) {
         const Skalierung::TPanelLage Entwurf = AktuellePanelLage();
+        GroupBox1->setProperty(EntwurfsLinks, Entwurf.GroupBox1.x());
+        GroupBox2->setProperty(EntwurfsLinks, Entwurf.GroupBox2.x());
         const int Faktor = GespeicherterFaktor(Gespeichert, Entwurf, Bildschirmgroesse());
         if (Faktor == 0) {
             ErsterStart = true;
@@ -141,8 +145,14 @@ Skalierung::TPanelLage TMainForm::AktuellePanelLage() const
 void TMainForm::GroupBoxAnpassenQuerformat()
 {
     ScrolleZu(0);
-    SetzePanelLage(
-        Skalierung::BerechneQuerformat(AktuellePanelLage(), Bildschirmgroesse().width()));
+    // Each arrangement starts from the panels' design places at the factor shown, as the start
+    // does, so a size step shows the machine where the next start puts it.
+    Skalierung::TPanelLage Lage = AktuellePanelLage();
+    for (auto [Box, Rechteck] :
+         {std::pair{GroupBox1, &Lage.GroupBox1}, {GroupBox2, &Lage.GroupBox2}})
+        if (const QVariant Links = Box->property(EntwurfsLinks); Links.isValid())
+            Rechteck->moveLeft(Skalierung::MulDiv(Links.toInt(), ScaleByWert, 100));
+    SetzePanelLage(Skalierung::BerechneQuerformat(Lage, Bildschirmgroesse().width()));
 }
 
 void TMainForm::GroupBoxAnpassenHochformat()

@@ -11,22 +11,29 @@ bool Weiss(const QImage& Bild, int X, int Y)
     return Bild.valid(X, Y) && qGray(Bild.pixel(X, Y)) >= 0xF0;
 }
 
-// The white field of the display around Innen, as far as it reaches along the row and the column
-// through Innen; the whole picture when Innen is not on white.
+// The white field of the display around Innen: the rows white through Innen's column, each as far
+// as all of them are white beside Innen, so no rounded corner of the frame lies in it. The whole
+// picture when Innen is not on white.
 QRect Weissfeld(const QImage& Bild, QPoint Innen)
 {
     if (!Weiss(Bild, Innen.x(), Innen.y()))
         return Bild.rect();
-    QRect Feld(Innen, QSize(1, 1));
-    while (Weiss(Bild, Feld.left() - 1, Innen.y()))
-        Feld.setLeft(Feld.left() - 1);
-    while (Weiss(Bild, Feld.right() + 1, Innen.y()))
-        Feld.setRight(Feld.right() + 1);
-    while (Weiss(Bild, Innen.x(), Feld.top() - 1))
-        Feld.setTop(Feld.top() - 1);
-    while (Weiss(Bild, Innen.x(), Feld.bottom() + 1))
-        Feld.setBottom(Feld.bottom() + 1);
-    return Feld;
+    int Oben = Innen.y(), Unten = Innen.y();
+    while (Weiss(Bild, Innen.x(), Oben - 1))
+        --Oben;
+    while (Weiss(Bild, Innen.x(), Unten + 1))
+        ++Unten;
+    int Links = 0, Rechts = Bild.width() - 1;
+    for (int Y = Oben; Y <= Unten; ++Y) {
+        int L = Innen.x(), R = Innen.x();
+        while (Weiss(Bild, L - 1, Y))
+            --L;
+        while (Weiss(Bild, R + 1, Y))
+            ++R;
+        Links = qMax(Links, L);
+        Rechts = qMin(Rechts, R);
+    }
+    return QRect(QPoint(Links, Oben), QPoint(Rechts, Unten));
 }
 } // namespace
 

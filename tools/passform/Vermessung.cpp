@@ -122,8 +122,10 @@ void TVermessung::Melde(const QString& Was)
     const Qt::WindowStates Zustand = Hauptfenster->windowState();
     const QRect Bildschirm = Hauptfenster->screen()->geometry();
     const QRect Fenster = Hauptfenster->frameGeometry();
-    const bool Voll =
-        (Zustand & (Qt::WindowMaximized | Qt::WindowFullScreen)) || Fenster == Bildschirm;
+    // Maximised as the window manager has made it: within the screen, not merely asked for.
+    const bool Voll = ((Zustand & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
+                       Bildschirm.contains(Hauptfenster->geometry())) ||
+                      Fenster == Bildschirm;
     const QWidget* Gesicht = Hauptfenster->findChild<QWidget*>(QStringLiteral("GroupBox2"));
     ++Fall;
     // X11 hands out the whole screen, desktop and window manager included; Wayland does not, there
