@@ -98,6 +98,11 @@ public:
     int VertScrollPosition() const { return ScrollPosition; }
     void SkaliereFenster(int Zaehler, int Nenner);
     QSize Bildschirmgroesse() const;
+    // The rectangles the panel arrangements read and move, as they are now.
+    Skalierung::TPanelLage AktuellePanelLage() const;
+    // The room the machine may fill: the screen, or less where the desktop's own panels leave the
+    // maximised window less than the screen.
+    QSize Arbeitsflaeche() const;
 
     // ---- displays, painting, clock (ui/Anzeigen.cpp)
     // Label1 centred under the face for the text it holds.
@@ -424,9 +429,10 @@ public slots:
 protected:
     bool eventFilter(QObject* Objekt, QEvent* Ereignis) override; // OnAppMsg, core/Tastatur.cpp
     void keyPressEvent(QKeyEvent* Ereignis) override;             // FormKeyDown, core/Beenden.cpp
-    void closeEvent(QCloseEvent* Ereignis) override; // WMSysCommand, close, core/Beenden.cpp
-    void paintEvent(QPaintEvent* Ereignis) override; // ui/Anzeigen.cpp
-    void wheelEvent(QWheelEvent* Ereignis) override; // ui/Monitor.cpp
+    void closeEvent(QCloseEvent* Ereignis) override;   // WMSysCommand, close, core/Beenden.cpp
+    void paintEvent(QPaintEvent* Ereignis) override;   // ui/Anzeigen.cpp
+    void wheelEvent(QWheelEvent* Ereignis) override;   // ui/Monitor.cpp
+    void resizeEvent(QResizeEvent* Ereignis) override; // ui/Monitor.cpp
 
 private:
     // core/Start.cpp
@@ -453,9 +459,9 @@ private:
     void ErzeugeTimer();
     void VerbindeHandler();
     // ui/Monitor.cpp
-    Skalierung::TPanelLage AktuellePanelLage() const;
     void SetzePanelLage(const Skalierung::TPanelLage& Lage);
     void SetzeRahmen(bool Rahmenlos, int Hoehenzuwachs);
+    void FolgeArbeitsflaeche();
     int Bildlaufbereich() const; // pixels the content reaches below the window
     void ScrolleZu(int Position);
     void DrehscheibeAnScheibeAnpassen();

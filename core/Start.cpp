@@ -62,7 +62,8 @@ void TMainForm::FormCreate()
     SchraubenBreite = ImageOriginalSchraube->width();
     SchraubenHoehe = ImageOriginalSchraube->height();
 
-    setGeometry(1, 1, Bildschirmgroesse().width(), height());
+    // No taller than the screen: a window manager does not maximise a window that exceeds it.
+    setGeometry(1, 1, Bildschirmgroesse().width(), qMin(height(), Bildschirmgroesse().height()));
 
     // "Arial", bold, 17 points on a 96 dpi screen: 23 pixels.
     QFont Anzeigeschrift(Schriften::Serifenlos);

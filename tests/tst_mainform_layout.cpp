@@ -51,6 +51,7 @@ class TestMainFormLayout : public TZeitrafferTest
     Q_OBJECT
 
 private slots:
+    void gesperrterAuszahlknopfIstNichtRot();
     void entwurf_data();
     void entwurf();
     void beschriftungenUndHinweise_data();
@@ -87,7 +88,7 @@ void TestMainFormLayout::entwurf_data()
     Zeile("GroupBox1", F, {900, 72, 353, 713});
     Zeile("LogoImage", F, {989, 16, 218, 40});
     Zeile("QRImage", F, {902, 20, 54, 54});
-    Zeile("ImageBanner", F, {254, 728, 397, 49});
+    Zeile("ImageBanner", F, {246, 728, 397, 49}); // wholly behind the face's banner Image3
     Zeile("TrackBar1", F, {58, 168, 25, 105});
     Zeile("AutoStartCheckBox", F, {45, 304, -1, -1}, false);
     Zeile("EinzahlenButton", F, {0, 0, 75, 25}, false);
@@ -416,6 +417,26 @@ void TestMainFormLayout::timer()
     QCOMPARE(Fenster->MachPause1->Interval(), 1000);
 }
 
+// During a game the payout button cannot be pressed, and must not look as if it could.
+void TestMainFormLayout::gesperrterAuszahlknopfIstNichtRot()
+{
+    TUmgebung Welt;
+    auto Fenster = Welt.NeuesFenster();
+    auto RotePunkte = [&Fenster] {
+        const QImage Bild = Fenster->GibMirMeinGeldBtn->grab().toImage();
+        int Anzahl = 0;
+        for (int y = 0; y < Bild.height(); ++y)
+            for (int x = 0; x < Bild.width(); ++x) {
+                const QColor Farbe = Bild.pixelColor(x, y);
+                Anzahl += Farbe.red() > 180 && Farbe.green() < 80 && Farbe.blue() < 80;
+            }
+        return Anzahl;
+    };
+    QVERIFY(RotePunkte() > 20);
+    Fenster->GibMirMeinGeldBtn->setEnabled(false);
+    QCOMPARE(RotePunkte(), 0);
+}
+
 void TestMainFormLayout::fensterLiegenUeberBildern()
 {
     TUmgebung Welt;
@@ -494,8 +515,8 @@ void TestMainFormLayout::hochformatVersteckt()
 void TestMainFormLayout::skaliertesQuerformat()
 {
     // 83 %: the panel's edges 900 and 1253 go to 747 and 1040, the roof's bottom to 61 and the
-    // face's to 656; 1024 - 1040 leaves no room, so the panel stays where scaling put it.
-    TGestartet S({1024, 768}, "[Einstellungen]\nSound=0\nFormScalieren=1\nScaleBy=83\n");
+    // face's to 656; 1056 - 1040 leaves less than 20, so the panel stays where scaling put it.
+    TGestartet S({1056, 768}, "[Einstellungen]\nSound=0\nFormScalieren=1\nScaleBy=83\n");
     QVERIFY(Starte(*S.Fenster));
     QCOMPARE(S.Fenster->GroupBox1->geometry(), QRect(747, 61, 293, 595));
     QCOMPARE(S.Fenster->GroupBox2->geometry(), QRect(0, 0, 733, 656));

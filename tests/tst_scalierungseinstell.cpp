@@ -4,6 +4,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -19,7 +20,7 @@ public:
     int Faktor = 100;
     bool Quer = true;
     int BefehleTop = 835;
-    int PanelRechts = 1253;
+    bool Passt = true;
     int PanelBreite = 353;
     int Breite = 1600;
     int Hoehe = 900;
@@ -51,7 +52,7 @@ public:
     bool Querformat() const override { return Quer; }
     void ErsterStartLoeschen() override { Aufrufe << QStringLiteral("ErsterStart aus"); }
     int BefehleLabelTop() const override { return BefehleTop; }
-    int GroupBox1RechterRand() const override { return PanelRechts; }
+    bool PasstNachSchritt(int, int) const override { return Passt; }
     int GroupBox1Breite() const override { return PanelBreite; }
     int BildschirmBreite() const override { return Breite; }
     int BildschirmHoehe() const override { return Hoehe; }
@@ -360,15 +361,18 @@ void TestScalierungsEinstell::aufWunschIstModalMitSeinemText()
     bool Modal = false;
     bool AllesKlarAn = false;
     QString Text;
+    int ErsteZeile = -1;
     ImModalenDialog([&] {
         Modal = Form->isModal() && Form->isVisible();
         AllesKlarAn = Schalter("AbbrechenButton")->isEnabled();
         Text = Memo()->toPlainText();
+        ErsteZeile = Memo()->verticalScrollBar()->value();
         QTest::mouseClick(Schalter("AbbrechenButton"), Qt::LeftButton);
     });
     QVERIFY(Modal);
     QVERIFY(AllesKlarAn);
     QCOMPARE(Text, AufWunschText());
+    QCOMPARE(ErsteZeile, 0); // opens at its first line
     QVERIFY(Schalter("OKButton")->isEnabled());
     QVERIFY(!Form->isVisible());
     QVERIFY(Ziel->Aufrufe.isEmpty());
@@ -433,19 +437,19 @@ void TestScalierungsEinstell::schritte_data()
     QTest::addColumn<bool>("quer");
     QTest::addColumn<QStringList>("aufrufe");
     QTest::addColumn<int>("nachher");
-    QTest::newRow("Größer von 100 skaliert 100/100")
+    QTest::newRow("Größer von 100 um 1 %")
         << "Button2" << 100 << true
-        << QStringList{"Muenzen", "ScaleBy 101", "SkalierSchritt 100", "Skaliere 100/100",
+        << QStringList{"Muenzen", "ScaleBy 101", "SkalierSchritt 101", "Skaliere 101/100",
                        "Querformat"}
         << 101;
     QTest::newRow("Größer von 90 um 1 %")
         << "Button2" << 90 << true
-        << QStringList{"Muenzen", "ScaleBy 91", "SkalierSchritt 101", "Skaliere 101/100",
+        << QStringList{"Muenzen", "ScaleBy 91", "SkalierSchritt 101", "Skaliere 91/90",
                        "Querformat"}
         << 91;
-    QTest::newRow("Größer von 105 um 5 %, hochkant")
+    QTest::newRow("Größer von 105, hochkant")
         << "Button2" << 105 << false
-        << QStringList{"Muenzen", "ScaleBy 106", "SkalierSchritt 105", "Skaliere 105/100",
+        << QStringList{"Muenzen", "ScaleBy 106", "SkalierSchritt 101", "Skaliere 106/105",
                        "Hochformat"}
         << 106;
     QTest::newRow("Kleiner von 100") << "Button1" << 100 << true
@@ -454,8 +458,7 @@ void TestScalierungsEinstell::schritte_data()
                                      << 99;
     QTest::newRow("Kleiner von 83, hochkant")
         << "Button1" << 83 << false
-        << QStringList{"Muenzen", "ScaleBy 82", "SkalierSchritt 99", "Skaliere 99/100",
-                       "Hochformat"}
+        << QStringList{"Muenzen", "ScaleBy 82", "SkalierSchritt 99", "Skaliere 82/83", "Hochformat"}
         << 82;
 }
 
@@ -484,7 +487,7 @@ void TestScalierungsEinstell::groesserFolgeVonHundert()
     for (int I = 0; I < 3; ++I)
         QTest::mouseClick(Schalter("Button2"), Qt::LeftButton);
     QCOMPARE(Ziel->Aufrufe.filter(QStringLiteral("Skaliere")),
-             (QStringList{"Skaliere 100/100", "Skaliere 101/100", "Skaliere 102/100"}));
+             (QStringList{"Skaliere 101/100", "Skaliere 102/101", "Skaliere 103/102"}));
     QCOMPARE(Ziel->Faktor, 103);
     QTest::mouseClick(Schalter("OKButton"), Qt::LeftButton);
     QCOMPARE(Ziel->Aufrufe.last(), QStringLiteral("Speichere 103"));
@@ -506,7 +509,7 @@ void TestScalierungsEinstell::kleinerAnDerGrenzeLegtNurDieMuenzen()
 
 void TestScalierungsEinstell::groesserAnDerGrenzeLegtNurDieMuenzen()
 {
-    Ziel->PanelRechts = 1586; // 1586 + 15 > 1600
+    Ziel->Passt = false;
     Form->ZeigeErsterStart();
     Ziel->Aufrufe.clear();
 
@@ -514,7 +517,7 @@ void TestScalierungsEinstell::groesserAnDerGrenzeLegtNurDieMuenzen()
     QCOMPARE(Ziel->Aufrufe, QStringList{QStringLiteral("Muenzen")});
     QCOMPARE(Ziel->Faktor, 100);
 
-    Ziel->PanelRechts = 1585;
+    Ziel->Passt = true;
     QTest::mouseClick(Schalter("Button2"), Qt::LeftButton);
     QCOMPARE(Ziel->Faktor, 101);
 }

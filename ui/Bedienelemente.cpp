@@ -1,6 +1,7 @@
 #include "ui/Bedienelemente.h"
 
 #include "ui/Bilder.h"
+#include "ui/Skalierungsmathe.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -47,8 +48,15 @@ void TBild::PictureChanged()
 void TBild::PruefeDeckend()
 {
     // A picture that covers the whole control lets Qt skip painting what lies below it.
-    setAttribute(Qt::WA_OpaquePaintEvent,
-                 StretchEin && !TransparentEin && !Bild.isNull() && !Bild.hasAlphaChannel());
+    setAttribute(Qt::WA_OpaquePaintEvent, StretchEin && !TransparentEin && !Bild.isNull() &&
+                                              !Bild.hasAlphaChannel() && RasterModule == 0);
+}
+
+void TBild::SetRaster(int Module)
+{
+    RasterModule = qMax(0, Module);
+    PruefeDeckend();
+    update();
 }
 
 void TBild::SetStretch(bool Wert)
@@ -86,6 +94,12 @@ void TBild::paintEvent(QPaintEvent*)
     if (Pixmap.isNull())
         return;
     QPainter Maler(this);
+    if (RasterModule > 0) {
+        // Whole device pixels per module, copied, not smoothed: a blurred code is no code.
+        Maler.drawPixmap(Skalierung::RasterFeld(size(), RasterModule, devicePixelRatioF()), Pixmap,
+                         QRectF(Pixmap.rect()));
+        return;
+    }
     Maler.setRenderHint(QPainter::SmoothPixmapTransform);
     if (StretchEin)
         Maler.drawPixmap(rect(), Pixmap);
@@ -112,6 +126,9 @@ TBildKnopf::TBildKnopf(QWidget* Parent) : QPushButton(Parent) {}
 
 void TBildKnopf::SetGlyph(const QImage& Neu)
 {
+    // The button's size at its first glyph is its design, from which the glyph grows and shrinks.
+    if (GlyphBild.isNull() && EntwurfsGroesse.isEmpty())
+        EntwurfsGroesse = size();
     GlyphBild = Neu;
     setIcon(Symbol(Neu));
     PasseGlyphAn();
@@ -138,10 +155,7 @@ void TBildKnopf::PasseGlyphAn()
 {
     if (GlyphBild.isNull())
         return;
-    // A glyph keeps its own size unless the button has become too small for it.
-    const QSize Platz = (size() - QSize(4, 4)).expandedTo(QSize(1, 1));
-    const bool Passt = GlyphBild.width() <= Platz.width() && GlyphBild.height() <= Platz.height();
-    setIconSize(Passt ? GlyphBild.size() : GlyphBild.size().scaled(Platz, Qt::KeepAspectRatio));
+    setIconSize(Skalierung::GlyphGroesse(GlyphBild.size(), EntwurfsGroesse, size()));
 }
 
 void TBildKnopf::keyPressEvent(QKeyEvent* Ereignis)

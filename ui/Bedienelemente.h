@@ -37,6 +37,9 @@ public:
     void SetStretch(bool Wert);
     bool Transparent() const { return TransparentEin; }
     void SetTransparent(bool Wert);
+    // A picture of Module x Module square modules (a QR code) is drawn in whole device pixels per
+    // module, centred, instead of stretched; 0 stretches as before.
+    void SetRaster(int Module);
 
 signals:
     void Click();
@@ -60,6 +63,7 @@ private:
     bool StretchEin = false;
     bool TransparentEin = false;
     bool Gedrueckt = false;
+    int RasterModule = 0;
 };
 
 // A push button, optionally with a picture (glyph) beside its caption. Enter and Return press
@@ -88,6 +92,7 @@ private:
 
     static constexpr int MaxSymbole = 4; // the pictures a button alternates between
     QImage GlyphBild;
+    QSize EntwurfsGroesse;
     QHash<qint64, QIcon> Symbole; // by the picture's cache key
 };
 

@@ -96,3 +96,18 @@ QImage Durchsichtig(const QImage& Bild)
 }
 
 } // namespace Bilder
+
+int Bilder::QrModule(const QImage& Bild)
+{
+    for (int Y = 0; Y < Bild.height(); ++Y)
+        for (int X = 0; X < Bild.width(); ++X) {
+            if (qGray(Bild.pixel(X, Y)) >= 128)
+                continue;
+            int Ende = X;
+            while (Ende < Bild.width() && qGray(Bild.pixel(Ende, Y)) < 128)
+                ++Ende;
+            const int Modulbreite = qMax(1, (Ende - X) / 7);
+            return Bild.width() / Modulbreite;
+        }
+    return 0;
+}

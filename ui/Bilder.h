@@ -23,6 +23,10 @@ QImage Feinbild(const QImage& Bild);
 // bottom-left pixel becomes see-through; a picture with alpha stays as it is.
 QImage Durchsichtig(const QImage& Bild);
 
+// The modules across a QR code's picture: its top-left finder pattern is seven modules wide.
+// 0 when the picture shows no dark pixel.
+int QrModule(const QImage& Bild);
+
 // True when the picture exists as a resource.
 bool Vorhanden(const QString& Datei);
 

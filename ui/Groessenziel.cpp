@@ -57,9 +57,10 @@ int TGroessenZielFenster::BefehleLabelTop() const
     return Fenster.BefehleLabel->y();
 }
 
-int TGroessenZielFenster::GroupBox1RechterRand() const
+bool TGroessenZielFenster::PasstNachSchritt(int Zaehler, int Nenner) const
 {
-    return Fenster.GroupBox1->x() + Fenster.GroupBox1->width();
+    return Skalierung::PasstAufBildschirm(Fenster.AktuellePanelLage(), Zaehler, Nenner,
+                                          Fenster.Arbeitsflaeche());
 }
 
 int TGroessenZielFenster::GroupBox1Breite() const

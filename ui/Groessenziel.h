@@ -16,8 +16,8 @@ public:
     bool Querformat() const override;
     void ErsterStartLoeschen() override;
     int BefehleLabelTop() const override;
-    int GroupBox1RechterRand() const override;
     int GroupBox1Breite() const override;
+    bool PasstNachSchritt(int Zaehler, int Nenner) const override;
     int BildschirmBreite() const override;
     int BildschirmHoehe() const override;
     Skalierung::TMuenzLage Muenzen() const override;

@@ -2,10 +2,12 @@
 
 #include "ui/Bilder.h"
 
+#include <QBrush>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QRegion>
+#include <QTransform>
 
 TImageWindow::TImageWindow(QWidget* Parent) : QWidget(Parent)
 {
@@ -91,11 +93,21 @@ void TImageWindow::paintEvent(QPaintEvent*)
     const bool WarAmZeichnen = Zeichnet;
     Zeichnet = true;
     QPainter Maler(this);
-    if (!Bild.isNull())
+    if (!Bild.isNull() && Fein())
+        ZeichneFein(Maler);
+    else if (!Bild.isNull())
         Maler.drawImage(DestRect(), TransparentEin ? Bilder::Durchsichtig(Bild) : Bild);
     if (!Ueberzeichnung.isNull())
         Maler.drawImage(QPoint(0, 0), Ueberzeichnung);
     Zeichnet = WarAmZeichnen;
+}
+
+void TImageWindow::showEvent(QShowEvent* Ereignis)
+{
+    QWidget::showEvent(Ereignis);
+    // The screen's pixel ratio is known for certain once the control is shown.
+    AktualisiereMaske();
+    AktualisiereDeckend();
 }
 
 void TImageWindow::resizeEvent(QResizeEvent* Ereignis)
@@ -112,9 +124,34 @@ void TImageWindow::mouseReleaseEvent(QMouseEvent* Ereignis)
     QWidget::mouseReleaseEvent(Ereignis);
 }
 
+bool TImageWindow::Fein() const
+{
+    return devicePixelRatioF() > 1;
+}
+
+// On a dense screen the picture is drawn smoothly and the circle's edge at the screen's own
+// pixels, through an antialiased ellipse instead of the window's mask of whole points.
+void TImageWindow::ZeichneFein(QPainter& Maler)
+{
+    const QImage Quelle = TransparentEin ? Bilder::Durchsichtig(Bild) : Bild;
+    const QRect Ziel = DestRect();
+    Maler.setRenderHints(QPainter::SmoothPixmapTransform | QPainter::Antialiasing);
+    if (!RoundEin) {
+        Maler.drawImage(Ziel, Quelle);
+        return;
+    }
+    QBrush Pinsel(Quelle);
+    Pinsel.setTransform(
+        QTransform::fromTranslate(Ziel.x(), Ziel.y())
+            .scale(double(Ziel.width()) / Quelle.width(), double(Ziel.height()) / Quelle.height()));
+    Maler.setPen(Qt::NoPen);
+    Maler.setBrush(Pinsel);
+    Maler.drawEllipse(QRectF(rect()));
+}
+
 void TImageWindow::AktualisiereMaske()
 {
-    if (RoundEin)
+    if (RoundEin && !Fein())
         setMask(QRegion(rect(), QRegion::Ellipse));
     else
         clearMask();
@@ -124,6 +161,7 @@ void TImageWindow::AktualisiereDeckend()
 {
     // Only a picture that covers the whole control without holes may skip the background.
     const QRect Ziel = DestRect();
-    const bool Deckend = !Bild.isNull() && !TransparentEin && Ziel.contains(rect());
+    const bool Deckend =
+        !Bild.isNull() && !TransparentEin && Ziel.contains(rect()) && !(RoundEin && Fein());
     setAttribute(Qt::WA_OpaquePaintEvent, Deckend);
 }

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+
 // A picture control with a window of its own. It draws its picture stretched, centred or at the
 // top left, optionally transparent (the colour of the bottom-left pixel is left out), and with
 // Round set it is clipped to the ellipse inscribed in its bounds, so the parent shows in the
@@ -49,10 +51,13 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* Ereignis) override;
+    void showEvent(QShowEvent* Ereignis) override;
     void resizeEvent(QResizeEvent* Ereignis) override;
     void mouseReleaseEvent(QMouseEvent* Ereignis) override;
 
 private:
+    bool Fein() const;
+    void ZeichneFein(QPainter& Maler);
     void AktualisiereMaske();
     void AktualisiereDeckend();
 

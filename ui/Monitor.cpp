@@ -16,6 +16,7 @@
 #include <QSlider>
 #include <QStyle>
 #include <QWheelEvent>
+#include <QWindow>
 
 QSize TMainForm::Bildschirmgroesse() const
 {
@@ -24,6 +25,57 @@ QSize TMainForm::Bildschirmgroesse() const
     const QScreen* Bildschirm = screen();
     return Bildschirm ? Bildschirm->size() : QSize(1292, 839);
 }
+
+QSize TMainForm::Arbeitsflaeche() const
+{
+    // Only the window manager knows what its panels take: a maximised window shows it.
+    if (Umgebung.Bildschirm || !isVisible() || !(windowState() & Qt::WindowMaximized))
+        return Bildschirmgroesse();
+    return size().boundedTo(Bildschirmgroesse());
+}
+
+void TMainForm::resizeEvent(QResizeEvent* Ereignis)
+{
+    QWidget::resizeEvent(Ereignis);
+    if (!ErsteDarstellung)
+        QMetaObject::invokeMethod(this, &TMainForm::FolgeArbeitsflaeche, Qt::QueuedConnection);
+}
+
+// Where the maximised window turns out smaller than the screen, the machine is shown at the
+// largest factor up to the stored one that fits. The settings file keeps the stored factor; the
+// size dialog goes on from the one shown.
+void TMainForm::FolgeArbeitsflaeche()
+{
+    const QSize Raum = Arbeitsflaeche();
+    if (!FormScalierenEin || Raum == Bildschirmgroesse() ||
+        Skalierung::PasstAufBildschirm(AktuellePanelLage(), 100, 100, Raum))
+        return;
+    int Faktor = ScaleByWert;
+    while (Faktor > 1 &&
+           !Skalierung::PasstAufBildschirm(AktuellePanelLage(), Faktor, ScaleByWert, Raum))
+        --Faktor;
+    if (Faktor == ScaleByWert)
+        return;
+    SkaliereFenster(Faktor, ScaleByWert);
+    ScaleByWert = Faktor;
+    RichteAus(Hochformat);
+    Label1Zentrieren();
+}
+
+namespace {
+constexpr char EntwurfsLinks[] = "vorlixEntwurfsLinks";
+
+// The stored factor, or 0 when there is none. A factor that would put the machine off this screen
+// (stored on another one, or by hand) counts as not set.
+int GespeicherterFaktor(const std::optional<QString>& Text, const Skalierung::TPanelLage& Entwurf,
+                        QSize Bildschirm)
+{
+    const int Faktor = Text ? Einstellungswerte::Groessenfaktor(*Text).value_or(0) : 0;
+    if (Faktor <= 0 || !Skalierung::PasstAufBildschirm(Entwurf, Faktor, 100, Bildschirm))
+        return 0;
+    return Faktor;
+}
+} // namespace
 
 void TMainForm::AnMonitorAnpassen()
 {
@@ -37,18 +89,18 @@ void TMainForm::AnMonitorAnpassen()
     const auto Gespeichert = LiesEinstellung(Ini, QStringLiteral("ScaleBy"));
 
     if (FormScalierenEin) {
-        auto Faktor = Gespeichert ? Einstellungswerte::Groessenfaktor(*Gespeichert) : std::nullopt;
-        // A factor the size dialog could not have reached here would build a machine far larger
-        // than the screen: it counts as not set.
-        if (Faktor &&
-            !Skalierung::FaktorErreichbar(*Faktor, AktuellePanelLage(), Bildschirmgroesse()))
-            Faktor.reset();
-        if (!Faktor) {
+        const Skalierung::TPanelLage Entwurf = AktuellePanelLage();
+        GroupBox1->setProperty(EntwurfsLinks, Entwurf.GroupBox1.x());
+        GroupBox2->setProperty(EntwurfsLinks, Entwurf.GroupBox2.x());
+        const int Faktor = GespeicherterFaktor(Gespeichert, Entwurf, Bildschirmgroesse());
+        if (Faktor == 0) {
             ErsterStart = true;
-            ScaleByWert = Skalierung::ErsterStartFaktor(Bildschirmgroesse().height());
+            ScaleByWert = Skalierung::PassenderFaktor(
+                Skalierung::ErsterStartFaktor(Bildschirmgroesse().height()), Entwurf,
+                Bildschirmgroesse());
             SchreibeEinstellung(QStringLiteral("ScaleBy"), QString::number(ScaleByWert));
         } else {
-            ScaleByWert = *Faktor;
+            ScaleByWert = Faktor;
         }
         SkaliereFenster(ScaleByWert, 100);
     }
@@ -75,12 +127,8 @@ void TMainForm::SkaliereFenster(int Zaehler, int Nenner)
 {
     if (Zaehler == Nenner)
         return;
-    const Qt::WindowStates Zustand = windowState();
-    const QSize Groesse = size();
+    // Only the contents change size: the window keeps the size the window manager gave it.
     Skalierung::SkaliereFenster(this, Zaehler, Nenner);
-    // A maximised window keeps the screen; only its contents change size.
-    if (Zustand & Qt::WindowMaximized)
-        resize(Groesse);
     // Labels take the size of their text in the new font, as they did before.
     for (TBeschriftung* Beschriftung : findChildren<TBeschriftung*>())
         Beschriftung->adjustSize();
@@ -97,8 +145,14 @@ Skalierung::TPanelLage TMainForm::AktuellePanelLage() const
 void TMainForm::GroupBoxAnpassenQuerformat()
 {
     ScrolleZu(0);
-    SetzePanelLage(
-        Skalierung::BerechneQuerformat(AktuellePanelLage(), Bildschirmgroesse().width()));
+    // Each arrangement starts from the panels' design places at the factor shown, as the start
+    // does, so a size step shows the machine where the next start puts it.
+    Skalierung::TPanelLage Lage = AktuellePanelLage();
+    for (auto [Box, Rechteck] :
+         {std::pair{GroupBox1, &Lage.GroupBox1}, {GroupBox2, &Lage.GroupBox2}})
+        if (const QVariant Links = Box->property(EntwurfsLinks); Links.isValid())
+            Rechteck->moveLeft(Skalierung::MulDiv(Links.toInt(), ScaleByWert, 100));
+    SetzePanelLage(Skalierung::BerechneQuerformat(Lage, Bildschirmgroesse().width()));
 }
 
 void TMainForm::GroupBoxAnpassenHochformat()
@@ -148,22 +202,19 @@ void TMainForm::ShowTitlebar()
 
 void TMainForm::SetzeRahmen(bool Rahmenlos, int Hoehenzuwachs)
 {
-    const bool Maximiert = windowState() & Qt::WindowMaximized;
-    const bool Sichtbar = isVisible();
-    // Changing the flags gives the window a new native window, which is shown hidden and in the
-    // normal state; the maximised state is asked for again once it is shown.
-    setWindowFlag(Qt::FramelessWindowHint, Rahmenlos);
-    if (!Maximiert)
-        resize(width(), height() + Hoehenzuwachs);
-    if (!Sichtbar)
-        return;
-    if (Maximiert) {
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        show();
-        setWindowState(windowState() | Qt::WindowMaximized);
+    const bool Bildschirmfuellend = windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
+    Qt::WindowFlags Neu = windowFlags();
+    Neu.setFlag(Qt::FramelessWindowHint, Rahmenlos);
+    // Changed on the native window in place: a new native window would come up hidden and in
+    // the normal state, and a window manager is free not to maximise it again.
+    if (QWindow* Nativ = windowHandle()) {
+        overrideWindowFlags(Neu);
+        Nativ->setFlags(Neu);
     } else {
-        show();
+        setWindowFlags(Neu);
     }
+    if (!Bildschirmfuellend)
+        resize(width(), height() + Hoehenzuwachs);
 }
 
 void TMainForm::TaskleisteZeigen()

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QWindow>
 
 namespace {
@@ -74,6 +75,8 @@ void TForm2::SetzeText(const QStringList& Zeilen)
     ErsterStartMemo->clear();
     for (const QString& Zeile : Zeilen)
         ErsterStartMemo->appendPlainText(Zeile);
+    // Appending follows the text down; the player reads it from its first line.
+    ErsterStartMemo->moveCursor(QTextCursor::Start);
 }
 
 void TForm2::ZeigeErsterStart()
@@ -120,10 +123,11 @@ void TForm2::SchrittGemeinsam()
     Ziel.SetzeMuenzen(Skalierung::BerechneMuenzreihe(Ziel.Muenzen(), Ziel.GroupBox1Breite()));
 }
 
-void TForm2::SkaliereUndOrdneAn(int SkalierSchritt)
+void TForm2::SkaliereUndOrdneAn(const Skalierung::TGroessenSchritt& Schritt)
 {
-    Ziel.SetzeSkalierSchritt(SkalierSchritt);
-    Ziel.SkaliereFenster(SkalierSchritt, 100);
+    Ziel.SetzeScaleByWert(Schritt.ScaleByWert);
+    Ziel.SetzeSkalierSchritt(Skalierung::MulDiv(100, Schritt.Zaehler, Schritt.Nenner));
+    Ziel.SkaliereFenster(Schritt.Zaehler, Schritt.Nenner);
     if (Ziel.Querformat())
         Ziel.GroupBoxAnpassenQuerformat();
     else
@@ -136,23 +140,18 @@ void TForm2::Button1Click()
     if (!Skalierung::KleinerErlaubt(Ziel.BefehleLabelTop(), Ziel.BildschirmHoehe(),
                                     Ziel.ScaleByWert()))
         return;
-    const Skalierung::TGroessenSchritt Schritt = Skalierung::SchrittKleiner(Ziel.ScaleByWert());
-    Ziel.SetzeScaleByWert(Schritt.ScaleByWert);
-    SkaliereUndOrdneAn(Schritt.SkalierSchritt);
+    SkaliereUndOrdneAn(Skalierung::SchrittKleiner(Ziel.ScaleByWert()));
 }
 
 void TForm2::Button2Click()
 {
     SchrittGemeinsam();
     const Skalierung::TGroessenSchritt Schritt = Skalierung::SchrittGroesser(Ziel.ScaleByWert());
-    // The panel's edge as the step would leave it: a step that pushes the money panel off the
-    // screen is refused, not only the step after it.
-    const int RandDanach =
-        Skalierung::MulDiv(Ziel.GroupBox1RechterRand(), Schritt.SkalierSchritt, 100);
-    if (!Skalierung::GroesserErlaubt(RandDanach, Ziel.BildschirmBreite()))
+    // The machine as the step would leave it: a step that pushes the face or the money panel off
+    // the screen is refused, not only the step after it.
+    if (!Ziel.PasstNachSchritt(Schritt.Zaehler, Schritt.Nenner))
         return;
-    Ziel.SetzeScaleByWert(Schritt.ScaleByWert);
-    SkaliereUndOrdneAn(Schritt.SkalierSchritt);
+    SkaliereUndOrdneAn(Schritt);
 }
 
 void TForm2::OKButtonClick()

@@ -23,9 +23,11 @@ public:
 
     // Top of BefehleLabel within its panel, in pixels.
     virtual int BefehleLabelTop() const = 0;
-    // Right edge (left + width) and width of GroupBox1, in window pixels.
-    virtual int GroupBox1RechterRand() const = 0;
+    // Width of GroupBox1, in window pixels.
     virtual int GroupBox1Breite() const = 0;
+    // Whether the face and the money panel, scaled by Zaehler/Nenner and arranged again, would
+    // still lie on the screen.
+    virtual bool PasstNachSchritt(int Zaehler, int Nenner) const = 0;
     virtual int BildschirmBreite() const = 0;
     virtual int BildschirmHoehe() const = 0;
 
@@ -72,7 +74,7 @@ private:
     void BehalteRahmen();
     void BaueSteuerelemente();
     void SchrittGemeinsam();
-    void SkaliereUndOrdneAn(int SkalierSchritt);
+    void SkaliereUndOrdneAn(const Skalierung::TGroessenSchritt& Schritt);
     void SetzeText(const QStringList& Zeilen);
 
     IGroessenZiel& Ziel;

@@ -170,8 +170,11 @@ void SkaliereFenster(QWidget* Wurzel, int Zaehler, int Nenner)
             Kaestchen->resize(qMax(Kaestchen->width(), Kaestchen->sizeHint().width()),
                               Kaestchen->height());
     }
-    Wurzel->resize(MulDiv(WurzelGroesse.width(), Zaehler, Nenner),
-                   MulDiv(WurzelGroesse.height(), Zaehler, Nenner));
+    // A window's own size belongs to the window manager; resizing a maximised one would end its
+    // maximised state.
+    if (!Wurzel->isWindow())
+        Wurzel->resize(MulDiv(WurzelGroesse.width(), Zaehler, Nenner),
+                       MulDiv(WurzelGroesse.height(), Zaehler, Nenner));
 }
 
 } // namespace Skalierung

@@ -10,9 +10,9 @@ namespace Skalierung {
 // point size) is scaled; controls that inherit their font follow their parent. The unrounded
 // values are kept with each control, so a series of steps ends where one step by their product
 // would, as long as nothing else moved the control in between. Wurzel itself keeps its position;
-// its size and font are scaled too. Geometry is written as scaled even for controls that size
-// themselves, except that a check box grows to hold its caption. Zaehler == Nenner changes
-// nothing.
+// its font is scaled too, and its size unless it is a window of its own. Geometry is written as
+// scaled even for controls that size themselves, except that a check box grows to hold its caption.
+// Zaehler == Nenner changes nothing.
 void SkaliereFenster(QWidget* Wurzel, int Zaehler, int Nenner);
 
 } // namespace Skalierung

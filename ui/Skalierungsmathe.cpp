@@ -1,6 +1,7 @@
 #include "ui/Skalierungsmathe.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -51,18 +52,12 @@ QRect SkaliereRechteck(const QRect& Rechteck, int Zaehler, int Nenner)
 
 TGroessenSchritt SchrittGroesser(int ScaleByWert)
 {
-    TGroessenSchritt Schritt;
-    Schritt.SkalierSchritt = ScaleByWert < 100 ? 101 : ScaleByWert;
-    Schritt.ScaleByWert = ScaleByWert + 1;
-    return Schritt;
+    return {ScaleByWert + 1, ScaleByWert + 1, ScaleByWert};
 }
 
 TGroessenSchritt SchrittKleiner(int ScaleByWert)
 {
-    TGroessenSchritt Schritt;
-    Schritt.SkalierSchritt = 99;
-    Schritt.ScaleByWert = ScaleByWert - 1;
-    return Schritt;
+    return {ScaleByWert - 1, ScaleByWert - 1, ScaleByWert};
 }
 
 bool KleinerErlaubt(int BefehleLabelTop, int BildschirmHoehe, int ScaleByWert)
@@ -119,21 +114,65 @@ TPanelLage BerechneHochformat(TPanelLage Lage)
     return Lage;
 }
 
-bool FaktorErreichbar(int Faktor, TPanelLage Entwurf, QSize Bildschirm)
+namespace {
+TPanelLage Skaliert(TPanelLage Lage, int Zaehler, int Nenner)
 {
-    if (Faktor <= 100)
-        return Faktor >= 1;
-    // Past this not even a single pixel of the design fits, and the sums below stay in range.
-    if (Faktor > 100 * std::max(Bildschirm.width(), Bildschirm.height()))
+    for (QRect* Rechteck :
+         {&Lage.GroupBox1, &Lage.GroupBox2, &Lage.DachImage, &Lage.Image1, &Lage.ImageGesicht,
+          &Lage.QRImage, &Lage.LogoImage, &Lage.Label3, &Lage.TrackBar1})
+        *Rechteck = SkaliereRechteck(*Rechteck, Zaehler, Nenner);
+    return Lage;
+}
+} // namespace
+
+bool PasstAufBildschirm(TPanelLage Lage, int Zaehler, int Nenner, QSize Bildschirm)
+{
+    // Past this not even a single pixel of the design fits, and the sums stay in range.
+    if (Nenner <= 0 || Zaehler <= 0 ||
+        std::int64_t(Zaehler) >
+            std::int64_t(Nenner) * std::max(Bildschirm.width(), Bildschirm.height()))
         return false;
-    for (QRect* Rechteck : {&Entwurf.GroupBox1, &Entwurf.GroupBox2, &Entwurf.DachImage,
-                            &Entwurf.Image1, &Entwurf.ImageGesicht, &Entwurf.QRImage,
-                            &Entwurf.LogoImage, &Entwurf.Label3, &Entwurf.TrackBar1})
-        *Rechteck = SkaliereRechteck(*Rechteck, Faktor - 1, 100);
-    const TPanelLage Lage = Bildschirm.width() >= Bildschirm.height()
-                                ? BerechneQuerformat(Entwurf, Bildschirm.width())
-                                : BerechneHochformat(Entwurf);
-    return GroesserErlaubt(RechterRand(Lage.GroupBox1), Bildschirm.width());
+    Lage = Skaliert(Lage, Zaehler, Nenner);
+    Lage = Bildschirm.width() >= Bildschirm.height() ? BerechneQuerformat(Lage, Bildschirm.width())
+                                                     : BerechneHochformat(Lage);
+    const QRect Flaeche(QPoint(0, 0), Bildschirm);
+    return Flaeche.contains(Lage.GroupBox2) && Flaeche.contains(Lage.GroupBox1) &&
+           GroesserErlaubt(RechterRand(Lage.GroupBox1), Bildschirm.width());
+}
+
+int PassenderFaktor(int Wunsch, const TPanelLage& Entwurf, QSize Bildschirm)
+{
+    int Faktor = std::min(Wunsch, std::max(Bildschirm.width(), Bildschirm.height()));
+    while (Faktor > 1 && !PasstAufBildschirm(Entwurf, Faktor, 100, Bildschirm))
+        --Faktor;
+    return std::max(Faktor, 1);
+}
+
+QSize GlyphGroesse(QSize Glyph, QSize Entwurf, QSize Knopf)
+{
+    if (Entwurf.isEmpty())
+        Entwurf = Knopf;
+    const double Verhaeltnis = std::min(double(Knopf.width()) / Entwurf.width(),
+                                        double(Knopf.height()) / Entwurf.height());
+    const QSize Gewuenscht = QSize(int(std::lround(Glyph.width() * Verhaeltnis)),
+                                   int(std::lround(Glyph.height() * Verhaeltnis)))
+                                 .expandedTo(QSize(1, 1));
+    const QSize Platz = (Knopf - QSize(4, 4)).expandedTo(QSize(1, 1));
+    if (Gewuenscht.width() <= Platz.width() && Gewuenscht.height() <= Platz.height())
+        return Gewuenscht;
+    return Gewuenscht.scaled(Platz, Qt::KeepAspectRatio);
+}
+
+QRectF RasterFeld(QSize Feld, int Module, double Pixelverhaeltnis)
+{
+    const double Seite = std::min(Feld.width(), Feld.height()) * Pixelverhaeltnis;
+    const int JeModul = std::max(1, int(std::floor(Seite / Module)));
+    const int Geraetepixel = Module * JeModul;
+    const auto Versatz = [&](int Laenge) {
+        return std::floor((Laenge * Pixelverhaeltnis - Geraetepixel) / 2) / Pixelverhaeltnis;
+    };
+    return QRectF(Versatz(Feld.width()), Versatz(Feld.height()), Geraetepixel / Pixelverhaeltnis,
+                  Geraetepixel / Pixelverhaeltnis);
 }
 
 TMuenzLage BerechneMuenzreihe(TMuenzLage Lage, int GroupBox1Breite)

@@ -24,18 +24,19 @@ int ErsterStartFaktor(int BildschirmHoehe);
 // width, top + height) each go through MulDiv, so controls that touch keep touching.
 QRect SkaliereRechteck(const QRect& Rechteck, int Zaehler, int Nenner);
 
-// The outcome of one step of the size dialog: the new stored factor and the ratio
-// SkalierSchritt/100 by which the window is scaled.
+// The outcome of one step of the size dialog: the new stored factor and the ratio Zaehler/Nenner
+// by which the window is scaled. The ratio leads from the factor before to the new one, so the
+// machine shows exactly the factor that is stored, as the next start shows it.
 struct TGroessenSchritt
 {
     int ScaleByWert = 100;
-    int SkalierSchritt = 100;
+    int Zaehler = 100;
+    int Nenner = 100;
 };
 
-// "Größer": scales by the factor before the step (but by at least 101/100 below 100);
-// the stored factor grows by one.
+// "Größer": the stored factor grows by one.
 TGroessenSchritt SchrittGroesser(int ScaleByWert);
-// "Kleiner": scales by 99/100; the stored factor shrinks by one.
+// "Kleiner": the stored factor shrinks by one.
 TGroessenSchritt SchrittKleiner(int ScaleByWert);
 
 // "Kleiner" goes on only while the key help line lies at or below screen height - 200 and the
@@ -68,11 +69,23 @@ TPanelLage BerechneQuerformat(TPanelLage Lage, int BildschirmBreite);
 // Portrait: the face at the left edge, the money panel centred below it, QR code and logo hidden.
 TPanelLage BerechneHochformat(TPanelLage Lage);
 
-// Whether the size dialog could have brought the machine to Faktor percent on a screen of the
-// given size: factors from 1 to 100 always (the design size and below), a larger one only when
-// the machine, scaled from its design (Entwurf) by the factor one below it and arranged for the
-// screen, still passed the dialog's "Größer" test.
-bool FaktorErreichbar(int Faktor, TPanelLage Entwurf, QSize Bildschirm);
+// Whether the machine, scaled by Zaehler/Nenner from Lage and arranged for the screen (landscape
+// when it is at least as wide as high), lies on it: the face and the money panel wholly, and the
+// panel's right edge 15 pixels or more from the screen's, as "Größer" asks.
+bool PasstAufBildschirm(TPanelLage Lage, int Zaehler, int Nenner, QSize Bildschirm);
+
+// The largest factor up to Wunsch at which the machine, from its design, lies on the screen;
+// at least 1.
+int PassenderFaktor(int Wunsch, const TPanelLage& Entwurf, QSize Bildschirm);
+
+// The size at which a button shows its glyph: the glyph grows and shrinks with the button from
+// the button's design size, and stays 2 pixels inside every edge of the button.
+QSize GlyphGroesse(QSize Glyph, QSize Entwurf, QSize Knopf);
+
+// Where a picture of Module x Module square modules (a QR code) is drawn in a field: square,
+// centred on whole device pixels, each module a whole number of device pixels (at least one)
+// at the given device pixel ratio, as large as the field allows.
+QRectF RasterFeld(QSize Feld, int Module, double Pixelverhaeltnis);
 
 // The note and coin pictures of the money panel, in its coordinates.
 struct TMuenzLage

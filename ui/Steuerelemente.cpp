@@ -12,6 +12,7 @@
 #include "ui/ImageWindow.h"
 #include "ui/Schriften.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -268,7 +269,9 @@ void TMainForm::ErzeugeFenster()
     LogoImage = NeuesBild(this, "LogoImage", {989, 16, 218, 40}, Gestreckt | Durchsichtig);
     LogoImage->setCursor(Qt::PointingHandCursor);
     QRImage = NeuesBild(this, "QRImage", {902, 20, 54, 54}, EigeneGroesse);
-    ImageBanner = NeuesBild(this, "ImageBanner", {254, 728, 397, 49}, Gestreckt);
+    QRImage->SetRaster(Bilder::QrModule(QRImage->Picture()));
+    // Behind the face's own banner Image3, and no wider, so no strip of it shows beside it.
+    ImageBanner = NeuesBild(this, "ImageBanner", {246, 728, 397, 49}, Gestreckt);
 
     TrackBar1 = Benannt(new QSlider(Qt::Vertical, this), "TrackBar1");
     TrackBar1->setGeometry(58, 168, 25, 105);
@@ -503,6 +506,11 @@ void TMainForm::ErzeugeBedienung()
                    {16, 640, 321, 41});
     GibMirMeinGeldBtn->setFont(Schrift(11, true));
     SetzeTextfarbe(GibMirMeinGeldBtn, Rot);
+    // Red only while it can be pressed; in a game it looks as the style draws a disabled button.
+    QPalette Farben = GibMirMeinGeldBtn->palette();
+    Farben.setColor(QPalette::Disabled, QPalette::ButtonText,
+                    QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+    GibMirMeinGeldBtn->setPalette(Farben);
     GibMirMeinGeldBtn->SetGlyph(Bilder::Lade(QStringLiteral("GibMirMeinGeldBtn"), {24, 24},
                                              QStringLiteral("GibMirMeinGeldBtn")));
 }

@@ -3,13 +3,14 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <QRect>
 #include <QStringList>
 
 class TBild;
 
 // One of the two number displays of the face. Texts are drawn straight onto the picture of its
-// control, each character cell first filled white, and stay there until something is drawn over
-// them.
+// control, each character cell first filled white within the display's white field, and stay there
+// until something is drawn over them.
 class TZahlenAnzeige
 {
 public:
@@ -27,12 +28,13 @@ public:
 
     // The texts drawn since the last erase, oldest first.
     const QStringList& Geschrieben() const { return SeitLoeschen; }
-    // The area the blanks of an erase cover, in picture pixels.
+    // The area the blanks of an erase cover, in picture pixels: within the white field.
     QRect Loeschbereich(int AnzahlLeerzeichen) const;
 
 private:
     TBild& Bild;
     QPoint Ursprung;
+    QRect Feld; // the white field the text is drawn in
     QFont Font;
     QColor Schriftfarbe = Qt::black;
     QStringList SeitLoeschen;

@@ -7,7 +7,10 @@
 // of the program while the left disc turns and prints "Zweite Kopie <exit code>" once it ended.
 // With "vorlixfernbedienung:besuch" it makes a visit
 // (see TBesuch) and prints every sound the machine starts, one line each on standard output:
-// "Klang <seconds> <file>"; "Auszahlung <seconds>" when it asks for the money.
+// "Klang <seconds> <file>"; "Auszahlung <seconds>" when it asks for the money. With
+// "vorlixfernbedienung:passform:<steps>" it measures the window's fit instead (TVermessung).
+#include "tools/passform/Vermessung.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -270,6 +273,8 @@ class TFernbedienungsPlugin : public QGenericPlugin
 public:
     QObject* create(const QString& Schluessel, const QString& Art) override
     {
+        if (Art.startsWith(QLatin1String("passform")))
+            return new TVermessung(Art.section(u':', 1));
         return Schluessel.compare(QLatin1String("vorlixfernbedienung"), Qt::CaseInsensitive) == 0
                    ? new TFernbedienung(
                          Art == QLatin1String("spiel")        ? TFernbedienung::TArt::Spiel

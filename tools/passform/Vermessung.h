@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+class QWidget;
+
+// Measures how the running machine fits its screen under a real window manager. Started by the
+// remote control plugin as "vorlixfernbedienung:passform:<steps>", where each letter of the steps
+// is one press in the size dialog, "g" for "Größer" and "k" for "Kleiner" ("G" and "K": press
+// until the dialog refuses). After the start and after each step, once the window has come to
+// rest, it prints one line:
+//   Fall <n> <what> <ok|FEHLER> zustand=<maximiert|normal|...> fenster=<x,y,wxh>
+//        bildschirm=<wxh> gesicht=<wxh> aussen=<controls off the screen, or ->
+// and, when VORLIX_PASSFORM_ORDNER names a folder, waits there for the file <n>.fertig (the
+// screenshot taken). After the steps it stores the size ("OK - Speichern", which pays out and
+// ends the program); without steps it presses Esc.
+class TVermessung : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TVermessung(const QString& Schritte);
+
+protected:
+    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
+
+private slots:
+    void Beginne();
+
+private:
+    void WarteAufRuhe(const QString& Was);
+    void Pruefe();
+    void Melde(const QString& Was);
+    QStringList Aussen() const;
+    void NaechsterSchritt();
+    void OeffneDialog();
+    QWidget* Dialogknopf(const char* Name) const;
+    bool WarteAufBild(int Nummer);
+
+    QString Schritte;
+    int Position = 0;
+    int Fall = 0;
+    int Wiederholt = 0;
+    int GesichtsbreiteVorher = -1;
+    QString Anstehend;
+    QPointer<QWidget> Hauptfenster;
+    QElapsedTimer SeitAenderung;
+    QElapsedTimer SeitBeginn;
+};

@@ -1,0 +1,126 @@
+#!/bin/bash
+# passform.sh wayland|x11 <program folder> <plugin folder> <shots folder> <case>...
+#
+# Starts the real machine on a screen of its own under a real window manager (Xvfb with openbox,
+# or weston's headless backend) and lets the measuring plugin report, after the start and after
+# each step of the size dialog, whether the window is maximised and the face and the money panel
+# lie on the screen. A case is <width>x<height>[*<scale>]:<stored factor or ->:<steps>, steps as
+# the plugin takes them (g/k one "Größer"/"Kleiner", G/K until refused); a case with steps is
+# started a second time to see the stored size. One screenshot per measurement goes to the shots
+# folder (taken by the plugin on X11, by weston on Wayland), and one table row per measurement to standard output. Exit code 1 if a row failed,
+# 77 if the display server is missing (except in CI).
+set -euo pipefail
+Modus=$1 Programmordner=$(realpath "$2") Plugins=$(realpath "$3") Bilder=$(realpath -m "$4")
+shift 4
+
+fehlt() {
+    echo "$1 fehlt"
+    [ "${CI:-}" = true ] && exit 1
+    exit 77
+}
+if [ "$Modus" = wayland ]; then
+    command -v weston >/dev/null && command -v weston-screenshooter >/dev/null || fehlt weston
+else
+    command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xprop >/dev/null ||
+        fehlt "Xvfb, openbox oder xprop"
+fi
+
+Arbeit=$(mktemp -d)
+Prozesse=()
+beende_anzeige() {
+    for p in "${Prozesse[@]}"; do kill "$p" 2>/dev/null || true; done
+    for p in "${Prozesse[@]}"; do wait "$p" 2>/dev/null || true; done
+    Prozesse=()
+}
+aufraeumen() {
+    beende_anzeige
+    [ -n "${BEHALTEN:-}" ] || rm -rf "$Arbeit"
+}
+trap aufraeumen EXIT
+mkdir -p "$Bilder"
+
+starte_anzeige() { # <width> <height> <scale>
+    rm -rf "$Arbeit/laufzeit" && mkdir -m 700 "$Arbeit/laufzeit"
+    if [ "$Modus" = wayland ]; then
+        XDG_RUNTIME_DIR="$Arbeit/laufzeit" weston --backend=headless-backend.so --use-pixman \
+            --width="$1" --height="$2" --scale="$3" --socket=vorlix --idle-time=0 --no-config \
+            --debug --log="$Arbeit/weston.log" &
+        Prozesse+=($!)
+        for _ in $(seq 100); do [ -S "$Arbeit/laufzeit/vorlix" ] && break; sleep 0.1; done
+        Anzeige=(QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=vorlix)
+        # The shell's panel comes a moment after the socket.
+        sleep 1
+    else
+        Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" 3>"$Arbeit/anzeige" 2>/dev/null &
+        Prozesse+=($!)
+        for _ in $(seq 100); do [ -s "$Arbeit/anzeige" ] && break; sleep 0.1; done
+        Nummer=:$(cat "$Arbeit/anzeige")
+        DISPLAY=$Nummer openbox --sm-disable >/dev/null 2>&1 &
+        Prozesse+=($!)
+        for _ in $(seq 100); do
+            xprop -display "$Nummer" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+            sleep 0.1
+        done
+        Anzeige=(QT_QPA_PLATFORM=xcb DISPLAY=$Nummer)
+        [ "$3" = 1 ] || Anzeige+=(QT_SCALE_FACTOR="$3")
+    fi
+}
+
+bild() {
+    if [ "$Modus" = wayland ]; then
+        rm -f "$Arbeit"/bild/*.png
+        (cd "$Arbeit/bild" && XDG_RUNTIME_DIR="$Arbeit/laufzeit" WAYLAND_DISPLAY=vorlix \
+            timeout 10 weston-screenshooter >/dev/null 2>&1) &&
+            mv "$Arbeit"/bild/*.png "$1" 2>/dev/null || true
+    else
+        mv "$Arbeit/zeichen/$2.png" "$1" 2>/dev/null || true
+    fi
+}
+
+Fehler=0 Zeilen=0
+lauf() { # <name> <steps>
+    rm -rf "$Arbeit/zeichen" && mkdir -p "$Arbeit/zeichen" "$Arbeit/bild"
+    while IFS= read -r Zeile; do
+        [[ $Zeile == Fall\ * ]] || continue
+        read -r _ Nr Was Urteil Rest <<<"$Zeile"
+        Datei="$Bilder/$1-$Nr.png"
+        bild "$Datei" "$Nr"
+        touch "$Arbeit/zeichen/$Nr.fertig"
+        echo "| $Modus | $Fall | $Nr | $Was | $Urteil | $Rest | $(basename "$Datei") |"
+        Zeilen=$((Zeilen + 1))
+        [ "$Urteil" = ok ] || Fehler=$((Fehler + 1))
+    done < <(cd "$Arbeit/programm" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_SCALE_FACTOR \
+        "${Anzeige[@]}" XDG_RUNTIME_DIR="$Arbeit/laufzeit" XDG_CONFIG_HOME="$Arbeit/config" \
+        XDG_DATA_HOME="$Arbeit/daten" XDG_STATE_HOME="$Arbeit/zustand" QT_PLUGIN_PATH="$Plugins" \
+        VORLIX_PASSFORM_ORDNER="$Arbeit/zeichen" \
+        QT_QPA_GENERIC_PLUGINS="vorlixfernbedienung:passform:$2" timeout 300 ./vorlix \
+        2>>"$Arbeit/protokoll")
+}
+
+echo "| WM | Fall | Nr | Schritt | Ergebnis | Messung | Bild |"
+echo "|---|---|---|---|---|---|---|"
+for Fall in "$@"; do
+    IFS=: read -r Groesse Faktor Schritte <<<"$Fall"
+    Breite=${Groesse%%x*} Rest=${Groesse#*x}
+    Hoehe=${Rest%%\**} Skala=1
+    [[ $Rest == *\** ]] && Skala=${Rest#*\*}
+    Name="${Breite}x${Hoehe}-s${Skala}-f${Faktor}-${Schritte:-start}"
+    rm -rf "$Arbeit/programm" "$Arbeit/config" "$Arbeit/daten" "$Arbeit/zustand"
+    mkdir -p "$Arbeit/programm"
+    cp "$Programmordner"/{Vorlix,Vorlix-Hilfe.pdf,*.WAV} "$Arbeit/programm/"
+    ln -s Vorlix "$Arbeit/programm/vorlix"
+    {
+        printf '[Einstellungen]\r\nFormScalieren=1\r\nSound=0\r\n'
+        [ "$Faktor" = - ] || printf 'ScaleBy=%s\r\n' "$Faktor"
+    } >"$Arbeit/programm/Vorlix.ini"
+    starte_anzeige "$Breite" "$Hoehe" "$Skala"
+    lauf "$Name" "$Schritte"
+    if [ -n "$Schritte" ]; then
+        lauf "$Name-neustart" ""
+    fi
+    beende_anzeige
+done
+echo
+echo "$Zeilen Messungen, $Fehler fehlerhaft ($Modus)"
+[ "$Zeilen" -gt 0 ] || { tail -n 20 "$Arbeit/protokoll"; exit 1; }
+[ "$Fehler" -eq 0 ] || { tail -n 20 "$Arbeit/protokoll"; exit 1; }
