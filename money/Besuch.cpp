@@ -35,7 +35,7 @@ QString AuszahlungWiederhergestellt(const TBesuch& Besuch)
     return QStringLiteral("Vorlix wurde während der Auszahlung unterbrochen. Sie wird jetzt "
                           "beendet: %1 Euro für %2 Euro Guthaben und %3 Sonderspiele. Danach "
                           "endet Vorlix.")
-        .arg(Auszahlung.AuszahlungText, Text(Besuch.Guthaben),
+        .arg(Auszahlung.AuszahlungText, Besuch.Guthaben.EuroText(),
              QString::fromStdString(BcdToGeneral(Besuch.SonderSpiele)));
 }
 
