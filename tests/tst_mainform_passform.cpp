@@ -142,8 +142,8 @@ TGestartet StarteMit(TUmgebung& Welt, QSize Bildschirm, int Faktor)
 // The machine's face and panels, which the dialog's coin row leaves alone.
 QList<QRect> Maschine(TMainForm& F)
 {
-    return {QRect(F.GroupBox1->pos(), F.GroupBox2->size()), F.ImageGesicht->geometry(),
-            F.ScheibeLinks->geometry(), F.MenueBtn->geometry(), F.SonderSpieleAnzeige->geometry()};
+    return {F.GroupBox1->geometry(),    F.GroupBox2->geometry(), F.ImageGesicht->geometry(),
+            F.ScheibeLinks->geometry(), F.MenueBtn->geometry(),  F.SonderSpieleAnzeige->geometry()};
 }
 } // namespace
 
@@ -191,8 +191,8 @@ void TestMainFormPassform::glyphenWachsenUndSchrumpfenMitDerMaschine_data()
     QTest::addColumn<QSize>("Bildschirm");
     QTest::addColumn<int>("Faktor");
     QTest::addColumn<QSize>("Glyph");
-    QTest::newRow("120 %: 96 x 94") << QSize(1920, 1080) << 120 << QSize(91, 90);
-    QTest::newRow("113 %: 90 x 88") << QSize(1920, 1080) << 113 << QSize(85, 84);
+    QTest::newRow("120 %, Knopf 96 x 94") << QSize(1920, 1080) << 120 << QSize(91, 90);
+    QTest::newRow("113 %, Knopf 90 x 88") << QSize(1920, 1080) << 113 << QSize(85, 84);
 }
 
 void TestMainFormPassform::glyphenWachsenUndSchrumpfenMitDerMaschine()

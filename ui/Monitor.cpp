@@ -50,10 +50,8 @@ void TMainForm::FolgeArbeitsflaeche()
     if (!FormScalierenEin || Raum == Bildschirmgroesse() ||
         Skalierung::PasstAufBildschirm(AktuellePanelLage(), 100, 100, Raum))
         return;
-    int Faktor = ScaleByWert;
-    while (Faktor > 1 &&
-           !Skalierung::PasstAufBildschirm(AktuellePanelLage(), Faktor, ScaleByWert, Raum))
-        --Faktor;
+    const int Faktor =
+        Skalierung::PassenderFaktor(ScaleByWert, AktuellePanelLage(), ScaleByWert, Raum);
     if (Faktor == ScaleByWert)
         return;
     SkaliereFenster(Faktor, ScaleByWert);
@@ -96,7 +94,7 @@ void TMainForm::AnMonitorAnpassen()
         if (Faktor == 0) {
             ErsterStart = true;
             ScaleByWert = Skalierung::PassenderFaktor(
-                Skalierung::ErsterStartFaktor(Bildschirmgroesse().height()), Entwurf,
+                Skalierung::ErsterStartFaktor(Bildschirmgroesse().height()), Entwurf, 100,
                 Bildschirmgroesse());
             SchreibeEinstellung(QStringLiteral("ScaleBy"), QString::number(ScaleByWert));
         } else {

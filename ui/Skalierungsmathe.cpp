@@ -140,10 +140,10 @@ bool PasstAufBildschirm(TPanelLage Lage, int Zaehler, int Nenner, QSize Bildschi
            GroesserErlaubt(RechterRand(Lage.GroupBox1), Bildschirm.width());
 }
 
-int PassenderFaktor(int Wunsch, const TPanelLage& Entwurf, QSize Bildschirm)
+int PassenderFaktor(int Wunsch, const TPanelLage& Lage, int LageFaktor, QSize Bildschirm)
 {
     int Faktor = std::min(Wunsch, std::max(Bildschirm.width(), Bildschirm.height()));
-    while (Faktor > 1 && !PasstAufBildschirm(Entwurf, Faktor, 100, Bildschirm))
+    while (Faktor > 1 && !PasstAufBildschirm(Lage, Faktor, LageFaktor, Bildschirm))
         --Faktor;
     return std::max(Faktor, 1);
 }

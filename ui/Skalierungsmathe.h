@@ -74,9 +74,9 @@ TPanelLage BerechneHochformat(TPanelLage Lage);
 // panel's right edge 15 pixels or more from the screen's, as "Größer" asks.
 bool PasstAufBildschirm(TPanelLage Lage, int Zaehler, int Nenner, QSize Bildschirm);
 
-// The largest factor up to Wunsch at which the machine, from its design, lies on the screen;
-// at least 1.
-int PassenderFaktor(int Wunsch, const TPanelLage& Entwurf, QSize Bildschirm);
+// The largest factor up to Wunsch at which the machine, laid out in Lage at the factor
+// LageFaktor (100: its design), lies on the screen; at least 1.
+int PassenderFaktor(int Wunsch, const TPanelLage& Lage, int LageFaktor, QSize Bildschirm);
 
 // The size at which a button shows its glyph: the glyph grows and shrinks with the button from
 // the button's design size, and stays 2 pixels inside every edge of the button.
