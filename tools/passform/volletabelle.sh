@@ -24,7 +24,7 @@ for Modus in "${Modi[@]}"; do
             Faelle+=("$Schirm:$Faktor:G" "$Schirm:$Faktor:K")
         done
     done
-    bash "$(dirname "$0")/passform.sh" "$Modus" "$Bau/bin" "$Bau/tests/installation/plugins" \
+    bash "$(dirname "$0")/passform.sh" "$Modus" "$Bau/bin" "$Bau/tools/fernbedienung/plugins" \
         "$Bilder/$Modus" "${Faelle[@]}" | tee "$Bilder/tabelle-$Modus.md" || Ergebnis=1
 done
 exit $Ergebnis

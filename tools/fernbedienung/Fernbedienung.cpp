@@ -9,7 +9,7 @@
 // (see TBesuch) and prints every sound the machine starts, one line each on standard output:
 // "Klang <seconds> <file>"; "Auszahlung <seconds>" when it asks for the money. With
 // "vorlixfernbedienung:passform:<steps>" it measures the window's fit instead (TVermessung).
-#include "tools/passform/Vermessung.h"
+#include "Vermessung.h"
 
 #include <QAbstractButton>
 #include <QApplication>
