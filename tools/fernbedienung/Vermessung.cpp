@@ -157,6 +157,14 @@ bool TVermessung::WarteAufBild(int Nummer)
     return QFileInfo::exists(Zeichen);
 }
 
+void TVermessung::Beende()
+{
+    if (!Hauptfenster)
+        return;
+    QKeyEvent Druck(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(Hauptfenster, &Druck);
+}
+
 QWidget* TVermessung::Dialogknopf(const char* Name) const
 {
     for (QWidget* Fenster : QApplication::topLevelWidgets())
@@ -185,10 +193,11 @@ void TVermessung::NaechsterSchritt()
         auto* Speichern = qobject_cast<QAbstractButton*>(Dialogknopf("OKButton"));
         if (!Schritte.isEmpty() && Speichern && Speichern->isEnabled()) {
             QMetaObject::invokeMethod(Speichern, "click", Qt::QueuedConnection);
+            // The dialog of a first start only closes and the machine plays on; Esc ends it.
+            QTimer::singleShot(3000, this, &TVermessung::Beende);
             return;
         }
-        QKeyEvent Druck(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(Hauptfenster, &Druck);
+        Beende();
         return;
     }
     if (!Dialog || !Dialog->isVisible()) {

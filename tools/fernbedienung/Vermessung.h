@@ -16,7 +16,8 @@ class QWidget;
 //        bildschirm=<wxh> gesicht=<wxh> aussen=<controls off the screen, or ->
 // and, when VORLIX_PASSFORM_ORDNER names a folder, waits there for the file <n>.fertig (the
 // screenshot taken). After the steps it stores the size ("OK - Speichern", which pays out and
-// ends the program); without steps it presses Esc.
+// ends the program, or after a first start only closes the dialog) and presses Esc if the program
+// still runs; without steps it presses Esc.
 class TVermessung : public QObject
 {
     Q_OBJECT
@@ -36,6 +37,7 @@ private:
     void Melde(const QString& Was);
     QStringList Aussen() const;
     void NaechsterSchritt();
+    void Beende();
     void OeffneDialog();
     QWidget* Dialogknopf(const char* Name) const;
     bool WarteAufBild(int Nummer);
