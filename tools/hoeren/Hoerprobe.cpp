@@ -219,7 +219,8 @@ bool TTonstudio::StarteServer(QString& Fehler)
 }
 
 // A fresh server delivers the monitor late and in bursts at first; the recording counts only
-// once half a second of recording has taken about half a second.
+// once half a second of recording has taken about half a second. On a crowded machine that can
+// take a good while.
 bool TTonstudio::WarteAufStetigeAufnahme(QString& Fehler)
 {
     const QString Datei = Ordner.filePath(QStringLiteral("aufnahme.raw"));
@@ -227,7 +228,7 @@ bool TTonstudio::WarteAufStetigeAufnahme(QString& Fehler)
     Uhr.start();
     qint64 Beginn = -1;
     qint64 BytesBeiBeginn = 0;
-    while (!Uhr.hasExpired(15000)) {
+    while (!Uhr.hasExpired(45000)) {
         QThread::msleep(50);
         if (Rekorder.state() == QProcess::NotRunning) {
             Fehler = QStringLiteral("parec endete: ") + Rekorder.readAllStandardError();
