@@ -193,6 +193,8 @@ public:
     // Replaces the journal when the money, the running game or the log changed since the last
     // time; does nothing once the visit is closed. A failure is reported once.
     void SichereBesuch();
+    // The same without the report; false when the journal could not be written.
+    bool SchreibeBesuch();
     // A win and won special games, credited; their displays and the journal follow.
     void BucheGutschrift(const TBcdWert& Betrag);
     void BucheSonderspiele(const TBcdWert& Anzahl);

@@ -28,11 +28,15 @@ void TMainForm::AuszahlenButtonClick()
     if (AuszahlungLaeuft || ProgrammEndet)
         return;
     AuszahlungLaeuft = true;
-    // Asked for is asked for: a crash before the books are closed finishes the payout.
+    // Asked for is asked for: a crash before the books are closed finishes the payout. A journal
+    // that cannot keep the request would bring the visit back to play on, so the books are closed
+    // at once instead; the log and "KA" then hold the payout.
     AuszahlungAngefordert = true;
-    SichereBesuch();
+    const bool Aufgezeichnet = SchreibeBesuch();
     Label1->hide();
     AuszahlListe.clear();
+    if (!Aufgezeichnet)
+        SchliesseAuszahlungAb();
     if (!Warte(1000))
         return;
     SchliesseAuszahlungAb();

@@ -55,21 +55,25 @@ TBesuch TMainForm::AktuellerBesuch() const
     return Besuch;
 }
 
-void TMainForm::SichereBesuch()
+bool TMainForm::SchreibeBesuch()
 {
     if (BesuchGeschlossen || JournalAus())
-        return;
+        return true;
     Besuchsjournal::TBesuch Besuch = AktuellerBesuch();
     const QByteArray Stand = Besuchsjournal::AlsText(Besuch);
     if (Stand == LetzterBesuch)
-        return;
+        return true;
     // Counted also when the write fails: "KA" stored after it is then newer than the journal.
     Besuch.Generation = ++Generation;
-    if (Besuchsjournal::Schreibe(Besuchsjournal::AlsText(Besuch)) == Dateien::ErfolgOk) {
-        LetzterBesuch = Stand;
-        return;
-    }
-    if (BesuchsfehlerGemeldet)
+    if (Besuchsjournal::Schreibe(Besuchsjournal::AlsText(Besuch)) != Dateien::ErfolgOk)
+        return false;
+    LetzterBesuch = Stand;
+    return true;
+}
+
+void TMainForm::SichereBesuch()
+{
+    if (SchreibeBesuch() || BesuchsfehlerGemeldet)
         return;
     BesuchsfehlerGemeldet = true;
     MessageDlgCtr(QStringLiteral("Der Besuch kann nicht in „%1“ aufgezeichnet werden. Stürzt "

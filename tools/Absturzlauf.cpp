@@ -580,7 +580,10 @@ void Runde(const QString& Programm, int Nummer, QRandomGenerator& Zufall, TErgeb
         ++Ergebnis.Verworfen;
     } else if (Journal && !Journal->Abgeschlossen) {
         Erwartet = (Journal->Guthaben + Journal->SonderSpiele * Geld::Spielpreis()).EuroText();
-        Meldung = QStringLiteral("Vorlix wurde während eines Besuchs unterbrochen.");
+        // A payout that was asked for is finished rather than the visit going on.
+        Meldung = Journal->AuszahlungAngefordert
+                      ? QStringLiteral("Vorlix wurde während der Auszahlung unterbrochen.")
+                      : QStringLiteral("Vorlix wurde während eines Besuchs unterbrochen.");
         ++Ergebnis.Wiederhergestellt;
     } else if (Journal) {
         Meldung = QStringLiteral("Vorlix wurde am Ende des letzten Besuchs unterbrochen.");

@@ -68,8 +68,7 @@ else
     }
 fi
 
-Art=spiel
-[ "$Modus" = zweitstart ] && Art=zweitstart
+[ "$Modus" = zweitstart ] && Art=zweitstart || Art=spiel
 # No sound server: the start-up sound finds no device and the machine says so in a message box.
 (cd "$Arbeit/programm" && exec env -u PULSE_SERVER -u DISPLAY -u WAYLAND_DISPLAY "${Anzeige[@]}" \
     XDG_RUNTIME_DIR="$Arbeit/laufzeit" XDG_CONFIG_HOME="$Arbeit/config" \
