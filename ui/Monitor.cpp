@@ -41,17 +41,25 @@ void TMainForm::resizeEvent(QResizeEvent* Ereignis)
         QMetaObject::invokeMethod(this, &TMainForm::FolgeArbeitsflaeche, Qt::QueuedConnection);
 }
 
+namespace {
+// The factor the start or the size dialog chose, and the one shown when the work area was last
+// followed, as a point (gewählt, gezeigt).
+constexpr char GewaehlterFaktor[] = "vorlixGewaehlterFaktor";
+} // namespace
+
 // Where the maximised window turns out smaller than the screen, the machine is shown at the
-// largest factor up to the stored one that fits. The settings file keeps the stored factor; the
-// size dialog goes on from the one shown.
+// largest factor up to the chosen one that fits, and grows back when the room comes back (a panel
+// that leaves, or a window manager that maximised the window with its title bar first). The
+// settings file keeps the stored factor; a step of the size dialog since chooses anew.
 void TMainForm::FolgeArbeitsflaeche()
 {
-    const QSize Raum = Arbeitsflaeche();
-    if (!FormScalierenEin || Raum == Bildschirmgroesse() ||
-        Skalierung::PasstAufBildschirm(AktuellePanelLage(), 100, 100, Raum))
+    if (!FormScalierenEin)
         return;
+    const QPoint Gemerkt = property(GewaehlterFaktor).toPoint();
+    const int Gewaehlt = Gemerkt.y() == ScaleByWert ? Gemerkt.x() : ScaleByWert;
     const int Faktor =
-        Skalierung::PassenderFaktor(ScaleByWert, AktuellePanelLage(), ScaleByWert, Raum);
+        Skalierung::PassenderFaktor(Gewaehlt, AktuellePanelLage(), ScaleByWert, Arbeitsflaeche());
+    setProperty(GewaehlterFaktor, QPoint(Gewaehlt, Faktor));
     if (Faktor == ScaleByWert)
         return;
     SkaliereFenster(Faktor, ScaleByWert);
