@@ -7,9 +7,9 @@
 # lie in the work area. A case is <width>x<height>[*<scale>][+<panel>]:<stored factor or ->:<steps>,
 # steps as the plugin takes them (g/k one "Größer"/"Kleiner", G/K until refused, l: the panel goes
 # up, or down again); a case with size steps is started a second time to see the stored size. On X11,
-# +<panel> puts a desktop panel that many pixels high along the screen's bottom edge, as a dock
-# reserves it (_NET_WM_STRUT_PARTIAL): from the start, or with the first step l; weston's shell has
-# a panel of its own. One screenshot per measurement goes to the shots
+# +<panel> puts a desktop panel that many pixels high along the screen's bottom edge (+<panel>r: that
+# wide along its right edge), as a dock reserves it (_NET_WM_STRUT_PARTIAL): from the start, or
+# with the first step l; weston's shell has a panel of its own. One screenshot per measurement goes to the shots
 # folder (taken by the plugin on X11, by weston on Wayland), and one table row per measurement to standard output. Exit code 1 if a row failed,
 # 77 if the display server is missing (except in CI).
 set -euo pipefail
@@ -72,10 +72,19 @@ starte_anzeige() { # <width> <height> <scale>
     fi
 }
 
-# A window along the bottom edge that becomes the desktop's panel once it reserves its strip.
-starte_leiste() { # <width> <height> <panel height>
-    DISPLAY=$Nummer xmessage -title vorlixleiste -buttons "" -geometry "${1}x${3}+0+$(($2 - $3))" \
-        Leiste >/dev/null 2>&1 &
+# A window along the bottom or the right edge that becomes the desktop's panel once it reserves its
+# strip.
+starte_leiste() { # <width> <height> <panel's height, or its width on the right>
+    local Lage="${1}x${3}+0+$(($2 - $3))"
+    Leistenmass=(0 0 0 "$3" 0 0 0 0 0 0 0 $(($1 - 1)))
+    Frei=("$1" $(($2 - $3)))
+    if [ "$Leistenseite" = r ]; then
+        Lage="${3}x${2}+$(($1 - $3))+0"
+        Leistenmass=(0 "$3" 0 0 0 0 0 $(($2 - 1)) 0 0 0 0)
+        Frei=($(($1 - $3)) "$2")
+    fi
+    DISPLAY=$Nummer xmessage -title vorlixleiste -buttons "" -geometry "$Lage" Leiste \
+        >/dev/null 2>&1 &
     Prozesse+=($!)
     for _ in $(seq 100); do
         Leiste=$(xwininfo -display "$Nummer" -name vorlixleiste 2>/dev/null |
@@ -84,17 +93,16 @@ starte_leiste() { # <width> <height> <panel height>
         sleep 0.1
     done
     [ -n "$Leiste" ] || { echo "Leiste kam nicht"; exit 1; }
-    Leistenmass=(0 0 0 "$3" 0 0 0 0 0 0 0 $(($1 - 1)))
     Leiste_oben=nein
 }
 
 # The panel reserves its strip, or gives it back when it holds it.
 leiste_umschalten() {
-    local Hoehe=$((Hoehe - Leistenhoehe))
+    local Flaeche="0, 0, ${Frei[0]}, ${Frei[1]}"
     if [ "$Leiste_oben" = ja ]; then
         xprop -display "$Nummer" -id "$Leiste" -remove _NET_WM_STRUT_PARTIAL
         xprop -display "$Nummer" -id "$Leiste" -remove _NET_WM_STRUT
-        Leiste_oben=nein Hoehe=$((Hoehe + Leistenhoehe))
+        Leiste_oben=nein Flaeche="0, 0, $Breite, $Hoehe"
     else
         xprop -display "$Nummer" -id "$Leiste" -f _NET_WM_STRUT_PARTIAL 32c \
             -set _NET_WM_STRUT_PARTIAL "$(IFS=,; echo "${Leistenmass[*]}")"
@@ -104,7 +112,7 @@ leiste_umschalten() {
     fi
     # The window manager has taken the strip, or given it back, once the work area shows it.
     for _ in $(seq 50); do
-        xprop -display "$Nummer" -root _NET_WORKAREA | grep -q ", $Hoehe\b" && break
+        xprop -display "$Nummer" -root _NET_WORKAREA | grep -q "= $Flaeche\b" && break
         sleep 0.1
     done
 }
@@ -149,12 +157,13 @@ echo "| WM | Fall | Nr | Schritt | Ergebnis | Messung | Bild |"
 echo "|---|---|---|---|---|---|---|"
 for Fall in "$@"; do
     IFS=: read -r Groesse Faktor Schritte <<<"$Fall"
-    Leistenhoehe=0
+    Leistenhoehe=0 Leistenseite=
     [[ $Groesse == *+* ]] && Leistenhoehe=${Groesse##*+} Groesse=${Groesse%+*}
+    [[ $Leistenhoehe == *r ]] && Leistenhoehe=${Leistenhoehe%r} Leistenseite=r
     Breite=${Groesse%%x*} Rest=${Groesse#*x}
     Hoehe=${Rest%%\**} Skala=1
     [[ $Rest == *\** ]] && Skala=${Rest#*\*}
-    Name="${Breite}x${Hoehe}-s${Skala}-l${Leistenhoehe}-f${Faktor}-${Schritte:-start}"
+    Name="${Breite}x${Hoehe}-s${Skala}-l${Leistenhoehe}${Leistenseite}-f${Faktor}-${Schritte:-start}"
     rm -rf "$Arbeit/programm" "$Arbeit/config" "$Arbeit/daten" "$Arbeit/zustand"
     mkdir -p "$Arbeit/programm"
     cp "$Programmordner"/{Vorlix,Vorlix-Hilfe.pdf,*.WAV} "$Arbeit/programm/"
