@@ -443,6 +443,22 @@ void TestMainFormEinstellungen::groesserImErststartDialogSpeichertBeiOk()
     QTest::mouseClick(S.Dialog->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
     QCOMPARE(IniWert(S.Welt, "ScaleBy"), QString("84"));
     QCOMPARE(S.Welt.Prozessenden, 0);
+
+    // The next start shows the machine where the step showed it, its edges to a pixel.
+    const QStringList Teile{"GroupBox1", "GroupBox2", "QRImage", "LogoImage", "MenueBtn"};
+    QList<QRect> Vorschau;
+    for (const QString& Teil : Teile)
+        Vorschau << S.Fenster->findChild<QWidget*>(Teil)->geometry();
+    S.Dialog.reset();
+    S.Fenster.reset();
+    S.Fenster = S.Welt.NeuesFenster();
+    QVERIFY(Starte(*S.Fenster));
+    for (qsizetype i = 0; i < Teile.size(); ++i) {
+        const QRect Neu = S.Fenster->findChild<QWidget*>(Teile[i])->geometry();
+        QVERIFY2((Neu.topLeft() - Vorschau[i].topLeft()).manhattanLength() <= 1 &&
+                     (Neu.bottomRight() - Vorschau[i].bottomRight()).manhattanLength() <= 1,
+                 qPrintable(Teile[i]));
+    }
 }
 
 void TestMainFormEinstellungen::rechtsklickAufDieNaseOeffnetDenDialog()

@@ -41,19 +41,39 @@ void TMainForm::resizeEvent(QResizeEvent* Ereignis)
         QMetaObject::invokeMethod(this, &TMainForm::FolgeArbeitsflaeche, Qt::QueuedConnection);
 }
 
+namespace {
+// The factor the start or the size dialog chose, and the one shown when the work area was last
+// followed, as a point (gewählt, gezeigt).
+constexpr char GewaehlterFaktor[] = "vorlixGewaehlterFaktor";
+constexpr char EntwurfsLinks[] = "vorlixEntwurfsLinks";
+
+// The panels as they are, the face and the money panel back at their design places at the factor
+// shown: where every arrangement starts, as the start does.
+Skalierung::TPanelLage AnEntwurfsplaetzen(const TMainForm& F)
+{
+    Skalierung::TPanelLage Lage = F.AktuellePanelLage();
+    for (auto [Box, Rechteck] :
+         {std::pair{F.GroupBox1, &Lage.GroupBox1}, {F.GroupBox2, &Lage.GroupBox2}})
+        if (const QVariant Links = Box->property(EntwurfsLinks); Links.isValid())
+            Rechteck->moveLeft(Skalierung::MulDiv(Links.toInt(), F.ScaleByWert, 100));
+    return Lage;
+}
+} // namespace
+
 // Where the maximised window turns out smaller than the screen, the machine is shown at the
-// largest factor up to the stored one that fits. The settings file keeps the stored factor; the
-// size dialog goes on from the one shown.
+// largest factor up to the chosen one that fits, and grows back when the room comes back (a panel
+// that leaves, or a window manager that maximised the window with its title bar first). The
+// settings file keeps the stored factor; a step of the size dialog since chooses anew.
 void TMainForm::FolgeArbeitsflaeche()
 {
-    const QSize Raum = Arbeitsflaeche();
-    if (!FormScalierenEin || Raum == Bildschirmgroesse() ||
-        Skalierung::PasstAufBildschirm(AktuellePanelLage(), 100, 100, Raum))
+    if (!FormScalierenEin)
         return;
-    const int Faktor =
-        Skalierung::PassenderFaktor(ScaleByWert, AktuellePanelLage(), ScaleByWert, Raum);
-    if (Faktor == ScaleByWert)
-        return;
+    const QPoint Gemerkt = property(GewaehlterFaktor).toPoint();
+    const int Gewaehlt = Gemerkt.y() == ScaleByWert ? Gemerkt.x() : ScaleByWert;
+    const int Faktor = Skalierung::PassenderFaktor(Gewaehlt, AnEntwurfsplaetzen(*this), ScaleByWert,
+                                                   Arbeitsflaeche());
+    setProperty(GewaehlterFaktor, QPoint(Gewaehlt, Faktor));
+    // Arranged again at any factor: a panel at the side moves the room the money panel has.
     SkaliereFenster(Faktor, ScaleByWert);
     ScaleByWert = Faktor;
     RichteAus(Hochformat);
@@ -61,8 +81,6 @@ void TMainForm::FolgeArbeitsflaeche()
 }
 
 namespace {
-constexpr char EntwurfsLinks[] = "vorlixEntwurfsLinks";
-
 // The stored factor, or 0 when there is none. A factor that would put the machine off this screen
 // (stored on another one, or by hand) counts as not set.
 int GespeicherterFaktor(const std::optional<QString>& Text, const Skalierung::TPanelLage& Entwurf,
@@ -143,14 +161,9 @@ Skalierung::TPanelLage TMainForm::AktuellePanelLage() const
 void TMainForm::GroupBoxAnpassenQuerformat()
 {
     ScrolleZu(0);
-    // Each arrangement starts from the panels' design places at the factor shown, as the start
-    // does, so a size step shows the machine where the next start puts it.
-    Skalierung::TPanelLage Lage = AktuellePanelLage();
-    for (auto [Box, Rechteck] :
-         {std::pair{GroupBox1, &Lage.GroupBox1}, {GroupBox2, &Lage.GroupBox2}})
-        if (const QVariant Links = Box->property(EntwurfsLinks); Links.isValid())
-            Rechteck->moveLeft(Skalierung::MulDiv(Links.toInt(), ScaleByWert, 100));
-    SetzePanelLage(Skalierung::BerechneQuerformat(Lage, Bildschirmgroesse().width()));
+    // So a size step shows the machine where the next start puts it.
+    SetzePanelLage(
+        Skalierung::BerechneQuerformat(AnEntwurfsplaetzen(*this), Arbeitsflaeche().width()));
 }
 
 void TMainForm::GroupBoxAnpassenHochformat()

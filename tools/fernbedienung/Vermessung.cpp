@@ -33,6 +33,11 @@ QString Zustandsname(Qt::WindowStates Zustand)
     return Zustand & Qt::WindowMinimized ? QStringLiteral("minimiert") : QStringLiteral("normal");
 }
 
+bool Groessenschritt(const QString& Was)
+{
+    return Was == QLatin1String("groesser") || Was == QLatin1String("kleiner");
+}
+
 QString Masse(const QRect& R)
 {
     return QStringLiteral("%1,%2,%3x%4").arg(R.x()).arg(R.y()).arg(R.width()).arg(R.height());
@@ -83,9 +88,8 @@ void TVermessung::WarteAufRuhe(const QString& Was)
 
 QStringList TVermessung::Aussen() const
 {
-    // What lies off the screen, or outside the window where the window itself is smaller.
-    const QRect Bildschirm = Hauptfenster->screen()->geometry();
-    const QRect Sichtbar = Bildschirm & GlobalesRechteck(Hauptfenster);
+    // What lies off the work area, or outside the window where the window itself is smaller.
+    const QRect Sichtbar = Arbeitsflaeche() & GlobalesRechteck(Hauptfenster);
     auto* Gesicht = Hauptfenster->findChild<QGroupBox*>(QStringLiteral("GroupBox2"));
     auto* Panel = Hauptfenster->findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
     QList<QWidget*> Pruefling{Gesicht, Panel};
@@ -99,11 +103,18 @@ QStringList TVermessung::Aussen() const
     return Liste;
 }
 
+// The screen less the panels of the desktop, as the window manager reports it; a compositor that
+// reports none leaves the whole screen.
+QRect TVermessung::Arbeitsflaeche() const
+{
+    return Hauptfenster->screen()->availableGeometry();
+}
+
 void TVermessung::Pruefe()
 {
     const auto* Gesicht = Hauptfenster->findChild<QWidget*>(QStringLiteral("GroupBox2"));
     QString Was = Anstehend;
-    if (Was != QLatin1String("start") && Gesicht->width() == GesichtsbreiteVorher)
+    if (Groessenschritt(Was) && Gesicht->width() == GesichtsbreiteVorher)
         Was += QStringLiteral("-verweigert");
     const bool Verweigert = Was.endsWith(QLatin1String("verweigert"));
     GesichtsbreiteVorher = Gesicht->width();
@@ -122,11 +133,17 @@ void TVermessung::Melde(const QString& Was)
     const Qt::WindowStates Zustand = Hauptfenster->windowState();
     const QRect Bildschirm = Hauptfenster->screen()->geometry();
     const QRect Fenster = Hauptfenster->frameGeometry();
-    // Maximised as the window manager has made it: within the screen, not merely asked for.
+    // Maximised as the window manager has made it: within the work area, not merely asked for.
     const bool Voll = ((Zustand & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
-                       Bildschirm.contains(Hauptfenster->geometry())) ||
+                       Arbeitsflaeche().contains(Hauptfenster->geometry())) ||
                       Fenster == Bildschirm;
     const QWidget* Gesicht = Hauptfenster->findChild<QWidget*>(QStringLiteral("GroupBox2"));
+    // Once the panel has gone again, the machine is as large as it started.
+    if (Was == QLatin1String("start"))
+        AmStart = {Hauptfenster->size(), Gesicht->size()};
+    const bool WieAmStart = Was != QLatin1String("leiste") ||
+                            Hauptfenster->size() != AmStart.first ||
+                            Gesicht->size() == AmStart.second;
     ++Fall;
     // X11 hands out the whole screen, desktop and window manager included; Wayland does not, there
     // the script asks the compositor.
@@ -134,22 +151,23 @@ void TVermessung::Melde(const QString& Was)
     if (!Ordner.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb"))
         Hauptfenster->screen()->grabWindow(0).save(
             QDir(Ordner).filePath(QStringLiteral("%1.png").arg(Fall)));
-    std::printf("Fall %d %s %s zustand=%s fenster=%s bildschirm=%dx%d gesicht=%dx%d aussen=%s\n",
-                Fall, qPrintable(Was), Voll && Draussen.isEmpty() ? "ok" : "FEHLER",
+    std::printf("Fall %d %s %s zustand=%s fenster=%s bildschirm=%dx%d arbeitsflaeche=%s "
+                "gesicht=%dx%d aussen=%s\n",
+                Fall, qPrintable(Was), Voll && Draussen.isEmpty() && WieAmStart ? "ok" : "FEHLER",
                 qPrintable(Zustandsname(Zustand)), qPrintable(Masse(Fenster)), Bildschirm.width(),
-                Bildschirm.height(), Gesicht->width(), Gesicht->height(),
-                Draussen.isEmpty() ? "-" : qPrintable(Draussen.join(u',')));
+                Bildschirm.height(), qPrintable(Masse(Arbeitsflaeche())), Gesicht->width(),
+                Gesicht->height(), Draussen.isEmpty() ? "-" : qPrintable(Draussen.join(u',')));
     std::fflush(stdout);
-    WarteAufBild(Fall);
+    WarteAufZeichen(QString::number(Fall));
 }
 
-// The script takes the screenshot while the machine holds still.
-bool TVermessung::WarteAufBild(int Nummer)
+// The script takes the screenshot, or puts up the panel, while the machine holds still.
+bool TVermessung::WarteAufZeichen(const QString& Name)
 {
     const QString Ordner = qEnvironmentVariable("VORLIX_PASSFORM_ORDNER");
     if (Ordner.isEmpty())
         return true;
-    const QString Zeichen = QDir(Ordner).filePath(QStringLiteral("%1.fertig").arg(Nummer));
+    const QString Zeichen = QDir(Ordner).filePath(Name + QStringLiteral(".fertig"));
     QElapsedTimer Frist;
     Frist.start();
     while (!QFileInfo::exists(Zeichen) && !Frist.hasExpired(30000))
@@ -191,13 +209,22 @@ void TVermessung::NaechsterSchritt()
     QWidget* Dialog = Dialogknopf("Button1") ? Dialogknopf("Button1")->window() : nullptr;
     if (Position >= Schritte.size()) {
         auto* Speichern = qobject_cast<QAbstractButton*>(Dialogknopf("OKButton"));
-        if (!Schritte.isEmpty() && Speichern && Speichern->isEnabled()) {
+        if (Geschritten && Speichern && Speichern->isEnabled()) {
             QMetaObject::invokeMethod(Speichern, "click", Qt::QueuedConnection);
             // The dialog of a first start only closes and the machine plays on; Esc ends it.
             QTimer::singleShot(3000, this, &TVermessung::Beende);
             return;
         }
         Beende();
+        return;
+    }
+    if (Schritte.at(Position) == u'l') {
+        // The desktop's panel goes up; the window manager shrinks the maximised window.
+        std::printf("Leiste\n");
+        std::fflush(stdout);
+        WarteAufZeichen(QStringLiteral("leiste"));
+        SeitAenderung.restart();
+        WarteAufRuhe(QStringLiteral("leiste"));
         return;
     }
     if (!Dialog || !Dialog->isVisible()) {
@@ -208,6 +235,7 @@ void TVermessung::NaechsterSchritt()
     const bool Groesser = Schritte.at(Position).toLower() == u'g';
     auto* Knopf = qobject_cast<QAbstractButton*>(Dialogknopf(Groesser ? "Button2" : "Button1"));
     QMetaObject::invokeMethod(Knopf, "click", Qt::QueuedConnection);
+    Geschritten = true;
     SeitAenderung.restart();
     WarteAufRuhe(Groesser ? QStringLiteral("groesser") : QStringLiteral("kleiner"));
 }

@@ -4,9 +4,12 @@
 # Starts the real machine on a screen of its own under a real window manager (Xvfb with openbox,
 # or weston's headless backend) and lets the measuring plugin report, after the start and after
 # each step of the size dialog, whether the window is maximised and the face and the money panel
-# lie on the screen. A case is <width>x<height>[*<scale>]:<stored factor or ->:<steps>, steps as
-# the plugin takes them (g/k one "Größer"/"Kleiner", G/K until refused); a case with steps is
-# started a second time to see the stored size. One screenshot per measurement goes to the shots
+# lie in the work area. A case is <width>x<height>[*<scale>][+<panel>]:<stored factor or ->:<steps>,
+# steps as the plugin takes them (g/k one "Größer"/"Kleiner", G/K until refused, l: the panel goes
+# up, or down again); a case with size steps is started a second time to see the stored size. On X11,
+# +<panel> puts a desktop panel that many pixels high along the screen's bottom edge (+<panel>r: that
+# wide along its right edge), as a dock reserves it (_NET_WM_STRUT_PARTIAL): from the start, or
+# with the first step l; weston's shell has a panel of its own. One screenshot per measurement goes to the shots
 # folder (taken by the plugin on X11, by weston on Wayland), and one table row per measurement to standard output. Exit code 1 if a row failed,
 # 77 if the display server is missing (except in CI).
 set -euo pipefail
@@ -21,8 +24,9 @@ fehlt() {
 if [ "$Modus" = wayland ]; then
     command -v weston >/dev/null && command -v weston-screenshooter >/dev/null || fehlt weston
 else
-    command -v Xvfb >/dev/null && command -v openbox >/dev/null && command -v xprop >/dev/null ||
-        fehlt "Xvfb, openbox oder xprop"
+    for Werkzeug in Xvfb openbox xprop xmessage xwininfo; do
+        command -v $Werkzeug >/dev/null || fehlt "$Werkzeug"
+    done
 fi
 
 Arbeit=$(mktemp -d)
@@ -63,7 +67,54 @@ starte_anzeige() { # <width> <height> <scale>
         done
         Anzeige=(QT_QPA_PLATFORM=xcb DISPLAY=$Nummer)
         [ "$3" = 1 ] || Anzeige+=(QT_SCALE_FACTOR="$3")
+        Leiste=
+        if [ "$4" -gt 0 ]; then starte_leiste "$1" "$2" "$4"; fi
     fi
+}
+
+# A window along the bottom or the right edge that becomes the desktop's panel once it reserves its
+# strip.
+starte_leiste() { # <width> <height> <panel's height, or its width on the right>
+    local Lage="${1}x${3}+0+$(($2 - $3))"
+    Leistenmass=(0 0 0 "$3" 0 0 0 0 0 0 0 $(($1 - 1)))
+    Frei=("$1" $(($2 - $3)))
+    if [ "$Leistenseite" = r ]; then
+        Lage="${3}x${2}+$(($1 - $3))+0"
+        Leistenmass=(0 "$3" 0 0 0 0 0 $(($2 - 1)) 0 0 0 0)
+        Frei=($(($1 - $3)) "$2")
+    fi
+    DISPLAY=$Nummer xmessage -title vorlixleiste -buttons "" -geometry "$Lage" Leiste \
+        >/dev/null 2>&1 &
+    Prozesse+=($!)
+    for _ in $(seq 100); do
+        Leiste=$(xwininfo -display "$Nummer" -name vorlixleiste 2>/dev/null |
+            sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p') || true
+        [ -n "$Leiste" ] && break
+        sleep 0.1
+    done
+    [ -n "$Leiste" ] || { echo "Leiste kam nicht"; exit 1; }
+    Leiste_oben=nein
+}
+
+# The panel reserves its strip, or gives it back when it holds it.
+leiste_umschalten() {
+    local Flaeche="0, 0, ${Frei[0]}, ${Frei[1]}"
+    if [ "$Leiste_oben" = ja ]; then
+        xprop -display "$Nummer" -id "$Leiste" -remove _NET_WM_STRUT_PARTIAL
+        xprop -display "$Nummer" -id "$Leiste" -remove _NET_WM_STRUT
+        Leiste_oben=nein Flaeche="0, 0, $Breite, $Hoehe"
+    else
+        xprop -display "$Nummer" -id "$Leiste" -f _NET_WM_STRUT_PARTIAL 32c \
+            -set _NET_WM_STRUT_PARTIAL "$(IFS=,; echo "${Leistenmass[*]}")"
+        xprop -display "$Nummer" -id "$Leiste" -f _NET_WM_STRUT 32c -set _NET_WM_STRUT \
+            "$(IFS=,; echo "${Leistenmass[*]:0:4}")"
+        Leiste_oben=ja
+    fi
+    # The window manager has taken the strip, or given it back, once the work area shows it.
+    for _ in $(seq 50); do
+        xprop -display "$Nummer" -root _NET_WORKAREA | grep -q "= $Flaeche\b" && break
+        sleep 0.1
+    done
 }
 
 bild() {
@@ -81,6 +132,11 @@ Fehler=0 Zeilen=0
 lauf() { # <name> <steps>
     rm -rf "$Arbeit/zeichen" && mkdir -p "$Arbeit/zeichen" "$Arbeit/bild"
     while IFS= read -r Zeile; do
+        if [ "$Zeile" = Leiste ]; then
+            if [ -n "${Leiste:-}" ]; then leiste_umschalten; fi
+            touch "$Arbeit/zeichen/leiste.fertig"
+            continue
+        fi
         [[ $Zeile == Fall\ * ]] || continue
         read -r _ Nr Was Urteil Rest <<<"$Zeile"
         Datei="$Bilder/$1-$Nr.png"
@@ -101,10 +157,13 @@ echo "| WM | Fall | Nr | Schritt | Ergebnis | Messung | Bild |"
 echo "|---|---|---|---|---|---|---|"
 for Fall in "$@"; do
     IFS=: read -r Groesse Faktor Schritte <<<"$Fall"
+    Leistenhoehe=0 Leistenseite=
+    [[ $Groesse == *+* ]] && Leistenhoehe=${Groesse##*+} Groesse=${Groesse%+*}
+    [[ $Leistenhoehe == *r ]] && Leistenhoehe=${Leistenhoehe%r} Leistenseite=r
     Breite=${Groesse%%x*} Rest=${Groesse#*x}
     Hoehe=${Rest%%\**} Skala=1
     [[ $Rest == *\** ]] && Skala=${Rest#*\*}
-    Name="${Breite}x${Hoehe}-s${Skala}-f${Faktor}-${Schritte:-start}"
+    Name="${Breite}x${Hoehe}-s${Skala}-l${Leistenhoehe}${Leistenseite}-f${Faktor}-${Schritte:-start}"
     rm -rf "$Arbeit/programm" "$Arbeit/config" "$Arbeit/daten" "$Arbeit/zustand"
     mkdir -p "$Arbeit/programm"
     cp "$Programmordner"/{Vorlix,Vorlix-Hilfe.pdf,*.WAV} "$Arbeit/programm/"
@@ -113,9 +172,10 @@ for Fall in "$@"; do
         printf '[Einstellungen]\r\nFormScalieren=1\r\nSound=0\r\n'
         [ "$Faktor" = - ] || printf 'ScaleBy=%s\r\n' "$Faktor"
     } >"$Arbeit/programm/Vorlix.ini"
-    starte_anzeige "$Breite" "$Hoehe" "$Skala"
+    starte_anzeige "$Breite" "$Hoehe" "$Skala" "$Leistenhoehe"
+    if [ -n "${Leiste:-}" ] && [[ $Schritte != *l* ]]; then leiste_umschalten; fi
     lauf "$Name" "$Schritte"
-    if [ -n "$Schritte" ]; then
+    if [[ $Schritte == *[gGkK]* ]]; then
         lauf "$Name-neustart" ""
     fi
     beende_anzeige
