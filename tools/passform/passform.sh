@@ -59,10 +59,12 @@ starte_anzeige() { # <width> <height> <scale>
         Prozesse+=($!)
         for _ in $(seq 100); do [ -s "$Arbeit/anzeige" ] && break; sleep 0.1; done
         Nummer=:$(cat "$Arbeit/anzeige")
-        DISPLAY=$Nummer openbox --sm-disable >/dev/null 2>&1 &
+        DISPLAY=$Nummer openbox --sm-disable >/dev/null 2>>"$Arbeit/openbox.log" &
+        Fenstermanager=$!
         Prozesse+=($!)
-        for _ in $(seq 100); do
-            xprop -display "$Nummer" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+        # On a crowded machine the window manager can take a while.
+        for _ in $(seq 300); do
+            xprop -display "$Nummer" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep window >/dev/null && break
             sleep 0.1
         done
         Anzeige=(QT_QPA_PLATFORM=xcb DISPLAY=$Nummer)
@@ -129,7 +131,19 @@ bild() {
 }
 
 Fehler=0 Zeilen=0
+# A machine measured without its window manager would fail for the wrong reason: that is a failed
+# row of its own, with what the window manager said.
+fenstermanager_fehlt() { # <name>
+    [ "$Modus" = x11 ] || return 1
+    kill -0 "$Fenstermanager" 2>/dev/null &&
+        xprop -display "$Nummer" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep window >/dev/null &&
+        return 1
+    echo "| $Modus | $Fall | - | $1 | FEHLER | openbox läuft nicht: $(tail -n 3 "$Arbeit/openbox.log" | tr '\n' ' ') | - |"
+    Zeilen=$((Zeilen + 1)) Fehler=$((Fehler + 1))
+}
+
 lauf() { # <name> <steps>
+    fenstermanager_fehlt "$1" && return
     rm -rf "$Arbeit/zeichen" && mkdir -p "$Arbeit/zeichen" "$Arbeit/bild"
     while IFS= read -r Zeile; do
         if [ "$Zeile" = Leiste ]; then
@@ -151,6 +165,7 @@ lauf() { # <name> <steps>
         VORLIX_PASSFORM_ORDNER="$Arbeit/zeichen" \
         QT_QPA_GENERIC_PLUGINS="vorlixfernbedienung:passform:$2" timeout 300 ./vorlix \
         2>>"$Arbeit/protokoll")
+    fenstermanager_fehlt "$1 (danach)" || true
 }
 
 echo "| WM | Fall | Nr | Schritt | Ergebnis | Messung | Bild |"
