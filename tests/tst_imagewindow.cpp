@@ -2,6 +2,8 @@
 #include "ui/ImageWindow.h"
 
 #include <QPainter>
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -30,12 +32,51 @@ struct TBuehne
     }
 
     QColor FarbeBei(int X, int Y) { return Eltern.grab().toImage().pixelColor(X, Y); }
+
+    // The colour under the point (X, Y) of the window, in the screen's own pixels.
+    QColor FarbeImPunkt(int X, int Y)
+    {
+        const QImage Aufnahme = Eltern.grab().toImage();
+        const double Dichte = Aufnahme.devicePixelRatio();
+        return Aufnahme.pixelColor(qRound(X * Dichte), qRound(Y * Dichte));
+    }
+
+    void AufBildschirm(int Nummer)
+    {
+        Eltern.show();
+        Eltern.windowHandle()->setScreen(QGuiApplication::screens().at(Nummer));
+    }
 };
+
+// A picture of twice the density, its left half blue and its right half yellow.
+QImage Feinbild(int Breite, int Hoehe)
+{
+    QImage Bild = Einfarbig(2 * Breite, 2 * Hoehe, Qt::blue);
+    QPainter(&Bild).fillRect(Breite, 0, Breite, 2 * Hoehe, Qt::yellow);
+    Bild.setDevicePixelRatio(2);
+    return Bild;
+}
 } // namespace
 
 class TestImageWindow : public QObject
 {
     Q_OBJECT
+
+public:
+    // A second offscreen monitor of twice the pixel density, before the application starts.
+    static void initMain()
+    {
+        static QTemporaryDir Ordner;
+        const QString Datei = Ordner.filePath("bildschirme.json");
+        QFile Konfiguration(Datei);
+        if (!Konfiguration.open(QIODevice::WriteOnly))
+            qFatal("Keine Bildschirmkonfiguration");
+        Konfiguration.write(R"({"screens": [
+            {"name": "A", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96},
+            {"name": "B", "x": 800, "y": 0, "width": 800, "height": 600, "logicalDpi": 96,
+             "dpr": 2}]})");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(Datei));
+    }
 
 private slots:
     void neuesSteuerelementIst150Mal150();
@@ -54,6 +95,9 @@ private slots:
     void bildOhneStretchLiegtObenLinks();
     void transparentLaesstDieFarbeUntenLinksDurch();
     void autoSizeUebernimmtDieBildgroesse();
+    void feinbildNurAufDemDichtenBildschirm_data();
+    void feinbildNurAufDemDichtenBildschirm();
+    void rundAuchNachDemDichtenBildschirm();
 };
 
 void TestImageWindow::neuesSteuerelementIst150Mal150()
@@ -258,6 +302,71 @@ void TestImageWindow::autoSizeUebernimmtDieBildgroesse()
     Steuerelement.SetAutoSize(true);
     Steuerelement.SetPicture(Einfarbig(120, 80, Qt::white));
     QCOMPARE(Steuerelement.geometry(), QRect(52, 74, 120, 80));
+}
+
+enum TWeg
+{
+    Bild,            // SetPicture with its variant
+    Darueber,        // a frame over a white picture, with its variant
+    NochEinmal,      // the same picture set again without one, as the game's end does
+    ImPlatzGeaendert // written over in place in red after the variant was given
+};
+
+void TestImageWindow::feinbildNurAufDemDichtenBildschirm_data()
+{
+    QTest::addColumn<int>("bildschirm");
+    QTest::addColumn<bool>("rund");
+    QTest::addColumn<int>("weg");
+    QTest::addColumn<QColor>("links");
+    QTest::addColumn<QColor>("rechts");
+    const QColor Gruen(Qt::green), Blau(Qt::blue), Gelb(Qt::yellow), Rot(Qt::red);
+    QTest::newRow("einfach rund") << 0 << true << int(Bild) << Gruen << Gruen;
+    QTest::newRow("einfach Rahmen") << 0 << true << int(Darueber) << Gruen << Gruen;
+    QTest::newRow("dicht rund") << 1 << true << int(Bild) << Blau << Gelb;
+    QTest::newRow("dicht eckig") << 1 << false << int(Bild) << Blau << Gelb;
+    QTest::newRow("dicht Rahmen") << 1 << true << int(Darueber) << Blau << Gelb;
+    QTest::newRow("dicht noch einmal") << 1 << true << int(NochEinmal) << Blau << Gelb;
+    QTest::newRow("dicht im Platz geaendert") << 1 << true << int(ImPlatzGeaendert) << Rot << Rot;
+}
+
+void TestImageWindow::feinbildNurAufDemDichtenBildschirm()
+{
+    QFETCH(int, bildschirm);
+    QFETCH(bool, rund);
+    QFETCH(int, weg);
+    QFETCH(QColor, links);
+    QFETCH(QColor, rechts);
+    TBuehne Buehne;
+    Buehne.AufBildschirm(bildschirm);
+    Buehne.Scheibe->SetStretch(true);
+    Buehne.Scheibe->SetRound(rund);
+    const QImage Gruen = Einfarbig(250, 250, Qt::green);
+    if (weg == Darueber) {
+        Buehne.Scheibe->SetPicture(Einfarbig(250, 250, Qt::white));
+        Buehne.Scheibe->ZeichneDarueber(Gruen, Feinbild(250, 250));
+    } else {
+        Buehne.Scheibe->SetPicture(Gruen, Feinbild(250, 250));
+    }
+    if (weg == NochEinmal)
+        Buehne.Scheibe->SetPicture(Buehne.Scheibe->Picture());
+    if (weg == ImPlatzGeaendert) {
+        Buehne.Scheibe->PictureBearbeiten().fill(Qt::red);
+        Buehne.Scheibe->PictureChanged();
+    }
+    QCOMPARE(Buehne.FarbeImPunkt(25 + 100, 25 + 125), links);
+    QCOMPARE(Buehne.FarbeImPunkt(25 + 150, 25 + 125), rechts);
+}
+
+void TestImageWindow::rundAuchNachDemDichtenBildschirm()
+{
+    TBuehne Buehne;
+    Buehne.AufBildschirm(1);
+    Buehne.Scheibe->SetPicture(Einfarbig(250, 250, Qt::green));
+    Buehne.Scheibe->SetStretch(true);
+    Buehne.Scheibe->SetRound(true);
+    Buehne.AufBildschirm(0);
+    QCOMPARE(Buehne.FarbeImPunkt(26, 26), QColor(Qt::red));
+    QCOMPARE(Buehne.FarbeImPunkt(150, 150), QColor(Qt::green));
 }
 
 VORLIX_TEST_MAIN(TestImageWindow)
