@@ -19,9 +19,10 @@ QImage Geladen(const char* Name)
 
 } // namespace
 
+// The rotation reads 24 bits, the painter draws 32 bits fastest; converted once here.
 TFeineScheiben::TFeineScheiben(const QImage& Kunst, const QImage& Spin)
-    // The rotation reads 24 bits; converted once here, not at every resting picture.
-    : Kunst(Kunst.isNull() ? QImage() : Kunst.convertToFormat(QImage::Format_RGB888)), Spin(Spin)
+    : Kunst(Kunst.isNull() ? QImage() : Kunst.convertToFormat(QImage::Format_RGB888)),
+      Spin(Spin.isNull() ? QImage() : MitDichte(Spin.convertToFormat(QImage::Format_RGB32)))
 {}
 
 TFeineScheiben TFeineScheiben::AusDenBildern()
@@ -43,11 +44,14 @@ QImage TFeineScheiben::Ruhebild(TScheibe Scheibe) const
 
 QImage TFeineScheiben::Spinbild(QSize Groesse, bool Gespiegelt)
 {
+    const QSize Pixel = Groesse * 2;
     if (Spin.isNull() || Groesse.isEmpty())
         return {};
+    // The design size comes at each game's start, the size of the discs at the other frames.
+    if (Pixel == Spin.size() && !Gespiegelt)
+        return Spin;
     if (Groesse != SpinGroesse) {
-        const QSize Pixel = Groesse * 2;
-        const QImage Gestreckt = Spin.size() == Pixel ? Spin.convertToFormat(QImage::Format_RGB32)
+        const QImage Gestreckt = Spin.size() == Pixel ? Spin
                                                       : Spin.scaled(Pixel, Qt::IgnoreAspectRatio,
                                                                     Qt::SmoothTransformation);
         SpinGerade = MitDichte(Gestreckt);

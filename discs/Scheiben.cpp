@@ -173,8 +173,14 @@ void TMainForm::RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY,
 
 void TMainForm::ZeichneSpinbild(std::initializer_list<TImageWindow*> Scheiben)
 {
+    const QImage& Spin = ImageDrehendeScheibe->Picture();
+    QImage Fein = ImageDrehendeScheibe->Feinbild();
+    // A game starts with the design picture again, a copy in 24 bits without its variant.
+    if (Fein.isNull() && Spin.cacheKey() == SpinbildKopie.cacheKey() &&
+        ScheibeLinks->devicePixelRatioF() > 1)
+        Fein = FeineScheiben.Spinbild(Spin.size(), false);
     for (TImageWindow* Scheibe : Scheiben)
-        Scheibe->ZeichneDarueber(ImageDrehendeScheibe->Picture(), ImageDrehendeScheibe->Feinbild());
+        Scheibe->ZeichneDarueber(Spin, Fein);
 }
 
 void TMainForm::ZeigeRuhebild(TScheibe Scheibe)

@@ -2,7 +2,6 @@
 #include "ui/ImageWindow.h"
 
 #include <QPainter>
-#include <QScreen>
 #include <QWindow>
 #include <QtTest>
 
@@ -32,30 +31,7 @@ struct TBuehne
     }
 
     QColor FarbeBei(int X, int Y) { return Eltern.grab().toImage().pixelColor(X, Y); }
-
-    // The colour under the point (X, Y) of the window, in the screen's own pixels.
-    QColor FarbeImPunkt(int X, int Y)
-    {
-        const QImage Aufnahme = Eltern.grab().toImage();
-        const double Dichte = Aufnahme.devicePixelRatio();
-        return Aufnahme.pixelColor(qRound(X * Dichte), qRound(Y * Dichte));
-    }
-
-    void AufBildschirm(int Nummer)
-    {
-        Eltern.show();
-        Eltern.windowHandle()->setScreen(QGuiApplication::screens().at(Nummer));
-    }
 };
-
-// A picture of twice the density, its left half blue and its right half yellow.
-QImage Feinbild(int Breite, int Hoehe)
-{
-    QImage Bild = Einfarbig(2 * Breite, 2 * Hoehe, Qt::blue);
-    QPainter(&Bild).fillRect(Breite, 0, Breite, 2 * Hoehe, Qt::yellow);
-    Bild.setDevicePixelRatio(2);
-    return Bild;
-}
 } // namespace
 
 class TestImageWindow : public QObject
@@ -63,18 +39,13 @@ class TestImageWindow : public QObject
     Q_OBJECT
 
 public:
-    // A second offscreen monitor of twice the pixel density, before the application starts.
+    // A second offscreen monitor, of twice the pixel density, before the application starts.
     static void initMain()
     {
         static QTemporaryDir Ordner;
         const QString Datei = Ordner.filePath("bildschirme.json");
-        QFile Konfiguration(Datei);
-        if (!Konfiguration.open(QIODevice::WriteOnly))
-            qFatal("Keine Bildschirmkonfiguration");
-        Konfiguration.write(R"({"screens": [
-            {"name": "A", "x": 0, "y": 0, "width": 800, "height": 600, "logicalDpi": 96},
-            {"name": "B", "x": 800, "y": 0, "width": 800, "height": 600, "logicalDpi": 96,
-             "dpr": 2}]})");
+        Testhilfe::SchreibeDatei(Datei, R"({"screens": [{"name": "A", "width": 800, "height": 600},
+            {"name": "B", "x": 800, "width": 800, "height": 600, "dpr": 2}]})");
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(Datei));
     }
 
@@ -97,7 +68,6 @@ private slots:
     void autoSizeUebernimmtDieBildgroesse();
     void feinbildNurAufDemDichtenBildschirm_data();
     void feinbildNurAufDemDichtenBildschirm();
-    void rundAuchNachDemDichtenBildschirm();
 };
 
 void TestImageWindow::neuesSteuerelementIst150Mal150()
@@ -304,69 +274,53 @@ void TestImageWindow::autoSizeUebernimmtDieBildgroesse()
     QCOMPARE(Steuerelement.geometry(), QRect(52, 74, 120, 80));
 }
 
-enum TWeg
-{
-    Bild,            // SetPicture with its variant
-    Darueber,        // a frame over a white picture, with its variant
-    NochEinmal,      // the same picture set again without one, as the game's end does
-    ImPlatzGeaendert // written over in place in red after the variant was given
-};
-
 void TestImageWindow::feinbildNurAufDemDichtenBildschirm_data()
 {
-    QTest::addColumn<int>("bildschirm");
-    QTest::addColumn<bool>("rund");
-    QTest::addColumn<int>("weg");
-    QTest::addColumn<QColor>("links");
-    QTest::addColumn<QColor>("rechts");
+    QTest::addColumn<int>("bildschirm"); // where the picture is set, and seen but for "zurueck"
+    QTest::addColumn<QString>("weg");
+    QTest::addColumn<QList<QColor>>("farben"); // left and right of the centre
     const QColor Gruen(Qt::green), Blau(Qt::blue), Gelb(Qt::yellow), Rot(Qt::red);
-    QTest::newRow("einfach rund") << 0 << true << int(Bild) << Gruen << Gruen;
-    QTest::newRow("einfach Rahmen") << 0 << true << int(Darueber) << Gruen << Gruen;
-    QTest::newRow("dicht rund") << 1 << true << int(Bild) << Blau << Gelb;
-    QTest::newRow("dicht eckig") << 1 << false << int(Bild) << Blau << Gelb;
-    QTest::newRow("dicht Rahmen") << 1 << true << int(Darueber) << Blau << Gelb;
-    QTest::newRow("dicht noch einmal") << 1 << true << int(NochEinmal) << Blau << Gelb;
-    QTest::newRow("dicht im Platz geaendert") << 1 << true << int(ImPlatzGeaendert) << Rot << Rot;
+    QTest::newRow("einfach") << 0 << "Bild" << QList{Gruen, Gruen};
+    QTest::newRow("einfach Rahmen") << 0 << "Rahmen" << QList{Gruen, Gruen};
+    QTest::newRow("zurueck vom dichten") << 1 << "zurueck" << QList{Gruen, Gruen};
+    QTest::newRow("dicht") << 1 << "Bild" << QList{Blau, Gelb};
+    QTest::newRow("dicht Rahmen") << 1 << "Rahmen" << QList{Blau, Gelb};
+    QTest::newRow("dicht noch einmal gesetzt") << 1 << "noch einmal" << QList{Blau, Gelb};
+    QTest::newRow("dicht im Platz geaendert") << 1 << "im Platz" << QList{Rot, Rot};
 }
 
+// The picture is green, its variant of twice the density blue on the left and yellow on the
+// right; the corners show the red parent, whichever is drawn.
 void TestImageWindow::feinbildNurAufDemDichtenBildschirm()
 {
     QFETCH(int, bildschirm);
-    QFETCH(bool, rund);
-    QFETCH(int, weg);
-    QFETCH(QColor, links);
-    QFETCH(QColor, rechts);
+    QFETCH(QString, weg);
+    QFETCH(QList<QColor>, farben);
     TBuehne Buehne;
-    Buehne.AufBildschirm(bildschirm);
-    Buehne.Scheibe->SetStretch(true);
-    Buehne.Scheibe->SetRound(rund);
-    const QImage Gruen = Einfarbig(250, 250, Qt::green);
-    if (weg == Darueber) {
-        Buehne.Scheibe->SetPicture(Einfarbig(250, 250, Qt::white));
-        Buehne.Scheibe->ZeichneDarueber(Gruen, Feinbild(250, 250));
-    } else {
-        Buehne.Scheibe->SetPicture(Gruen, Feinbild(250, 250));
-    }
-    if (weg == NochEinmal)
-        Buehne.Scheibe->SetPicture(Buehne.Scheibe->Picture());
-    if (weg == ImPlatzGeaendert) {
-        Buehne.Scheibe->PictureBearbeiten().fill(Qt::red);
-        Buehne.Scheibe->PictureChanged();
-    }
-    QCOMPARE(Buehne.FarbeImPunkt(25 + 100, 25 + 125), links);
-    QCOMPARE(Buehne.FarbeImPunkt(25 + 150, 25 + 125), rechts);
-}
-
-void TestImageWindow::rundAuchNachDemDichtenBildschirm()
-{
-    TBuehne Buehne;
-    Buehne.AufBildschirm(1);
-    Buehne.Scheibe->SetPicture(Einfarbig(250, 250, Qt::green));
+    Buehne.Eltern.show();
+    Buehne.Eltern.windowHandle()->setScreen(QGuiApplication::screens().at(bildschirm));
     Buehne.Scheibe->SetStretch(true);
     Buehne.Scheibe->SetRound(true);
-    Buehne.AufBildschirm(0);
-    QCOMPARE(Buehne.FarbeImPunkt(26, 26), QColor(Qt::red));
-    QCOMPARE(Buehne.FarbeImPunkt(150, 150), QColor(Qt::green));
+    const QImage Gruen = Einfarbig(250, 250, Qt::green);
+    QImage Fein = Einfarbig(500, 500, Qt::blue);
+    QPainter(&Fein).fillRect(250, 0, 250, 500, Qt::yellow);
+    Fein.setDevicePixelRatio(2);
+    Buehne.Scheibe->SetPicture(weg == "Rahmen" ? Einfarbig(250, 250, Qt::white) : Gruen, Fein);
+    if (weg == "Rahmen")
+        Buehne.Scheibe->ZeichneDarueber(Gruen, Fein);
+    if (weg == "noch einmal")
+        Buehne.Scheibe->SetPicture(Buehne.Scheibe->Picture());
+    if (weg == "im Platz")
+        Buehne.Scheibe->PictureBearbeiten().fill(Qt::red);
+    Buehne.Scheibe->PictureChanged();
+    if (weg == "zurueck")
+        Buehne.Eltern.windowHandle()->setScreen(QGuiApplication::primaryScreen());
+    // Read in the screen's own pixels.
+    const QImage Aufnahme = Buehne.Eltern.grab().toImage();
+    const int D = int(Aufnahme.devicePixelRatio());
+    QCOMPARE(Aufnahme.pixelColor(D * (25 + 100), D * (25 + 125)), farben[0]);
+    QCOMPARE(Aufnahme.pixelColor(D * (25 + 150), D * (25 + 125)), farben[1]);
+    QCOMPARE(Aufnahme.pixelColor(D * 26, D * 26), QColor(Qt::red));
 }
 
 VORLIX_TEST_MAIN(TestImageWindow)

@@ -65,10 +65,6 @@ QImage Lade(const QString& Datei, QSize Ersatzgroesse, const QString& Beschriftu
         Bild.load(Gefunden);
     if (Bild.isNull())
         return Ersatzbild(Ersatzgroesse, Beschriftung);
-    // The BMPs are the pictures whose pixels are read, in 24 bits: held so, every copy taken in
-    // 24 bits shares the picture and finds its variant.
-    if (Gefunden.endsWith(QLatin1String(".bmp")))
-        Bild.convertTo(QImage::Format_RGB888);
     const QString FeinPfad = Pfad(Datei, "@2x");
     QImage Fein;
     if (!FeinPfad.isEmpty() && Fein.load(FeinPfad)) {

@@ -10,8 +10,7 @@ namespace Bilder {
 // The picture named Datei (without its ending: .png, .jpg or .bmp are tried in this order).
 // A missing picture is replaced by a grey field of Ersatzgroesse with Beschriftung on it, so
 // the window can be laid out before all artwork exists. Each file is read once; a variant
-// "<Datei>@2x.<ending>" beside it becomes the picture's Feinbild. A BMP comes in 24 bits
-// (QImage::Format_RGB888).
+// "<Datei>@2x.<ending>" beside it becomes the picture's Feinbild.
 QImage Lade(const QString& Datei, QSize Ersatzgroesse, const QString& Beschriftung);
 
 // The same picture drawn at twice the pixel density (device pixel ratio 2), for screens whose

@@ -26,7 +26,6 @@ public:
     // The same with Fein, the picture drawn at twice the density (device pixel ratio 2), which
     // is shown instead of it where the screen's ratio is above 1; null: none.
     void SetPicture(const QImage& Neu, const QImage& Fein);
-    const QImage& Feinbild() const { return Fein; }
     // Draws Bild over the picture at the top left at its own size and repaints at once; the
     // picture stays as it was and shows again when the next picture is set. Fein as above: the
     // same frame at twice the density, drawn in its place on a denser screen.
