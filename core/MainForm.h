@@ -2,6 +2,7 @@
 
 #include "core/Umgebung.h"
 #include "core/Zustand.h"
+#include "discs/Feinscheiben.h"
 #include "discs/Scheibenregeln.h"
 #include "support/Besuchsjournal.h"
 #include "support/Klaenge.h"
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QSet>
 #include <QWidget>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 
@@ -148,6 +150,10 @@ public:
     virtual void RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY, double Winkel);
     // The disc shows its resting picture, the turned artwork in its target picture.
     void ZeigeRuhebild(TScheibe Scheibe);
+    // The discs show the spin picture over their resting pictures.
+    void ZeichneSpinbild(std::initializer_list<TImageWindow*> Scheiben);
+    // What the discs show on a denser screen, turned as the targets are.
+    TFeineScheiben FeineScheiben = TFeineScheiben::AusDenBildern();
     // The symbol codes of the three resting discs from their target pictures.
     void CheckMarker();
     // One disc's spin: its draw, then its loop up to the limit; false when the game was declared

@@ -148,19 +148,16 @@ bool TMainForm::ScheibeDrehen(TScheibe Scheibe)
 void TMainForm::RotateBitmapLinks(const QImage& Quelle, int MitteX, int MitteY, double Winkel)
 {
     Scheibenbild::DreheInZiel(Quelle, ZielbildLinks, MitteX, MitteY, Winkel);
-    const QImage& Spinbild = ImageDrehendeScheibe->Picture();
-    ScheibeMitte->ZeichneDarueber(Spinbild);
-    ScheibeRechts->ZeichneDarueber(Spinbild);
-    ScheibeLinks->ZeichneDarueber(Spinbild);
+    FeineScheiben.MerkeWinkel(TScheibe::Links, Winkel);
+    ZeichneSpinbild({ScheibeMitte, ScheibeRechts, ScheibeLinks});
     Bildpause();
 }
 
 void TMainForm::RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, double Winkel)
 {
     Scheibenbild::DreheInZiel(Quelle, ZielbildMitte, MitteX, MitteY, Winkel);
-    const QImage& Spinbild = ImageDrehendeScheibe->Picture();
-    ScheibeRechts->ZeichneDarueber(Spinbild);
-    ScheibeMitte->ZeichneDarueber(Spinbild);
+    FeineScheiben.MerkeWinkel(TScheibe::Mitte, Winkel);
+    ZeichneSpinbild({ScheibeRechts, ScheibeMitte});
     if (MitteGestoppt)
         ZeigeRuhebild(TScheibe::Mitte);
     Bildpause();
@@ -169,25 +166,37 @@ void TMainForm::RotateBitmapMitte(const QImage& Quelle, int MitteX, int MitteY, 
 void TMainForm::RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY, double Winkel)
 {
     Scheibenbild::DreheInZiel(Quelle, ZielbildRechts, MitteX, MitteY, Winkel);
-    ScheibeRechts->ZeichneDarueber(ImageDrehendeScheibe->Picture());
+    FeineScheiben.MerkeWinkel(TScheibe::Rechts, Winkel);
+    ZeichneSpinbild({ScheibeRechts});
     Bildpause();
+}
+
+void TMainForm::ZeichneSpinbild(std::initializer_list<TImageWindow*> Scheiben)
+{
+    const QImage& Spin = ImageDrehendeScheibe->Picture();
+    QImage Fein = ImageDrehendeScheibe->Feinbild();
+    // A game starts with the design picture again, a copy in 24 bits without its variant.
+    if (Fein.isNull() && Spin.cacheKey() == SpinbildKopie.cacheKey() &&
+        ScheibeLinks->devicePixelRatioF() > 1)
+        Fein = FeineScheiben.Spinbild(Spin.size(), false);
+    for (TImageWindow* Scheibe : Scheiben)
+        Scheibe->ZeichneDarueber(Spin, Fein);
 }
 
 void TMainForm::ZeigeRuhebild(TScheibe Scheibe)
 {
     // The target keeps the artwork's own size and the disc only stretches it on the screen, so
     // the marker is read where the artwork has it, whatever size the machine has.
-    switch (Scheibe) {
-    case TScheibe::Links:
-        ScheibeLinks->SetPicture(ZielbildLinks);
-        break;
-    case TScheibe::Mitte:
-        ScheibeMitte->SetPicture(ZielbildMitte);
-        break;
-    case TScheibe::Rechts:
-        ScheibeRechts->SetPicture(ZielbildRechts);
-        break;
-    }
+    TImageWindow* Anzeige = Scheibe == TScheibe::Links   ? ScheibeLinks
+                            : Scheibe == TScheibe::Mitte ? ScheibeMitte
+                                                         : ScheibeRechts;
+    const QImage& Ziel = Scheibe == TScheibe::Links   ? ZielbildLinks
+                         : Scheibe == TScheibe::Mitte ? ZielbildMitte
+                                                      : ZielbildRechts;
+    // Turning the artwork of twice the density costs four times the pixels: only for a screen
+    // that shows it.
+    Anzeige->SetPicture(Ziel, Anzeige->devicePixelRatioF() > 1 ? FeineScheiben.Ruhebild(Scheibe)
+                                                               : QImage());
 }
 
 void TMainForm::CheckMarker()

@@ -5,6 +5,7 @@
 #include "discs/Scheibenregeln.h"
 #include "support/Zeitraffer.h"
 #include "ui/Bedienelemente.h"
+#include "ui/ImageWindow.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -51,15 +52,18 @@ void TMainForm::CheckSchraube()
 
 void TMainForm::TimerSchnellDrehendeScheibeTimer()
 {
-    if (SchnellZaehler >= 2) {
-        ImageDrehendeScheibe->SetPicture(ImageDrehscheibe2->Picture());
+    const bool Gespiegelt = SchnellZaehler < 2;
+    QImage Bild = ImageDrehscheibe2->Picture();
+    if (Gespiegelt) {
+        Zeitraffer::SetzeIntervall(*TimerSchnellDrehendeScheibe, 30);
+        SpiegelnVertikal(ImageDrehscheibe2->Picture(), Bild);
+    } else {
         SchnellZaehler = 0;
         Zeitraffer::SetzeIntervall(*TimerSchnellDrehendeScheibe, 25);
-    } else {
-        Zeitraffer::SetzeIntervall(*TimerSchnellDrehendeScheibe, 30);
-        SpiegelnVertikal(ImageDrehscheibe2->Picture(), ImageDrehendeScheibe->PictureBearbeiten());
-        ImageDrehendeScheibe->PictureChanged();
     }
+    const bool Dicht = ScheibeLinks->devicePixelRatioF() > 1;
+    ImageDrehendeScheibe->SetPicture(Bild, Dicht ? FeineScheiben.Spinbild(Bild.size(), Gespiegelt)
+                                                 : QImage());
     ++SchnellZaehler;
 }
 

@@ -2,6 +2,8 @@
 // the program relies on, not the bytes an encoder happens to write: the pixels of the lossless
 // pictures (the icon too) exactly, those of the JPEGs within a small error, the samples of the
 // sounds exactly, and the help document's pages and text.
+#include "discs/Feinscheiben.h"
+#include "discs/Scheibenbild.h"
 #include "tests/testmain.h"
 #include <QDir>
 #include <QDirIterator>
@@ -87,6 +89,8 @@ private slots:
     void generatorMachtGenauDieEingechecktenDateien();
     void jedeDateiGleichtDerEingecheckten_data();
     void jedeDateiGleichtDerEingecheckten();
+    void feineScheibeZeigtGedrehtDasSymbolDesWinkels_data();
+    void feineScheibeZeigtGedrehtDasSymbolDesWinkels();
 
 private:
     QTemporaryDir Ausgabe;
@@ -150,6 +154,29 @@ void TestAssets::jedeDateiGleichtDerEingecheckten()
                                 .arg(Groesster)
                                 .arg(Mittel)));
     }
+}
+
+void TestAssets::feineScheibeZeigtGedrehtDasSymbolDesWinkels_data()
+{
+    QTest::addColumn<int>("winkel");
+    QTest::addColumn<int>("code");
+    for (int Sektor = 0; Sektor < 8; ++Sektor)
+        QTest::addRow("%d Grad", 45 * Sektor) << 45 * Sektor << Sektor + 1;
+    QTest::newRow("1260 Grad") << 1260 << 5;
+}
+
+// The disc of twice the density that the program shows, turned as the machine turns it, has
+// under the point where the machine reads the plain disc the marker of the symbol that the arrow
+// points at.
+void TestAssets::feineScheibeZeigtGedrehtDasSymbolDesWinkels()
+{
+    QFETCH(int, winkel);
+    QFETCH(int, code);
+    TFeineScheiben Fein(QImage(QStringLiteral(":/bilder/ImageOriginal@2x.png")), {});
+    Fein.MerkeWinkel(TFeineScheiben::TScheibe::Rechts, winkel);
+    const QImage Ruhebild = Fein.Ruhebild(TFeineScheiben::TScheibe::Rechts);
+    const QPoint Punkt = Marker::Messpunkt(250, 250) * 2;
+    QCOMPARE(Marker::Symbolcode(Scheibenbild::Farbe(Ruhebild, Punkt), 0), code);
 }
 
 VORLIX_TEST_GUILESS_MAIN(TestAssets)

@@ -2,6 +2,7 @@
 #include "ui/ImageWindow.h"
 
 #include <QPainter>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -37,6 +38,17 @@ class TestImageWindow : public QObject
 {
     Q_OBJECT
 
+public:
+    // A second offscreen monitor, of twice the pixel density, before the application starts.
+    static void initMain()
+    {
+        static QTemporaryDir Ordner;
+        const QString Datei = Ordner.filePath("bildschirme.json");
+        Testhilfe::SchreibeDatei(Datei, R"({"screens": [{"name": "A", "width": 800, "height": 600},
+            {"name": "B", "x": 800, "width": 800, "height": 600, "dpr": 2}]})");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(Datei));
+    }
+
 private slots:
     void neuesSteuerelementIst150Mal150();
     void bildWirdAlsVierundzwanzigBitGehalten();
@@ -54,6 +66,8 @@ private slots:
     void bildOhneStretchLiegtObenLinks();
     void transparentLaesstDieFarbeUntenLinksDurch();
     void autoSizeUebernimmtDieBildgroesse();
+    void feinbildNurAufDemDichtenBildschirm_data();
+    void feinbildNurAufDemDichtenBildschirm();
 };
 
 void TestImageWindow::neuesSteuerelementIst150Mal150()
@@ -258,6 +272,55 @@ void TestImageWindow::autoSizeUebernimmtDieBildgroesse()
     Steuerelement.SetAutoSize(true);
     Steuerelement.SetPicture(Einfarbig(120, 80, Qt::white));
     QCOMPARE(Steuerelement.geometry(), QRect(52, 74, 120, 80));
+}
+
+void TestImageWindow::feinbildNurAufDemDichtenBildschirm_data()
+{
+    QTest::addColumn<int>("bildschirm"); // where the picture is set, and seen but for "zurueck"
+    QTest::addColumn<QString>("weg");
+    QTest::addColumn<QList<QColor>>("farben"); // left and right of the centre
+    const QColor Gruen(Qt::green), Blau(Qt::blue), Gelb(Qt::yellow), Rot(Qt::red);
+    QTest::newRow("einfach") << 0 << "Bild" << QList{Gruen, Gruen};
+    QTest::newRow("einfach Rahmen") << 0 << "Rahmen" << QList{Gruen, Gruen};
+    QTest::newRow("zurueck vom dichten") << 1 << "zurueck" << QList{Gruen, Gruen};
+    QTest::newRow("dicht") << 1 << "Bild" << QList{Blau, Gelb};
+    QTest::newRow("dicht Rahmen") << 1 << "Rahmen" << QList{Blau, Gelb};
+    QTest::newRow("dicht noch einmal gesetzt") << 1 << "noch einmal" << QList{Blau, Gelb};
+    QTest::newRow("dicht im Platz geaendert") << 1 << "im Platz" << QList{Rot, Rot};
+}
+
+// The picture is green, its variant of twice the density blue on the left and yellow on the
+// right; the corners show the red parent, whichever is drawn.
+void TestImageWindow::feinbildNurAufDemDichtenBildschirm()
+{
+    QFETCH(int, bildschirm);
+    QFETCH(QString, weg);
+    QFETCH(QList<QColor>, farben);
+    TBuehne Buehne;
+    Buehne.Eltern.show();
+    Buehne.Eltern.windowHandle()->setScreen(QGuiApplication::screens().at(bildschirm));
+    Buehne.Scheibe->SetStretch(true);
+    Buehne.Scheibe->SetRound(true);
+    const QImage Gruen = Einfarbig(250, 250, Qt::green);
+    QImage Fein = Einfarbig(500, 500, Qt::blue);
+    QPainter(&Fein).fillRect(250, 0, 250, 500, Qt::yellow);
+    Fein.setDevicePixelRatio(2);
+    Buehne.Scheibe->SetPicture(weg == "Rahmen" ? Einfarbig(250, 250, Qt::white) : Gruen, Fein);
+    if (weg == "Rahmen")
+        Buehne.Scheibe->ZeichneDarueber(Gruen, Fein);
+    if (weg == "noch einmal")
+        Buehne.Scheibe->SetPicture(Buehne.Scheibe->Picture());
+    if (weg == "im Platz")
+        Buehne.Scheibe->PictureBearbeiten().fill(Qt::red);
+    Buehne.Scheibe->PictureChanged();
+    if (weg == "zurueck")
+        Buehne.Eltern.windowHandle()->setScreen(QGuiApplication::primaryScreen());
+    // Read in the screen's own pixels.
+    const QImage Aufnahme = Buehne.Eltern.grab().toImage();
+    const int D = int(Aufnahme.devicePixelRatio());
+    QCOMPARE(Aufnahme.pixelColor(D * (25 + 100), D * (25 + 125)), farben[0]);
+    QCOMPARE(Aufnahme.pixelColor(D * (25 + 150), D * (25 + 125)), farben[1]);
+    QCOMPARE(Aufnahme.pixelColor(D * 26, D * 26), QColor(Qt::red));
 }
 
 VORLIX_TEST_MAIN(TestImageWindow)

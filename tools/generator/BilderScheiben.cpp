@@ -148,9 +148,11 @@ void MaleMarkerrad(QImage& Bild, QPointF M)
         Maler.drawEllipse(M, 18.5, 18.5);
     }
     // The wedges are set pixel by pixel: even colour, no antialiasing at all.
-    for (int y = 125 - 16; y <= 125 + 16; ++y) {
-        for (int x = 125 - 16; x <= 125 + 16; ++x) {
-            const double Dx = x + 0.5 - M.x(), Dy = y + 0.5 - M.y();
+    const double Dichte = Pixeldichte();
+    const int Von = int(Dichte * (125 - 16)), Bis = int(Dichte * (125 + 17)) - 1;
+    for (int y = Von; y <= Bis; ++y) {
+        for (int x = Von; x <= Bis; ++x) {
+            const double Dx = (x + 0.5) / Dichte - M.x(), Dy = (y + 0.5) / Dichte - M.y();
             const double Radius = std::hypot(Dx, Dy);
             if (Radius > MarkerRadius)
                 continue;
@@ -199,9 +201,11 @@ QImage Spinbild(const QImage& Kunst)
 {
     QImage Bild = OpakesBild(Scheibengroesse, Scheibengroesse);
     constexpr int Schritte = 48;
-    for (int y = 0; y < Scheibengroesse; ++y) {
-        for (int x = 0; x < Scheibengroesse; ++x) {
-            const double Dx = x + 0.5 - Mittelpunkt, Dy = y + 0.5 - Mittelpunkt;
+    const double Dichte = Pixeldichte();
+    for (int y = 0; y < Bild.height(); ++y) {
+        for (int x = 0; x < Bild.width(); ++x) {
+            const double Dx = (x + 0.5) / Dichte - Mittelpunkt,
+                         Dy = (y + 0.5) / Dichte - Mittelpunkt;
             const double Radius = std::hypot(Dx, Dy);
             if (Radius > 124.5)
                 continue;
@@ -215,8 +219,10 @@ QImage Spinbild(const QImage& Kunst)
                 const double Anteil = double(s) / (Schritte - 1);
                 const double Winkel = Grundwinkel - qDegreesToRadians(38.0) * Anteil;
                 const double Gewicht = 1.0 - 0.85 * Anteil;
-                const QRgb P = Bilinear(Kunst, Mittelpunkt - 0.5 + Radius * std::cos(Winkel),
-                                        Mittelpunkt - 0.5 + Radius * std::sin(Winkel));
+                // Sampled in the artwork's pixels, which are Dichte to a point.
+                const QRgb P =
+                    Bilinear(Kunst, Mittelpunkt * Dichte - 0.5 + Radius * Dichte * std::cos(Winkel),
+                             Mittelpunkt * Dichte - 0.5 + Radius * Dichte * std::sin(Winkel));
                 R += qRed(P) * Gewicht;
                 G += qGreen(P) * Gewicht;
                 B += qBlue(P) * Gewicht;
@@ -293,12 +299,18 @@ QImage Nabe()
 
 QList<Bild> ScheibenBilder()
 {
-    // The program reads the pixels of the disc artwork, the spin picture and the screw, at one
-    // density only; the hub is merely shown.
-    if (Pixeldichte() != 1)
-        return {{"PfeilOben.png", Nabe()}};
     const QImage Kunst = Scheibenkunst();
     const QImage Spin = Spinbild(Kunst);
+    // The program reads the pixels of the disc artwork, the spin pictures and the screw at one
+    // density only: the BMPs. What the discs show on a denser screen is lossless too, but smaller
+    // as PNG; the screw is not drawn a second time.
+    if (Pixeldichte() != 1)
+        return {
+            {"ImageOriginal.png", Kunst},
+            {"ImageDrehscheibe2.png", Spin},
+            {"ImageDrehendeScheibe.png", Spin},
+            {"PfeilOben.png", Nabe()},
+        };
     return {
         {"ImageOriginal.bmp", Kunst},       {"ImageDrehscheibe2.bmp", Spin},
         {"ImageDrehendeScheibe.bmp", Spin}, {"ImageOriginalSchraube.bmp", Schraube()},
