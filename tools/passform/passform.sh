@@ -43,6 +43,33 @@ aufraeumen() {
 trap aufraeumen EXIT
 mkdir -p "$Bilder"
 
+# Xvfb with openbox; false when openbox does not hold the display a moment after it came up (it
+# has been seen to end at once on a crowded machine), and both are ended again.
+starte_x11() { # <width> <height>
+    # The number of the last display must not be read as this one's.
+    rm -f "$Arbeit/anzeige" "$Arbeit/openbox.log"
+    Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" 3>"$Arbeit/anzeige" 2>/dev/null &
+    local Server=$!
+    for _ in $(seq 100); do [ -s "$Arbeit/anzeige" ] && break; sleep 0.1; done
+    Nummer=:$(cat "$Arbeit/anzeige")
+    DISPLAY=$Nummer openbox --sm-disable >/dev/null 2>>"$Arbeit/openbox.log" &
+    Fenstermanager=$!
+    # On a crowded machine the window manager can take a while.
+    for _ in $(seq 300); do
+        xprop -display "$Nummer" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep window >/dev/null && break
+        sleep 0.1
+    done
+    sleep 0.5
+    if kill -0 "$Fenstermanager" 2>/dev/null; then
+        Prozesse+=("$Server" "$Fenstermanager")
+        return 0
+    fi
+    echo "openbox endete: $(cat "$Arbeit/openbox.log")" >>"$Arbeit/protokoll"
+    kill "$Server" 2>/dev/null || true
+    wait "$Server" "$Fenstermanager" 2>/dev/null || true
+    return 1
+}
+
 starte_anzeige() { # <width> <height> <scale>
     rm -rf "$Arbeit/laufzeit" && mkdir -m 700 "$Arbeit/laufzeit"
     if [ "$Modus" = wayland ]; then
@@ -55,18 +82,7 @@ starte_anzeige() { # <width> <height> <scale>
         # The shell's panel comes a moment after the socket.
         sleep 1
     else
-        Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" 3>"$Arbeit/anzeige" 2>/dev/null &
-        Prozesse+=($!)
-        for _ in $(seq 100); do [ -s "$Arbeit/anzeige" ] && break; sleep 0.1; done
-        Nummer=:$(cat "$Arbeit/anzeige")
-        DISPLAY=$Nummer openbox --sm-disable >/dev/null 2>>"$Arbeit/openbox.log" &
-        Fenstermanager=$!
-        Prozesse+=($!)
-        # On a crowded machine the window manager can take a while.
-        for _ in $(seq 300); do
-            xprop -display "$Nummer" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep window >/dev/null && break
-            sleep 0.1
-        done
+        for _ in 1 2 3; do starte_x11 "$1" "$2" && break; done
         Anzeige=(QT_QPA_PLATFORM=xcb DISPLAY=$Nummer)
         [ "$3" = 1 ] || Anzeige+=(QT_SCALE_FACTOR="$3")
         Leiste=
