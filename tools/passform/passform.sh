@@ -50,7 +50,7 @@ starte_x11() { # <width> <height>
     rm -f "$Arbeit/anzeige" "$Arbeit/openbox.log"
     Xvfb -displayfd 3 -screen 0 "${1}x${2}x24" 3>"$Arbeit/anzeige" 2>/dev/null &
     local Server=$!
-    for _ in $(seq 100); do [ -s "$Arbeit/anzeige" ] && break; sleep 0.1; done
+    for _ in $(seq 300); do [ -s "$Arbeit/anzeige" ] && break; sleep 0.1; done
     Nummer=:$(cat "$Arbeit/anzeige")
     DISPLAY=$Nummer openbox --sm-disable >/dev/null 2>>"$Arbeit/openbox.log" &
     Fenstermanager=$!
@@ -161,6 +161,7 @@ fenstermanager_fehlt() { # <name>
 lauf() { # <name> <steps>
     fenstermanager_fehlt "$1" && return
     rm -rf "$Arbeit/zeichen" && mkdir -p "$Arbeit/zeichen" "$Arbeit/bild"
+    local Vorher=$Zeilen
     while IFS= read -r Zeile; do
         if [ "$Zeile" = Leiste ]; then
             if [ -n "${Leiste:-}" ]; then leiste_umschalten; fi
@@ -182,6 +183,11 @@ lauf() { # <name> <steps>
         QT_QPA_GENERIC_PLUGINS="vorlixfernbedienung:passform:$2" timeout 300 ./vorlix \
         2>>"$Arbeit/protokoll")
     fenstermanager_fehlt "$1 (danach)" || true
+    # A program that never showed its window measured nothing: that fails too.
+    if [ "$Zeilen" -eq "$Vorher" ]; then
+        echo "| $Modus | $Fall | - | $1 | FEHLER | keine Messung: $(tail -n 1 "$Arbeit/protokoll") | - |"
+        Zeilen=$((Zeilen + 1)) Fehler=$((Fehler + 1))
+    fi
 }
 
 echo "| WM | Fall | Nr | Schritt | Ergebnis | Messung | Bild |"
