@@ -152,6 +152,9 @@ public:
     void ZeigeRuhebild(TScheibe Scheibe);
     // The discs show the spin picture over their resting pictures.
     void ZeichneSpinbild(std::initializer_list<TImageWindow*> Scheiben);
+    // The spin picture becomes Bild, upside down when Gespiegelt, with its variant for a dense
+    // screen.
+    void SetzeSpinbild(const QImage& Bild, bool Gespiegelt);
     // What the discs show on a denser screen, turned as the targets are.
     TFeineScheiben FeineScheiben = TFeineScheiben::AusDenBildern();
     // The symbol codes of the three resting discs from their target pictures.

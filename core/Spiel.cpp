@@ -14,7 +14,8 @@
 
 void TMainForm::AutoStartClick()
 {
-    ImageDrehendeScheibe->SetPicture(SpinbildKopie);
+    // The design picture again, a copy in 24 bits that has lost its variant.
+    SetzeSpinbild(SpinbildKopie, false);
 
     if (StartGedrueckt) {
         // The free re-spin of the left disc, nested in the middle disc's spin.

@@ -174,13 +174,16 @@ void TMainForm::RotateBitmapRechts(const QImage& Quelle, int MitteX, int MitteY,
 void TMainForm::ZeichneSpinbild(std::initializer_list<TImageWindow*> Scheiben)
 {
     const QImage& Spin = ImageDrehendeScheibe->Picture();
-    QImage Fein = ImageDrehendeScheibe->Feinbild();
-    // A game starts with the design picture again, a copy in 24 bits without its variant.
-    if (Fein.isNull() && Spin.cacheKey() == SpinbildKopie.cacheKey() &&
-        ScheibeLinks->devicePixelRatioF() > 1)
-        Fein = FeineScheiben.Spinbild(Spin.size(), false);
+    const QImage Fein = ImageDrehendeScheibe->Feinbild();
     for (TImageWindow* Scheibe : Scheiben)
         Scheibe->ZeichneDarueber(Spin, Fein);
+}
+
+void TMainForm::SetzeSpinbild(const QImage& Bild, bool Gespiegelt)
+{
+    const bool Dicht = ScheibeLinks->devicePixelRatioF() > 1;
+    ImageDrehendeScheibe->SetPicture(Bild, Dicht ? FeineScheiben.Spinbild(Bild.size(), Gespiegelt)
+                                                 : QImage());
 }
 
 void TMainForm::ZeigeRuhebild(TScheibe Scheibe)

@@ -61,9 +61,7 @@ void TMainForm::TimerSchnellDrehendeScheibeTimer()
         SchnellZaehler = 0;
         Zeitraffer::SetzeIntervall(*TimerSchnellDrehendeScheibe, 25);
     }
-    const bool Dicht = ScheibeLinks->devicePixelRatioF() > 1;
-    ImageDrehendeScheibe->SetPicture(Bild, Dicht ? FeineScheiben.Spinbild(Bild.size(), Gespiegelt)
-                                                 : QImage());
+    SetzeSpinbild(Bild, Gespiegelt);
     ++SchnellZaehler;
 }
 
